@@ -1,0 +1,27 @@
+#pragma once
+
+#include "flashkit/core/flashkitrecords.h"
+
+// What the main window sees of a template kit. Operations report success with a bool.
+class IFlashKitInterface
+{
+public:
+    virtual ~IFlashKitInterface() = default;
+    virtual bool addPhotos(const QList<FlashKitPhoto>& photos) = 0;
+    virtual bool removePhoto(int index) = 0;
+    virtual bool insertPhotos(const QList<FlashKitPhoto>& photos, int position) = 0;
+    virtual bool replacePhoto(const FlashKitPhoto& photo, int index) = 0;
+    virtual bool swapPhotos(int a, int b) = 0;
+    virtual bool addMusic(const QList<FlashKitAudio>& music) = 0;
+    virtual bool removeMusic(int index) = 0;
+    virtual bool insertMusic(const QList<FlashKitAudio>& music, int position) = 0;
+    virtual bool replaceMusic(const FlashKitAudio& music, int index) = 0;
+    virtual bool swapMusic(int a, int b) = 0;
+    virtual bool clear() = 0;
+    virtual void setPhotoQuality(int quality) = 0;
+    virtual bool setTemplate(const QString& swfFileName) = 0;
+    virtual bool publish(const QString& outputFolder, const QString& name, int profile) = 0;
+    virtual void cancelPublish() = 0;
+    virtual bool createPreviewResource() = 0;
+    virtual int publishProgress() = 0;
+};

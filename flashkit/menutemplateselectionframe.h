@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+#include <QStringList>
+
+class QTableWidget;
+
+// The panel from which the user picks a gallery template: picture above name, two columns.
+class MenuTemplateSelectionFrame : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit MenuTemplateSelectionFrame(QWidget* parent = nullptr);
+
+    void fillTemplates(int columns);
+    QString firstTemplatePath() const;
+    static QString templatePath(int version, const QString& fileName);
+    QString displayName(const QString& baseName) const;
+
+signals:
+    void templateSelectionChanged(const QString& path);
+
+public slots:
+    void onSelectionChanged();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString firstPath;
+    QTableWidget* table = nullptr;
+    QStringList pictures;
+};
