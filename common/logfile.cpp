@@ -1,0 +1,86 @@
+#include "common/logfile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRecursiveMutex>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+constexpr qint64 LogSizeLimit = 8192;
+
+// Workers log too (the audio reader runs on the import thread); the lock also keeps the two
+// lines of one entry together.
+QRecursiveMutex& logMutex()
+{
+    static QRecursiveMutex mutex;
+    return mutex;
+}
+
+QString executablePath()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationFilePath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+}
+
+void appendLine(const char* text)
+{
+    const QString exe = executablePath();
+    const qsizetype slash = exe.lastIndexOf(QLatin1Char('/'));
+    if (exe.isEmpty() || slash <= 0)
+        return;
+    const QString logPath = QDir::tempPath() + exe.mid(slash) + QStringLiteral(".1.log");
+
+    QFile file(logPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    file.write(text);
+    file.write("\n", 1);
+    file.close();
+
+    // The log keeps growing; past the limit every entry refreshes a full copy as the backup.
+    if (QFileInfo(logPath).size() >= LogSizeLimit) {
+        QString backupPath = logPath;
+        backupPath[backupPath.lastIndexOf(QLatin1Char('1'))] = QLatin1Char('2');
+        QFile::remove(backupPath);
+        QFile::copy(logPath, backupPath);
+    }
+}
+} // namespace
+
+void writeLogLine(const char* format, ...)
+{
+    // The log must not disturb the caller, not even through errno.
+    const int savedErrno = errno;
+    char buffer[1024] = {};
+    if (format) {
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(buffer, sizeof buffer, format, args); // cuts to 1023 bytes
+        va_end(args);
+    }
+    {
+        QMutexLocker lock(&logMutex());
+        appendLine(buffer);
+    }
+    errno = savedErrno;
+}
+
+void writeLogEntry(const char* file, int line, const char* function, const char* detail)
+{
+    const unsigned int error = static_cast<unsigned int>(errno);
+    const QByteArray stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")).toLocal8Bit();
+    QMutexLocker lock(&logMutex());
+    writeLogLine("%s(%d): in %s : %s %08x", file ? file : "", line, function ? function : "",
+                 stamp.constData(), error);
+    // The detail is written as plain text, never used as a format: it may carry '%' from file
+    // names or tool output.
+    writeLogLine("%s", detail ? detail : "");
+}

@@ -1,0 +1,46 @@
+#include "common/mediaformats.h"
+
+QStringList imageExtensions;
+QStringList audioExtensions;
+
+const QString imageFileFilter = QStringLiteral(
+    "JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;"
+    "TIFF Files (*.tiff);;XBM Files (*.xbm);;XPM Files (*.xpm);;");
+
+const QString audioFileFilter = QStringLiteral(
+    "AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;"
+    "AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;"
+    "MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;"
+    "WMA Files (*.wma);;M4A Files (*.m4a);;");
+
+void fillMediaExtensions()
+{
+    imageExtensions = QStringList{
+        QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"),
+        QStringLiteral("*.png"), QStringLiteral("*.gif"),  QStringLiteral("*.tiff"),
+        QStringLiteral("*.xbm"), QStringLiteral("*.xpm"),
+    };
+    audioExtensions = QStringList{
+        QStringLiteral("*.aac"),  QStringLiteral("*.aif"), QStringLiteral("*.aiff"),
+        QStringLiteral("*.ac3"),  QStringLiteral("*.ape"), QStringLiteral("*.au"),
+        QStringLiteral("*.flac"), QStringLiteral("*.mpa"), QStringLiteral("*.mp2"),
+        QStringLiteral("*.mp3"),  QStringLiteral("*.ogg"), QStringLiteral("*.ra"),
+        QStringLiteral("*.wav"),  QStringLiteral("*.wma"), QStringLiteral("*.m4a"),
+    };
+}
+
+QString openFileDialogFilter(const QStringList& patterns, const QString& filter)
+{
+    return QStringLiteral("All Supported Files (") + patterns.join(QLatin1Char(' ')) +
+           QStringLiteral(");;") + filter + QStringLiteral("All Files(*.*);;");
+}
+
+QString formatTime(qint64 seconds)
+{
+    if (seconds < 0)
+        seconds = 0;
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg((seconds % 3600) / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
