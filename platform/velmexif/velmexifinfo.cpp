@@ -1,0 +1,92 @@
+#include "platform/velmexif/velmexifinfo.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <exiv2/exiv2.hpp>
+
+namespace {
+const char* const PropertyKeys[VelmExifInfo::PropertyCount] = {
+    "Exif.Photo.DateTimeOriginal",
+    "Exif.Image.Make",
+    "Exif.Image.Model",
+    "Exif.Photo.ExposureTime",
+    "Exif.Photo.FNumber",
+    "Exif.Photo.ISOSpeedRatings",
+    "Exif.Photo.FocalLength",
+    "Exif.Photo.Flash",
+    "Exif.Photo.WhiteBalance",
+    "Exif.Photo.ExposureProgram",
+    "Exif.Photo.MeteringMode",
+    "Exif.Photo.ExposureBiasValue",
+    "Exif.Photo.PixelXDimension",
+    "Exif.Photo.PixelYDimension",
+    "Exif.Image.Software",
+    "Exif.Image.Artist",
+};
+
+// exiv2 writes its warnings to stderr; a photo with odd metadata is no news to the user.
+void muteExiv2Log()
+{
+    static const bool muted = [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        return true;
+    }();
+    Q_UNUSED(muted);
+}
+
+QString printed(const Exiv2::ExifData& data, const char* key)
+{
+    const auto it = data.findKey(Exiv2::ExifKey(key));
+    if (it == data.end())
+        return QString();
+    return QString::fromStdString(it->print(&data)).trimmed();
+}
+} // namespace
+
+VelmExifInfo::VelmExifInfo(const QString& path) : properties(PropertyCount, QString())
+{
+    muteExiv2Log();
+    // exiv2 throws on empty files; checking first also spares it a missing path.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.size() == 0)
+        return;
+    try {
+        Exiv2::Image::AutoPtr image =
+            Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        if (!image.get())
+            return;
+        image->readMetadata();
+        readable = true;
+        const Exiv2::ExifData& data = image->exifData();
+        if (data.empty())
+            return;
+
+        const auto it = data.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+        if (it != data.end() && it->count() > 0) {
+            const long code = it->toLong(0);
+            if (code >= 1 && code <= 8)
+                orientation = static_cast<int>(code);
+        }
+        for (int index = 0; index < PropertyCount; ++index)
+            properties[index] = printed(data, PropertyKeys[index]);
+    } catch (const Exiv2::AnyError&) {
+        // Unreadable metadata: keep what was read so far and the upright default.
+    } catch (const std::exception&) {
+        // exiv2 may also let standard exceptions through on badly damaged files.
+    }
+}
+
+QString VelmExifInfo::property(int index) const
+{
+    if (index < 0 || index >= PropertyCount)
+        return QString();
+    return properties.at(index);
+}
+
+QString VelmExifInfo::propertyKey(int index)
+{
+    if (index < 0 || index >= PropertyCount)
+        return QString();
+    return QString::fromLatin1(PropertyKeys[index]);
+}
