@@ -1,0 +1,29 @@
+// kvt: converts one audio file to MP3.
+// Exit code 0 when OUT was written, 1 when the conversion failed (OUT untouched), 2 for a wrong
+// command line. Messages go to standard error; standard output carries only progress lines.
+#include "kvtoptions.h"
+#include "mp3converter.h"
+
+#include <cstdio>
+#include <string>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+int main(int argc, char** argv)
+{
+    KvtOptions options;
+    std::string error;
+    if (!parseKvtOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "kvt: %s\n%s", error.c_str(), kvtUsage());
+        return 2;
+    }
+    // Library chatter would bury the one-line message a caller shows or logs.
+    av_log_set_level(AV_LOG_FATAL);
+    if (!convertToMp3(options, error)) {
+        std::fprintf(stderr, "kvt: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+// Inside of the MP3 converter, shared by its setup and its decode/encode loop.
+#include "kvtoptions.h"
+#include "outputfile.h"
+
+#include <memory>
+#include <string>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
+
+namespace kvt {
+
+struct FormatInputDeleter
+{
+    void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
+};
+struct FormatOutputDeleter
+{
+    void operator()(AVFormatContext* c) const { avformat_free_context(c); }
+};
+struct CodecDeleter
+{
+    void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
+};
+struct FrameDeleter
+{
+    void operator()(AVFrame* f) const { av_frame_free(&f); }
+};
+struct PacketDeleter
+{
+    void operator()(AVPacket* p) const { av_packet_free(&p); }
+};
+struct SwrDeleter
+{
+    void operator()(SwrContext* s) const { swr_free(&s); }
+};
+struct FifoDeleter
+{
+    void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
+};
+
+std::string avText(int code);
+
+// Progress for a driving program: seconds of input done, at least every quarter second of input.
+class ProgressWriter
+{
+public:
+    explicit ProgressWriter(bool enabled) : enabled(enabled) {}
+    void report(double seconds, bool force = false);
+
+private:
+    bool enabled;
+    double lastReported = -1.0;
+};
+
+class Converter
+{
+public:
+    Converter(const KvtOptions& options) : options(options), progress(options.progress) {}
+    bool run(std::string& error);
+
+private:
+    bool openInput(std::string& error);
+    bool openEncoder(std::string& error);
+    bool openOutput(std::string& error);
+    bool decodeAll(std::string& error);
+    bool receiveFrames(std::string& error);
+    bool resample(const AVFrame* frame, std::string& error);
+    bool setUpResampler(const AVFrame* frame, std::string& error);
+    bool storeConverted(const uint8_t* const* in, int inSamples, std::string& error);
+    bool encodeFromFifo(bool flushing, std::string& error);
+    bool encodeFrame(AVFrame* frame, std::string& error);
+
+    const KvtOptions& options;
+    ProgressWriter progress;
+    std::unique_ptr<AVFormatContext, FormatInputDeleter> input;
+    std::unique_ptr<AVCodecContext, CodecDeleter> decoder;
+    std::unique_ptr<AVCodecContext, CodecDeleter> encoder;
+    std::unique_ptr<AVFormatContext, FormatOutputDeleter> output;
+    std::unique_ptr<SwrContext, SwrDeleter> resampler;
+    std::unique_ptr<AVAudioFifo, FifoDeleter> fifo;
+    std::unique_ptr<AVFrame, FrameDeleter> decoded{av_frame_alloc()};
+    std::unique_ptr<AVFrame, FrameDeleter> encoded{av_frame_alloc()};
+    std::unique_ptr<AVPacket, PacketDeleter> packet{av_packet_alloc()};
+    OutputFile file;
+    int streamIndex = -1;
+    // What the resampler was set up for; a change mid-stream sets it up again.
+    AVChannelLayout resamplerLayout{};
+    int resamplerFormat = -1;
+    int resamplerRate = 0;
+    int64_t samplesIn = 0;  // decoded input samples, per channel
+    int64_t samplesOut = 0; // samples handed to the encoder, per channel
+    uint8_t** converted = nullptr;
+    int convertedCapacity = 0;
+    float gain = 1.0f;
+
+public:
+    ~Converter()
+    {
+        if (converted)
+            av_freep(&converted[0]);
+        av_freep(&converted);
+        av_channel_layout_uninit(&resamplerLayout);
+    }
+};
+
+} // namespace kvt
