@@ -16,9 +16,9 @@ struct FlashKitAudio
     QString size;
     QString path; // workspace music folder + base name + ".mp3"
     QString fileName;
-    QString fadeIn;  // "1" or "0"
-    QString fadeOut; // "1" or "0"
-    QString loop;    // "1" or "0"
+    QString fadeIn;    // "1" or "0"
+    QString fadeOut;   // "1" or "0"
+    QString loop;      // "1" or "0"
     QString time;      // whole duration, ms, QString::number(ms, 'g', 6)
     QString startTime; // ms
     QString endTime;   // ms

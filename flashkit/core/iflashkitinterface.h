@@ -24,4 +24,7 @@ public:
     virtual void cancelPublish() = 0;
     virtual bool createPreviewResource() = 0;
     virtual int publishProgress() = 0;
+    // Why the last publish run stopped short of 100, or empty when it did not fail. A run that
+    // fails to write its output never reaches 100, so pollers should check this too.
+    virtual QString publishError() { return QString(); }
 };

@@ -1,0 +1,108 @@
+#include "flashkit/core/flashmokit.h"
+
+FlashmoKit::FlashmoKit(const QString& applicationFolder) : res(applicationFolder), worker(&res) {}
+
+FlashmoKit::~FlashmoKit()
+{
+    cancelAndWait();
+}
+
+bool FlashmoKit::addPhotos(const QList<FlashKitPhoto>& photos)
+{
+    return res.addPhotos(photos);
+}
+
+bool FlashmoKit::removePhoto(int index)
+{
+    return res.removePhoto(index);
+}
+
+bool FlashmoKit::insertPhotos(const QList<FlashKitPhoto>& photos, int position)
+{
+    return res.insertPhotos(photos, position);
+}
+
+bool FlashmoKit::replacePhoto(const FlashKitPhoto& photo, int index)
+{
+    return res.replacePhoto(photo, index);
+}
+
+bool FlashmoKit::swapPhotos(int a, int b)
+{
+    return res.swapPhotos(a, b);
+}
+
+bool FlashmoKit::addMusic(const QList<FlashKitAudio>& music)
+{
+    return res.addMusic(music);
+}
+
+bool FlashmoKit::removeMusic(int index)
+{
+    return res.removeMusic(index);
+}
+
+bool FlashmoKit::insertMusic(const QList<FlashKitAudio>& music, int position)
+{
+    return res.insertMusic(music, position);
+}
+
+bool FlashmoKit::replaceMusic(const FlashKitAudio& music, int index)
+{
+    return res.replaceMusic(music, index);
+}
+
+bool FlashmoKit::swapMusic(int a, int b)
+{
+    return res.swapMusic(a, b);
+}
+
+bool FlashmoKit::clear()
+{
+    return res.clear();
+}
+
+void FlashmoKit::setPhotoQuality(int quality)
+{
+    res.setPhotoQuality(quality);
+}
+
+bool FlashmoKit::setTemplate(const QString& swfFileName)
+{
+    return res.setTemplate(swfFileName);
+}
+
+bool FlashmoKit::publish(const QString& outputFolder, const QString& name, int profile)
+{
+    // The running worker reads the target and the lists: changing them under it is not allowed.
+    if (worker.isRunning())
+        return false;
+    if (!worker.setPublishTarget(outputFolder, name, profile))
+        return false;
+    return worker.startPublish();
+}
+
+void FlashmoKit::cancelPublish()
+{
+    worker.cancelPublish();
+}
+
+bool FlashmoKit::createPreviewResource()
+{
+    return res.createPreviewResource();
+}
+
+int FlashmoKit::publishProgress()
+{
+    return FlashmoPublish::publishProgress();
+}
+
+QString FlashmoKit::publishError()
+{
+    return worker.errorText();
+}
+
+void FlashmoKit::cancelAndWait()
+{
+    worker.cancelAndWait();
+}

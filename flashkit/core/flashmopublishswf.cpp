@@ -1,0 +1,166 @@
+// The self-contained movie of the "swf" profiles and the page of "swf+html". Layout after the
+// template's own bytes: "$$$$$", the configuration's byte size as 4 big-endian bytes, the
+// configuration, then every music file and every photo in the configuration's order.
+#include "flashkit/core/filecopy.h"
+#include "flashkit/core/flashmopublish.h"
+#include "flashkit/core/flashmores.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+bool writeAll(QFile& file, const QByteArray& data)
+{
+    return file.write(data) == data.size();
+}
+} // namespace
+
+bool FlashmoPublish::publishSelfContained()
+{
+    if (!makeFolder(outputFolder))
+        return false;
+    templateSource = res->templateSwfSourcePath();
+    const QString swfPath = outputFolder + outputSwf;
+    if (!copyWithRetry(templateSource, swfPath)) {
+        fail(QStringLiteral("Cannot copy %1 to %2").arg(templateSource, swfPath));
+        return false;
+    }
+    if (profile == 2) {
+        if (cancelled())
+            return false;
+        if (!writePage())
+            return false;
+    }
+    if (cancelled())
+        return false;
+    PublishPlan plan;
+    if (!res->readPlayData(plan)) {
+        fail(QStringLiteral("Cannot read %1").arg(res->playDataPath()));
+        return false;
+    }
+    total = plan.total;
+    if (cancelled())
+        return false;
+
+    QFile swf(swfPath);
+    if (!swf.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        fail(QStringLiteral("Cannot write %1").arg(swfPath));
+        return false;
+    }
+    qint64 written = swf.size();
+    total += written;
+    if (!appendHeader(swf, written))
+        return false;
+    if (cancelled())
+        return false;
+    const QString musicFolder = workFolder + FlashmoRes::musicSubfolder;
+    for (const PlayDataEntry& entry : plan.music) {
+        if (cancelled())
+            return false;
+        qDebug() << musicFolder + entry.fileName;
+        if (!appendEntry(swf, musicFolder + entry.fileName, entry, written))
+            return false;
+    }
+    const QString photoFolder = workFolder + FlashmoRes::photosSubfolder;
+    for (const PlayDataEntry& entry : plan.photos) {
+        if (cancelled())
+            return false;
+        if (!appendEntry(swf, photoFolder + entry.fileName, entry, written))
+            return false;
+    }
+    swf.close();
+    if (swf.error() != QFileDevice::NoError) {
+        fail(QStringLiteral("Cannot write %1").arg(swfPath));
+        return false;
+    }
+    return true;
+}
+
+bool FlashmoPublish::appendHeader(QFile& swf, qint64& written)
+{
+    QFile config(res->playDataPath());
+    if (!config.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("Cannot read %1").arg(config.fileName()));
+        return false;
+    }
+    const QByteArray bytes = config.readAll();
+    uchar length[4];
+    qToBigEndian(static_cast<quint32>(bytes.size()), length);
+    const bool ok = writeAll(swf, QByteArrayLiteral("$$$$$")) &&
+                    writeAll(swf, QByteArray(reinterpret_cast<const char*>(length), 4)) &&
+                    writeAll(swf, bytes) && swf.flush();
+    if (!ok) {
+        fail(QStringLiteral("Cannot write %1").arg(swf.fileName()));
+        return false;
+    }
+    written += 5 + 4 + bytes.size();
+    total += 5 + 4 + bytes.size();
+    return true;
+}
+
+// One file read whole and written in one call: only one file is ever held in memory.
+bool FlashmoPublish::appendEntry(QFile& swf, const QString& path, const PlayDataEntry& entry,
+                                 qint64& written)
+{
+    QFile source(path);
+    QByteArray bytes;
+    if (source.open(QIODevice::ReadOnly))
+        bytes = source.readAll();
+    // The configuration announces `size` bytes; anything else would shift every later file.
+    if (bytes.size() != entry.size) {
+        fail(QStringLiteral("Cannot read %1").arg(path));
+        return false;
+    }
+    if (!writeAll(swf, bytes) || !swf.flush()) {
+        fail(QStringLiteral("Cannot write %1").arg(swf.fileName()));
+        return false;
+    }
+    written += bytes.size();
+    // 100 belongs to the end of the run alone.
+    if (total > 0)
+        progress = static_cast<int>(std::min<qint64>(99, written * 100 / total));
+    return true;
+}
+
+bool FlashmoPublish::writePage()
+{
+    QString pageSource = templateSource;
+    pageSource.replace(QStringLiteral(".swf"), QStringLiteral(".html"), Qt::CaseSensitive);
+    QString pageName = outputSwf;
+    pageName.replace(QStringLiteral(".swf"), QStringLiteral(".html"), Qt::CaseSensitive);
+    const QString pagePath = outputFolder + pageName;
+    copyWithRetry(pageSource, pagePath);
+    if (cancelled())
+        return false;
+
+    QString templateBase = QFileInfo(templateSource).fileName();
+    templateBase.remove(QStringLiteral(".swf"), Qt::CaseSensitive);
+    QString publishBase = pageName;
+    publishBase.remove(QStringLiteral(".html"), Qt::CaseSensitive);
+
+    setTerminationEnabled(false);
+    QFile page(pagePath);
+    QString text;
+    if (page.open(QIODevice::ReadOnly))
+        text = QString::fromUtf8(page.readAll()); // pages are UTF-8: Latin-1 would mangle them
+    else
+        qDebug() << "Cannot open file for Reading";
+    if (!templateBase.isEmpty())
+        text.replace(templateBase, publishBase, Qt::CaseSensitive);
+    page.close();
+    page.remove();
+    bool ok = page.open(QIODevice::WriteOnly);
+    if (!ok)
+        qDebug() << "Cannot open file for Writing";
+    else
+        ok = writeAll(page, text.toUtf8()) && page.flush();
+    page.close();
+    setTerminationEnabled(true);
+    if (!ok)
+        fail(QStringLiteral("Cannot write %1").arg(pagePath));
+    return ok;
+}

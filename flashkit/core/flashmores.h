@@ -1,0 +1,83 @@
+#pragma once
+
+#include "flashkit/core/flashkitrecords.h"
+#include "flashkit/core/playdatafile.h"
+
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+// Prepares the workspace so that a gallery template can run from it: the configuration file, a
+// copy of the template movie and, for a publish, the photos re-encoded at the chosen quality.
+// Holds the kit's photo and music lists and its template choice.
+class FlashmoRes
+{
+public:
+    // `applicationFolder` holds "template/version1/" and "Sample/"; empty means the program's own.
+    explicit FlashmoRes(const QString& applicationFolder = QString());
+    ~FlashmoRes();
+    FlashmoRes(const FlashmoRes&) = delete;
+    FlashmoRes& operator=(const FlashmoRes&) = delete;
+
+    // Where the templates live: `folder` holds the plain movies and pages, `folder` + "SWF/" the
+    // self-contained variants. Must end with "/".
+    void setTemplateFolder(const QString& folder);
+    // Where the stand-in pictures for an empty photo list live; rebuilds the sample list.
+    void setSampleFolder(const QString& folder);
+
+    bool addPhotos(const QList<FlashKitPhoto>& items);
+    bool removePhoto(int index);
+    bool insertPhotos(const QList<FlashKitPhoto>& items, int position);
+    bool replacePhoto(const FlashKitPhoto& item, int index);
+    bool swapPhotos(int a, int b);
+    bool addMusic(const QList<FlashKitAudio>& items);
+    bool removeMusic(int index);
+    bool insertMusic(const QList<FlashKitAudio>& items, int position);
+    bool replaceMusic(const FlashKitAudio& item, int index);
+    bool swapMusic(int a, int b);
+    bool clear();
+    void setPhotoQuality(int quality);
+    bool setTemplate(const QString& swfFileName);
+
+    bool createPreviewResource();
+    // Runs on the publish thread. `stop` (may be null) is checked between photos so that a
+    // cancelled publish does not first re-encode every photo.
+    bool createPublishResourse(const std::atomic<bool>* stop = nullptr);
+    bool readPlayData(PublishPlan& plan);
+
+    QString templateSourcePath() const { return templateFolder + templateSwf; }
+    QString templateSwfSourcePath() const { return templateSwfFolder + templateSwf; }
+    QString playDataPath() const { return playData->fullPath(); }
+
+    const QList<FlashKitPhoto>& photoList() const { return photos; }
+    const QList<FlashKitAudio>& musicList() const { return music; }
+    const QList<FlashKitPhoto>& sampleList() const { return samples; }
+    int photoQuality() const { return quality; }
+    QString templateSwfName() const { return templateSwf; }
+    QString workspacePath() const { return workFolder; }
+    QString playDataFileName() const { return playData->fileName(); }
+
+    static const QString photosSubfolder; // "photos/"
+    static const QString musicSubfolder;  // "background music/"
+
+private:
+    void refreshWorkFolder();
+    void buildSampleList();
+    bool writePlayData(const QList<FlashKitPhoto>& list);
+    void copyTemplateMovie();
+    QList<FlashKitPhoto> samplesInWorkspace() const;
+    void reencodePhoto(FlashKitPhoto& photo);
+
+    QString workFolder;
+    QString templateFolder;
+    QString templateSwfFolder;
+    QString templateSwf = QStringLiteral("flashmo_121_3d_grid_gallery.swf");
+    QString sampleFolder;
+    QList<FlashKitPhoto> samples;
+    QList<FlashKitPhoto> photos;
+    QList<FlashKitAudio> music;
+    std::unique_ptr<PlayDataFile> playData;
+    int quality = 80;
+};
