@@ -1,0 +1,194 @@
+#!/usr/bin/env node
+// Opens a published slideshow in headless Chromium with Ruffle and reports what the movie said.
+//
+//   node drive.js --root DIR [--ruffle DIR] --page NAME [--swf NAME] --shot OUT.png
+//                 [--until JS] [--timeout MS] [--size WxH] [--chromium PATH] [--click]
+//
+// A tiny HTTP server on 127.0.0.1 serves DIR, plus Ruffle under /ruffle/ when --ruffle is given.
+// With --swf, the page NAME is generated here (a plain host page beside the movie, so the movie's
+// relative URLs resolve against its own folder); otherwise NAME is a file in DIR.
+// Chromium is driven through the DevTools protocol on a pipe, so no npm package is needed.
+// The movie's ExternalInterface calls to lumaroStatus are collected; the run ends once the JS
+// expression --until is true over `s` (the latest status object) and `all` (every status),
+// or at the timeout. Prints one JSON object on stdout: {ok, statuses, console, error}.
+'use strict';
+const http = require('http');
+const fs = require('fs');
+const path = require('path');
+const os = require('os');
+const { spawn } = require('child_process');
+
+function parseArgs(argv) {
+    const a = { timeout: 20000, size: '800x600', chromium: '/usr/bin/chromium', until: 'false' };
+    for (let i = 2; i < argv.length; ++i) {
+        const k = argv[i].replace(/^--/, '');
+        if (k === 'click') a.click = true;
+        else a[k] = argv[++i];
+    }
+    return a;
+}
+
+const TYPES = {
+    '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+    '.swf': 'application/x-shockwave-flash', '.xml': 'text/xml', '.jpg': 'image/jpeg',
+    '.mp3': 'audio/mpeg', '.map': 'application/json', '.png': 'image/png',
+};
+
+function hostPage(swf) {
+    const src = encodeURI(swf);
+    return `<!DOCTYPE html><html><head><meta charset="utf-8"><style>
+html,body{margin:0;height:100%;background:#000;overflow:hidden}
+#m{width:100%;height:100%;display:block}</style>
+<script>window.RufflePlayer=window.RufflePlayer||{};window.RufflePlayer.config={autoplay:"on",
+unmuteOverlay:"hidden",splashScreen:false,contextMenu:"off",letterbox:"off"};</script>
+<script src="ruffle/ruffle.js"></script></head><body>
+<embed id="m" src="${src}" type="application/x-shockwave-flash" allowScriptAccess="always">
+</body></html>`;
+}
+
+function serve(a) {
+    return new Promise((resolve) => {
+        const server = http.createServer((req, res) => {
+            let rel = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
+            let file = null;
+            if (a.swf && rel === a.page) {
+                res.writeHead(200, { 'Content-Type': TYPES['.html'] });
+                return res.end(hostPage(a.swf));
+            }
+            if (a.ruffle && rel.startsWith('ruffle/')) file = path.join(a.ruffle, rel.slice(7));
+            else file = path.join(a.root, rel);
+            const base = path.resolve(rel.startsWith('ruffle/') && a.ruffle ? a.ruffle : a.root);
+            if (!path.resolve(file).startsWith(base)) { res.writeHead(403); return res.end(); }
+            fs.readFile(file, (err, data) => {
+                if (err) { res.writeHead(404); return res.end(); }
+                const type = TYPES[path.extname(file).toLowerCase()] || 'application/octet-stream';
+                res.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+                res.end(data);
+            });
+        });
+        server.listen(0, '127.0.0.1', () => resolve(server));
+    });
+}
+
+// DevTools protocol over --remote-debugging-pipe: NUL-terminated JSON messages on fds 3 and 4.
+class Cdp {
+    constructor(child) {
+        this.out = child.stdio[3];
+        this.nextId = 1;
+        this.pending = new Map();
+        this.listeners = [];
+        let buf = Buffer.alloc(0);
+        child.stdio[4].on('data', (chunk) => {
+            buf = Buffer.concat([buf, chunk]);
+            let end;
+            while ((end = buf.indexOf(0)) >= 0) {
+                const msg = JSON.parse(buf.subarray(0, end).toString('utf8'));
+                buf = buf.subarray(end + 1);
+                if (msg.id && this.pending.has(msg.id)) {
+                    const p = this.pending.get(msg.id);
+                    this.pending.delete(msg.id);
+                    if (msg.error) p.reject(new Error(msg.error.message)); else p.resolve(msg.result);
+                } else {
+                    for (const l of this.listeners) l(msg);
+                }
+            }
+        });
+    }
+    send(method, params = {}, sessionId) {
+        const id = this.nextId++;
+        const msg = { id, method, params };
+        if (sessionId) msg.sessionId = sessionId;
+        return new Promise((resolve, reject) => {
+            this.pending.set(id, { resolve, reject });
+            this.out.write(JSON.stringify(msg) + '\0');
+        });
+    }
+}
+
+const HOOK = `window.__lumaro = [];
+window.lumaroStatus = function (text) {
+  try { window.__lumaro.push(JSON.parse(text)); } catch (e) { window.__lumaro.push({bad: String(text)}); }
+  return true;
+};`;
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+async function main() {
+    const a = parseArgs(process.argv);
+    const result = { ok: false, statuses: [], console: [], error: '' };
+    const server = await serve(a);
+    const port = server.address().port;
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumaro-chromium-'));
+    const [w, h] = a.size.split('x').map(Number);
+    const child = spawn(a.chromium, [
+        '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        '--user-data-dir=' + profile, '--autoplay-policy=no-user-gesture-required',
+        '--remote-debugging-pipe', '--mute-audio', `--window-size=${w},${h}`, 'about:blank',
+    ], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+    const killAll = () => { try { child.kill('SIGKILL'); } catch (e) { /* already gone */ } };
+    const guard = setTimeout(() => { result.error = 'hard timeout'; finish(); }, Number(a.timeout) + 30000);
+    let finished = false;
+    function finish() {
+        if (finished) return;
+        finished = true;
+        clearTimeout(guard);
+        killAll();
+        server.close();
+        fs.rmSync(profile, { recursive: true, force: true });
+        process.stdout.write(JSON.stringify(result) + '\n');
+        process.exit(0);
+    }
+    try {
+        const cdp = new Cdp(child);
+        const { targetId } = await cdp.send('Target.createTarget', { url: 'about:blank' });
+        const { sessionId } = await cdp.send('Target.attachToTarget', { targetId, flatten: true });
+        cdp.listeners.push((m) => {
+            if (m.sessionId !== sessionId) return;
+            if (m.method === 'Runtime.consoleAPICalled' && result.console.length < 200)
+                result.console.push(m.params.type + ': ' + m.params.args.map((x) => x.value ?? x.description).join(' '));
+            if (m.method === 'Runtime.exceptionThrown' && result.console.length < 200)
+                result.console.push('exception: ' + m.params.exceptionDetails.text);
+        });
+        const s = (method, params) => cdp.send(method, params, sessionId);
+        await s('Runtime.enable');
+        await s('Page.enable');
+        await s('Emulation.setDeviceMetricsOverride', { width: w, height: h, deviceScaleFactor: 1, mobile: false });
+        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK });
+        const url = `http://127.0.0.1:${port}/${a.page.split('/').map(encodeURIComponent).join('/')}`;
+        await s('Page.navigate', { url });
+        const check = `(function(){var all=window.__lumaro||[];var s=all.length?all[all.length-1]:{};` +
+            `try{return JSON.stringify({done:!!(${a.until}),all:all});}catch(e){return JSON.stringify({done:false,all:all});}})()`;
+        const deadline = Date.now() + Number(a.timeout);
+        let clicked = false;
+        for (;;) {
+            const r = await s('Runtime.evaluate', { expression: check, returnByValue: true });
+            const v = JSON.parse(r.result.value || '{"done":false,"all":[]}');
+            result.statuses = v.all;
+            if (v.done && a.click && !clicked) {
+                // Click the middle of the stage, then wait for the movie to report the enlarged photo.
+                clicked = true;
+                for (const type of ['mousePressed', 'mouseReleased'])
+                    await s('Input.dispatchMouseEvent', { type, x: w / 2, y: h / 2, button: 'left', clickCount: 1 });
+                a.until = a.untilClick || 'true';
+                continue;
+            }
+            if (v.done) { result.ok = true; break; }
+            if (Date.now() > deadline) { result.error = 'timed out'; break; }
+            await sleep(250);
+        }
+        if (a.shot) {
+            await sleep(Number(a.settle || 600));
+            const shot = await s('Page.captureScreenshot', { format: 'png' });
+            fs.writeFileSync(a.shot, Buffer.from(shot.data, 'base64'));
+        }
+        const r = await s('Runtime.evaluate', { expression: 'JSON.stringify(window.__lumaro||[])', returnByValue: true });
+        result.statuses = JSON.parse(r.result.value);
+        await cdp.send('Browser.close').catch(() => {});
+    } catch (e) {
+        result.error = String(e && e.message || e);
+    }
+    finish();
+}
+
+main();
