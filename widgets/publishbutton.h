@@ -4,7 +4,8 @@
 #include <QToolButton>
 
 // A tool button drawn entirely from skin images, one per state and language (the caption is in
-// the picture): "background-image:url(<base>_<language>.png)".
+// the picture): "background-image:url(<base>_<language>.png)". A base name relative to the skin
+// folder is anchored in the current skin folder; a language without a picture falls back to "en".
 class PublishButton : public QToolButton
 {
     Q_OBJECT
@@ -34,10 +35,14 @@ public slots:
     void slotReleased();
     void setImage();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     QString borderImage;
     QString disabledBorderImage;
     QString pressedBorderImage;
     QString language;
-    int state = 1; // 0 normal, 1 disabled, 2 pressed
+    int state = 1;              // 0 normal, 1 disabled, 2 pressed
+    bool applyingImage = false; // setting our own style sheet re-polishes us
 };
