@@ -1,0 +1,379 @@
+// The publish worker: output of each profile, the self-contained layout, cancelling, progress,
+// the page and failures to write.
+#include "flashkit/core/flashmokit.h"
+#include "kittestenv.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QtEndian>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+// The worker names every music file on the debug channel just before appending it: a seam to
+// look at the progress, or to cancel, at an exact point of the run.
+std::atomic<FlashmoKit*> watchedKit{nullptr};
+std::atomic<bool> cancelOnMusic{false};
+QList<int> progressAtMusic;
+QtMessageHandler previousHandler = nullptr;
+
+void watchMusic(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    FlashmoKit* kit = watchedKit.load();
+    if (kit && type == QtDebugMsg && message.contains(QLatin1String("background music/"))) {
+        progressAtMusic.append(kit->publishProgress());
+        if (cancelOnMusic)
+            kit->cancelPublish();
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
+QStringList filesUnder(const QString& folder)
+{
+    QStringList list;
+    const QDir dir(folder);
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (info.isDir()) {
+            for (const QString& inner : filesUnder(info.filePath()))
+                list << info.fileName() + QLatin1Char('/') + inner;
+        } else {
+            list << info.fileName();
+        }
+    }
+    return list;
+}
+
+bool finish(FlashmoKit& kit)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (kit.isPublishing() && timer.elapsed() < 60000)
+        QTest::qWait(5);
+    return !kit.isPublishing();
+}
+} // namespace
+
+class TestFlashmoPublish : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void profileOutputs_data();
+    void profileOutputs();
+    void folderProfileKeepsExistingPhotos();
+    void selfContainedLayout();
+    void cancelBeforePhotos();
+    void progressReaches100OnlyAtTheEnd();
+    void pageRewrite_data();
+    void pageRewrite();
+    void writeFailure_data();
+    void writeFailure();
+    void destroyWhileRunning();
+
+private:
+    void fillKit(FlashmoKit& kit, const QString& musicName = QStringLiteral("song.mp3"),
+                 int musicBytes = 1000, const QString& photoPrefix = QString());
+    KitTestEnv env;
+    QString movie;
+    QString out;
+};
+
+void TestFlashmoPublish::initTestCase()
+{
+    QVERIFY(env.isValid());
+    movie = env.makeTemplate(QStringLiteral("Magic Cube"));
+    previousHandler = qInstallMessageHandler(watchMusic);
+}
+
+void TestFlashmoPublish::init()
+{
+    static int round = 0;
+    out = env.root() + QStringLiteral("/out %1/").arg(++round);
+    progressAtMusic.clear();
+    cancelOnMusic = false;
+}
+
+void TestFlashmoPublish::cleanup()
+{
+    watchedKit = nullptr;
+}
+
+void TestFlashmoPublish::fillKit(FlashmoKit& kit, const QString& musicName, int musicBytes,
+                                 const QString& photoPrefix)
+{
+    kit.clear();
+    kit.addPhotos({env.makePhoto(photoPrefix + QStringLiteral("first photo.jpg"), 11),
+                   env.makePhoto(photoPrefix + QStringLiteral("second.jpg"), 12)});
+    kit.addMusic({env.makeMusic(musicName, musicBytes)});
+    kit.setTemplate(movie);
+    kit.setPhotoQuality(85);
+}
+
+void TestFlashmoPublish::profileOutputs_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QStringList>("files");
+
+    QTest::newRow("xml") << 0
+                         << QStringList{"Magic Cube.xml",
+                                        "a.swf",
+                                        "background music/song.mp3",
+                                        "photos/p_first photo.jpg",
+                                        "photos/p_second.jpg",
+                                        "photos/s_p_first photo.jpg",
+                                        "photos/s_p_second.jpg"};
+    QTest::newRow("swf") << 1 << QStringList{"a.swf"};
+    QTest::newRow("swf+html") << 2 << QStringList{"a.html", "a.swf"};
+}
+
+void TestFlashmoPublish::profileOutputs()
+{
+    QFETCH(int, profile);
+    QFETCH(QStringList, files);
+
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    QVERIFY(kit.publish(out, QStringLiteral("a"), profile));
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishError(), QString());
+    QCOMPARE(kit.publishProgress(), 100);
+    QCOMPARE(filesUnder(out), files);
+    if (profile == 0) {
+        QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("a.swf")),
+                 KitTestEnv::readAll(env.templateFolder() + movie));
+        QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("Magic Cube.xml")),
+                 KitTestEnv::readAll(kit.resources().playDataPath()));
+        QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("photos/s_p_second.jpg")),
+                 KitTestEnv::readAll(env.photos() + QStringLiteral("s_p_second.jpg")));
+    }
+
+    // A finished worker starts again, from 0.
+    kit.clear();
+    fillKit(kit);
+    QVERIFY(kit.publish(out, QStringLiteral("a"), profile));
+    QVERIFY(kit.publishProgress() < 100);
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishProgress(), 100);
+}
+
+void TestFlashmoPublish::folderProfileKeepsExistingPhotos()
+{
+    QDir().mkpath(out + QStringLiteral("photos"));
+    auto write = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("old") == 3;
+    };
+    QVERIFY(write(out + QStringLiteral("a.swf")));
+    QVERIFY(write(out + QStringLiteral("photos/p_second.jpg")));
+
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    QVERIFY(kit.publish(out, QStringLiteral("a"), 0));
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishProgress(), 100);
+    QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("a.swf")),
+             KitTestEnv::readAll(env.templateFolder() + movie));
+    QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("photos/p_second.jpg")), QByteArray("old"));
+}
+
+// Template, "$$$$$", the configuration's size big-endian, the configuration, the music, the
+// photos: compared byte by byte with the files that went in.
+void TestFlashmoPublish::selfContainedLayout()
+{
+    QString musicName = QStringLiteral("m.mp3");
+    const QString prefix(60, QLatin1Char('p'));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        FlashmoKit kit(env.appFolder());
+        fillKit(kit, musicName, 1000, prefix);
+        QVERIFY(kit.publish(out, QStringLiteral("album"), 1));
+        QVERIFY(finish(kit));
+        QCOMPARE(kit.publishProgress(), 100);
+
+        const QByteArray config = KitTestEnv::readAll(kit.resources().playDataPath());
+        const QByteArray swf = KitTestEnv::readAll(out + QStringLiteral("album.swf"));
+        QByteArray expected = KitTestEnv::readAll(env.swfFolder() + movie);
+        QCOMPARE(expected.size(), 50000);
+        uchar length[4];
+        qToBigEndian(quint32(config.size()), length);
+        expected += "$$$$$" + QByteArray(reinterpret_cast<const char*>(length), 4) + config;
+        expected += KitTestEnv::readAll(env.music() + musicName);
+        expected += KitTestEnv::readAll(env.photos() + "p_" + prefix + "first photo.jpg");
+        expected += KitTestEnv::readAll(env.photos() + "p_" + prefix + "second.jpg");
+        QCOMPARE(swf.size(), expected.size());
+        QVERIFY(swf == expected);
+        QCOMPARE(swf.mid(50000, 5), QByteArray("$$$$$"));
+
+        if (config.size() == 700) {
+            QCOMPARE(swf.mid(50005, 4), QByteArray::fromHex("000002BC"));
+            return;
+        }
+        // Lengthen the music name so the configuration is 700 bytes, and look at that case.
+        const int missing = 700 - int(config.size());
+        QVERIFY2(missing > 0 && missing < 200, qPrintable(QString::number(config.size())));
+        musicName = QString(missing, QLatin1Char('m')) + musicName;
+    }
+    QFAIL("the configuration never came to 700 bytes");
+}
+
+// Cancelled while the last music file goes in: the photo loop stops at its first step and the
+// movie ends after the music.
+void TestFlashmoPublish::cancelBeforePhotos()
+{
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    watchedKit = &kit;
+    cancelOnMusic = true;
+    QVERIFY(kit.publish(out, QStringLiteral("a"), 1));
+    QVERIFY(finish(kit));
+    QCOMPARE(progressAtMusic.size(), 1);
+    QVERIFY(kit.publishProgress() < 100);
+    QCOMPARE(kit.publishError(), QString());
+    const qint64 expected = 50000 + 5 + 4 + QFileInfo(kit.resources().playDataPath()).size() + 1000;
+    QCOMPARE(QFileInfo(out + QStringLiteral("a.swf")).size(), expected);
+}
+
+// The last byte still to come is a small part of a large total: a float total would round the
+// progress to 100 there. The sizes are chosen so the total is a multiple of 8 above 2^25.
+void TestFlashmoPublish::progressReaches100OnlyAtTheEnd()
+{
+    FlashmoKit kit(env.appFolder());
+    const QString big = env.music() + QStringLiteral("big.mp3");
+    FlashKitPhoto missing;
+    missing.path = env.photos() + QStringLiteral("missing.jpg"); // appends 0 bytes
+    auto fill = [&] {
+        kit.clear();
+        kit.addMusic({env.makeMusic(QStringLiteral("big.mp3"), 40000000),
+                      env.makeMusic(QStringLiteral("tiny.mp3"), 1)});
+        kit.addPhotos({missing});
+        kit.setTemplate(movie);
+    };
+    fill();
+    QVERIFY(kit.resources().createPublishResourse());
+    const qint64 total =
+        50000 + 9 + QFileInfo(kit.resources().playDataPath()).size() + 40000000 + 1;
+    fill();
+    QVERIFY(QFile::resize(big, 40000000 + (8 - total % 8) % 8));
+
+    watchedKit = &kit;
+    QVERIFY(kit.publish(out, QStringLiteral("big"), 1));
+    QVERIFY(finish(kit));
+    QCOMPARE(progressAtMusic.size(), 2);
+    QCOMPARE(progressAtMusic[0], 0);
+    QCOMPARE(progressAtMusic[1], 99);
+    QCOMPARE(kit.publishProgress(), 100);
+    QCOMPARE(QFileInfo(out + QStringLiteral("big.swf")).size() % 8, 0);
+    QFile::remove(out + QStringLiteral("big.swf"));
+    QFile::remove(big);
+}
+
+void TestFlashmoPublish::pageRewrite_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("non-ASCII name and text")
+        << QStringLiteral("Würfel Cube")
+        << QByteArray("<title>Galería · Würfel Cube ✓</title><embed src=\"Würfel Cube.swf\">")
+        << QStringLiteral("Mein Album – Größe ñ")
+        << QByteArray("<title>Galería · Mein Album – Größe ñ ✓</title>"
+                      "<embed src=\"Mein Album – Größe ñ.swf\">");
+    QTest::newRow("case kept apart")
+        << QStringLiteral("Case Test") << QByteArray("case test Case Test.swf CASE TEST")
+        << QStringLiteral("x y") << QByteArray("case test x y.swf CASE TEST");
+    QTest::newRow("no page") << QStringLiteral("No Page") << QByteArray() << QStringLiteral("a")
+                             << QByteArray();
+}
+
+void TestFlashmoPublish::pageRewrite()
+{
+    QFETCH(QString, base);
+    QFETCH(QByteArray, page);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, expected);
+
+    const QString swf = env.makeTemplate(base, 1000, page);
+    if (page.isEmpty())
+        QFile::remove(env.swfFolder() + base + QStringLiteral(".html"));
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    kit.setTemplate(swf);
+    QVERIFY(kit.publish(out, name, 2));
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishProgress(), 100);
+    QCOMPARE(filesUnder(out), QStringList({name + ".html", name + ".swf"}));
+    QCOMPARE(KitTestEnv::readAll(out + name + QStringLiteral(".html")), expected);
+}
+
+void TestFlashmoPublish::writeFailure_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<bool>("blockFolder");
+
+    for (int profile = 0; profile < 3; ++profile) {
+        QTest::addRow("folder under a file, profile %d", profile) << profile << true;
+        QTest::addRow("movie name taken by a folder, profile %d", profile) << profile << false;
+    }
+}
+
+// Running as root, permissions stop nothing; a path through a regular file fails for anyone.
+void TestFlashmoPublish::writeFailure()
+{
+    QFETCH(int, profile);
+    QFETCH(bool, blockFolder);
+
+    QString target = out;
+    if (blockFolder) {
+        QFile blocker(env.root() + QStringLiteral("/blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        target = blocker.fileName() + QStringLiteral("/out/");
+    } else {
+        QVERIFY(QDir().mkpath(out + QStringLiteral("a.swf/inner")));
+    }
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    QVERIFY(kit.publish(target, QStringLiteral("a"), profile));
+    QVERIFY(finish(kit));
+    QVERIFY(kit.publishProgress() < 100);
+    QVERIFY(!kit.publishError().isEmpty());
+    QVERIFY(kit.publisher().failed());
+
+    // The next run into a good folder clears the failure.
+    QVERIFY(kit.publish(env.root() + QStringLiteral("/good/"), QStringLiteral("a"), profile));
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishError(), QString());
+    QCOMPARE(kit.publishProgress(), 100);
+}
+
+// Closing the window mid-publish deletes the kit: the worker must be stopped and gone by then.
+void TestFlashmoPublish::destroyWhileRunning()
+{
+    auto kit = std::make_unique<FlashmoKit>(env.appFolder());
+    QList<FlashKitPhoto> photos;
+    for (int i = 0; i < 40; ++i)
+        photos.append(env.makePhoto(QStringLiteral("many %1.jpg").arg(i), i));
+    kit->addPhotos(photos);
+    kit->setTemplate(movie);
+    QVERIFY(kit->publish(out, QStringLiteral("a"), 1));
+    QVERIFY(kit->isPublishing());
+    QVERIFY(!kit->publish(out, QStringLiteral("b"), 1)); // one run at a time
+    QElapsedTimer timer;
+    timer.start();
+    kit.reset();
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(FlashmoPublish::publishProgress() < 100);
+    QVERIFY(!QFileInfo::exists(out + QStringLiteral("b.swf")));
+}
+
+QTEST_MAIN(TestFlashmoPublish)
+#include "tst_flashmopublish.moc"
