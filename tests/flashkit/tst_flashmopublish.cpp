@@ -154,14 +154,6 @@ void TestFlashmoPublish::profileOutputs()
         QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("photos/s_p_second.jpg")),
                  KitTestEnv::readAll(env.photos() + QStringLiteral("s_p_second.jpg")));
     }
-
-    // A finished worker starts again, from 0.
-    kit.clear();
-    fillKit(kit);
-    QVERIFY(kit.publish(out, QStringLiteral("a"), profile));
-    QVERIFY(kit.publishProgress() < 100);
-    QVERIFY(finish(kit));
-    QCOMPARE(kit.publishProgress(), 100);
 }
 
 void TestFlashmoPublish::folderProfileKeepsExistingPhotos()

@@ -43,8 +43,6 @@ private slots:
     void initTestCase() { QVERIFY(env.isValid()); }
     void listOperations_data();
     void listOperations();
-    void replaceOverwritesEveryField();
-    void clearKeepsSamples();
     void factoryHandsOutOneKit();
     void templateNames_data();
     void templateNames();
@@ -143,40 +141,6 @@ void TestKitLists::listOperations()
     QCOMPARE(musicResult, result);
     QCOMPARE(lettersOf(kit.resources().photoList()), after);
     QCOMPARE(lettersOf(kit.resources().musicList()), after);
-}
-
-void TestKitLists::replaceOverwritesEveryField()
-{
-    FlashmoKit kit(env.appFolder());
-    kit.addMusic(musicOf(QStringLiteral("A")));
-    FlashKitAudio clip{QStringLiteral("9"), QStringLiteral("p"), QStringLiteral("f"),
-                       QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"),
-                       QStringLiteral("7"), QStringLiteral("2"), QStringLiteral("5")};
-    QVERIFY(kit.replaceMusic(clip, 0));
-    const FlashKitAudio& stored = kit.resources().musicList().first();
-    const QStringList got{stored.size, stored.path, stored.fileName,  stored.fadeIn, stored.fadeOut,
-                          stored.loop, stored.time, stored.startTime, stored.endTime};
-    QCOMPARE(got, QStringList({"9", "p", "f", "1", "1", "0", "7", "2", "5"}));
-}
-
-void TestKitLists::clearKeepsSamples()
-{
-    FlashmoKit kit(env.appFolder());
-    kit.addPhotos(photosOf(QStringLiteral("AB")));
-    kit.addMusic(musicOf(QStringLiteral("C")));
-    QVERIFY(kit.clear());
-    QVERIFY(kit.resources().photoList().isEmpty());
-    QVERIFY(kit.resources().musicList().isEmpty());
-    const QList<FlashKitPhoto>& samples = kit.resources().sampleList();
-    QCOMPARE(samples.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        const QString path = env.appFolder() + QStringLiteral("/Sample/image_%1.jpg").arg(i);
-        QCOMPARE(samples[i].path, path);
-        QCOMPARE(samples[i].size, QString::number(QFileInfo(path).size()));
-        QVERIFY(samples[i].size != QLatin1String("0"));
-    }
-    kit.resources().setSampleFolder(env.root() + QStringLiteral("/nowhere/"));
-    QCOMPARE(kit.resources().sampleList().first().size, QStringLiteral("0"));
 }
 
 void TestKitLists::factoryHandsOutOneKit()
