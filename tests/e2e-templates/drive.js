@@ -133,11 +133,17 @@ async function main() {
         if (finished) return;
         finished = true;
         clearTimeout(guard);
-        killAll();
-        server.close();
-        fs.rmSync(profile, { recursive: true, force: true });
         process.stdout.write(JSON.stringify(result) + '\n');
-        process.exit(0);
+        server.close();
+        // Remove the throw-away profile only once Chromium has stopped writing into it.
+        const cleanUp = () => {
+            try { fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 }); } catch (e) { /* left in tmp */ }
+            process.exit(0);
+        };
+        if (child.exitCode !== null || child.signalCode !== null) return cleanUp();
+        child.once('exit', cleanUp);
+        setTimeout(cleanUp, 3000);
+        killAll();
     }
     try {
         const cdp = new Cdp(child);
