@@ -74,7 +74,8 @@ void writeLogLine(const char* format, ...)
 
 void writeLogEntry(const char* file, int line, const char* function, const char* detail)
 {
-    const unsigned int error = static_cast<unsigned int>(errno);
+    const int savedErrno = errno;
+    const unsigned int error = static_cast<unsigned int>(savedErrno);
     const QByteArray stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")).toLocal8Bit();
     QMutexLocker lock(&logMutex());
@@ -83,4 +84,5 @@ void writeLogEntry(const char* file, int line, const char* function, const char*
     // The detail is written as plain text, never used as a format: it may carry '%' from file
     // names or tool output.
     writeLogLine("%s", detail ? detail : "");
+    errno = savedErrno;
 }

@@ -1,0 +1,91 @@
+#include "common/audioinfo.h"
+#include "common/mediaformats.h"
+#include "common/workspace.h"
+#include "platform/velfc/core/velpref.h"
+
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestMediaFormats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatTime_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << QStringLiteral("00:00:00");
+        QTest::newRow("seconds") << qint64(7) << QStringLiteral("00:00:07");
+        QTest::newRow("minute") << qint64(60) << QStringLiteral("00:01:00");
+        QTest::newRow("just under an hour") << qint64(3599) << QStringLiteral("00:59:59");
+        QTest::newRow("hour") << qint64(3661) << QStringLiteral("01:01:01");
+        QTest::newRow("hundred hours") << qint64(360000) << QStringLiteral("100:00:00");
+        QTest::newRow("negative") << qint64(-5) << QStringLiteral("00:00:00");
+    }
+
+    void formatTime()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(::formatTime(seconds), text);
+    }
+
+    void dialogFilters()
+    {
+        fillMediaExtensions();
+        QCOMPARE(imageExtensions.size(), 8);
+        QCOMPARE(audioExtensions.size(), 15);
+        QCOMPARE(audioExtensions.at(2), QStringLiteral("*.aiff"));
+        QCOMPARE(openFileDialogFilter(imageExtensions, imageFileFilter),
+                 QStringLiteral("All Supported Files (*.jpg *.jpeg *.bmp *.png *.gif *.tiff *.xbm "
+                                "*.xpm);;JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files "
+                                "(*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBM Files "
+                                "(*.xbm);;XPM Files (*.xpm);;All Files(*.*);;"));
+        QVERIFY(openFileDialogFilter(audioExtensions, audioFileFilter)
+                    .startsWith(QLatin1String("All Supported Files (*.aac *.aif *.aiff *.ac3 ")));
+        fillMediaExtensions(); // filling again does not double the lists
+        QCOMPARE(imageExtensions.size(), 8);
+    }
+
+    void audioNeedsConversion_data()
+    {
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<bool>("convert");
+        QTest::newRow("mp3 44100") << QStringLiteral("mp3") << 44100 << false;
+        QTest::newRow("upper case") << QStringLiteral("MP3") << 44100 << true;
+        QTest::newRow("mp3 48000") << QStringLiteral("mp3") << 48000 << true;
+        QTest::newRow("vorbis") << QStringLiteral("vorbis") << 44100 << true;
+        QTest::newRow("unknown") << QString() << 0 << true;
+    }
+
+    void audioNeedsConversion()
+    {
+        QFETCH(QString, codec);
+        QFETCH(int, rate);
+        QFETCH(bool, convert);
+        AudioInfo info;
+        info.codecName = codec;
+        info.sampleRate = rate;
+        QCOMPARE(info.needsConversion(), convert);
+    }
+
+    void audioDerivedValues()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), QStringLiteral("/ws"));
+        AudioInfo info;
+        info.filePath = QStringLiteral("/music/Night Drive.v2.wav");
+        info.startPoint = 1.9999;
+        info.endPoint = 3.5;
+        QCOMPARE(info.convertedFilePath(),
+                 QStringLiteral("/ws/background music/Night Drive.v2.mp3"));
+        QCOMPARE(info.startMs(), qint64(1999)); // truncated, not rounded
+        QCOMPARE(info.endMs(), qint64(3500));
+        QCOMPARE(::formatTime(qint64(info.clipLength())), QStringLiteral("00:00:01"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMediaFormats)
+#include "tst_mediaformats.moc"
