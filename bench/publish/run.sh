@@ -1,0 +1,11 @@
+#!/bin/sh
+# Builds and runs the publish benchmark for 100 and 400 photos.
+# Usage: bench/publish/run.sh [build folder]   (default: build)
+set -e
+here=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$here/build}
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --target bench_publish -j2
+for n in 100 400; do
+    "$build/bench/bench_publish" "$n"
+done
