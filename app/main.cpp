@@ -1,7 +1,45 @@
-#include <QApplication>
+#include "app/lumaro.h"
+#include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velapplication.h"
 
+#include <QMessageBox>
+
+#include <cstdio>
+
+// Start-up: configure the framework, let it consume the command line and refuse a second copy,
+// then show the window and tell the splash screen to close. Always ends with status 0.
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // The preview's web engine shares OpenGL contexts; this must be set before the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    {
+        VelApplication app(QString(), argc, argv);
+        app.setVelfcVersion(1030);
+        if (!app.checkIntegrality()) {
+            if (argc == 1) {
+                QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"),
+                                QStringLiteral("Start the program failed. Please re-install it."),
+                                QMessageBox::Ok);
+                box.setDefaultButton(static_cast<QPushButton*>(nullptr));
+                box.exec();
+            }
+            return 0;
+        }
+        app.pref()->setTanslucentWhenSkin(false);
+        app.installTranslators();
+        app.initCfg(nullptr, true);
+        if (app.processCmdLine(argc, argv))
+            return 0;
+        if (app.isRunning(QString()))
+            return 0;
+
+        Lumaro window;
+        app.setMainWindow(&window);
+        app.setActivationWindow(window.widgetFrame(), true);
+        window.show(true);
+        std::fputs("command:close splash screen", stdout);
+        std::fflush(stdout);
+        app.exec();
+    }
     return 0;
 }

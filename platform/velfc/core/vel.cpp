@@ -1,6 +1,10 @@
 #include "platform/velfc/core/vel.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
 QString& overriddenFolder()
@@ -20,4 +24,53 @@ QString Vel::applicationFolder()
 void Vel::setApplicationFolder(const QString& folder)
 {
     overriddenFolder() = folder;
+}
+
+void Vel::prependApplicationFolderToPath()
+{
+    const QString folder = QDir::cleanPath(applicationFolder());
+    if (folder.isEmpty())
+        return;
+    const QString path = qEnvironmentVariable("PATH");
+    QStringList parts = path.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (!parts.isEmpty() && QDir::cleanPath(parts.first()) == folder)
+        return;
+    parts.removeAll(folder);
+    parts.prepend(folder);
+    qputenv("PATH", parts.join(QLatin1Char(':')).toLocal8Bit());
+}
+
+QString Vel::outputPath()
+{
+    QString path = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (path.isEmpty())
+        path = QDir::homePath();
+    return QDir::toNativeSeparators(path);
+}
+
+bool Vel::isFolderNameValid(const QString& name, bool allowSpaces)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.size() > 255)
+        return false;
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    for (const QChar c : name) {
+        if (forbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+        if (!allowSpaces && c.isSpace())
+            return false;
+    }
+    if (name.front().isSpace() || name.back().isSpace() || name.endsWith(QLatin1Char('.')))
+        return false;
+    return true;
+}
+
+bool Vel::isFolderWritable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isDir())
+        return false;
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".lumaro-write-probe-XXXXXX")));
+    return probe.open();
 }

@@ -38,9 +38,10 @@ void VelPref::open(const QString& fileName)
 {
     if (fileName.isEmpty()) {
         const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        const QString base = dir.isEmpty() ? QDir::homePath() + QStringLiteral("/.config/Lumaro") : dir;
-        settings = std::make_unique<QSettings>(base + QStringLiteral("/lumaro.ini"),
-                                               QSettings::IniFormat);
+        const QString base =
+            dir.isEmpty() ? QDir::homePath() + QStringLiteral("/.config/Lumaro") : dir;
+        settings =
+            std::make_unique<QSettings>(base + QStringLiteral("/lumaro.ini"), QSettings::IniFormat);
     } else {
         settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     }

@@ -22,10 +22,14 @@ inline constexpr char AutoUpdateEnable[] = "AutoUpdateEnable";
 inline constexpr char UpdateInterval[] = "UpdateInterval";
 inline constexpr char PublishProfile[] = "PublishProfile";
 inline constexpr char PublishFolder[] = "PublishFolder";
+// The framework's own keys.
+inline constexpr char Language[] = "language";              // "en", "de", ...; empty: system's
+inline constexpr char WindowGeometry[] = "window_geometry"; // QWidget::saveGeometry()
 } // namespace PrefKey
 
 namespace PrefDefault {
-inline constexpr int AfterPublishingAction = 5; // 0 quit, 1 stand by, 2 hibernate, 4 shut down, 5 nothing
+inline constexpr int AfterPublishingAction =
+    5; // 0 quit, 1 stand by, 2 hibernate, 4 shut down, 5 nothing
 inline constexpr bool IsFadeIn = false;
 inline constexpr bool IsFadeOut = false;
 inline constexpr bool IsLoop = true;

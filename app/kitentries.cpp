@@ -1,0 +1,38 @@
+#include "app/kitentries.h"
+
+#include "common/workspace.h"
+
+QString kitMilliseconds(double seconds)
+{
+    return QString::number(seconds * 1000, 'g', 6);
+}
+
+QList<FlashKitPhoto> photoEntriesFor(const QList<ImageInfo>& photos)
+{
+    QList<FlashKitPhoto> entries;
+    entries.reserve(photos.size());
+    for (const ImageInfo& photo : photos) {
+        FlashKitPhoto entry;
+        entry.path = workingCopyPath(photo);
+        entries << entry;
+    }
+    return entries;
+}
+
+QList<FlashKitAudio> musicEntriesFor(const QList<AudioInfo>& clips)
+{
+    QList<FlashKitAudio> entries;
+    entries.reserve(clips.size());
+    for (const AudioInfo& clip : clips) {
+        FlashKitAudio entry;
+        entry.path = musicCopyPath(clip.filePath);
+        entry.fadeIn = QString::number(clip.fadeIn);
+        entry.fadeOut = QString::number(clip.fadeOut);
+        entry.loop = QString::number(clip.loop);
+        entry.time = kitMilliseconds(clip.duration);
+        entry.startTime = kitMilliseconds(clip.startPoint);
+        entry.endTime = kitMilliseconds(clip.endPoint);
+        entries << entry;
+    }
+    return entries;
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "common/audioinfo.h"
+#include "common/imageinfo.h"
+#include "flashkit/core/flashkitrecords.h"
+#include "platform/velfc/velmainwindow.h"
+
+#include <QList>
+#include <QString>
+
+class Convert2Mp3Progress;
+class IFlashKitInterface;
+class QActionGroup;
+class QMenu;
+class QTimer;
+class VelMediaPreviewWidget;
+struct LumaroForm;
+
+// The main window: the photo and music strips, the template panel, the preview area and the
+// publish controls. It keeps copies of both strips' records, turns them into the entries the
+// template kit consumes, coordinates selection between the strips and shares one scroll bar
+// between them. Each command flow lives in its own lumaro_*.cpp file.
+class Lumaro : public VelMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Lumaro(QWidget* parent = nullptr);
+    ~Lumaro() override;
+
+    // Read access for the program's own checks and tests.
+    int activeListIndex() const { return activeList; }
+    const QList<FlashKitPhoto>& photoKitEntries() const { return photoEntries; }
+    const QList<FlashKitAudio>& musicKitEntries() const { return musicEntries; }
+    QString currentTemplateName() const { return templateName; }
+    QString currentTemplateMoviePath() const { return templateMoviePath; }
+    QMenu* postTaskActionMenu() const { return postTaskMenu; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void buildTitleMenu() override;
+    void retranslate() override;
+
+private slots:
+    void on_importPicture_clicked();
+    void on_importPictureDir_clicked();
+    void on_importAudio_clicked();
+    void on_deleteClip_clicked();
+    void on_turnLeft_clicked();
+    void on_turnRight_clicked();
+    void on_mirror_clicked();
+    void on_flip_clicked();
+    void on_restore_clicked();
+    void slotPhotoListProcessed(const QList<ImageInfo>& list);
+    void on_editMusic_clicked();
+    void on_previewBtn_clicked();
+    void onTemplateSelectionChanged(const QString& path);
+    void photoItemSelectChanged();
+    void audioItemSelectChanged();
+    void on_photoListWidget_item_clicked();
+    void on_audioListWidget_item_clicked();
+    void on_photoListWidget_row_changed(int row);
+    void on_audioListWidget_row_changed(int row);
+    void photoListChanged(const QList<ImageInfo>& list);
+    void audioListChanged(const QList<AudioInfo>& list);
+    void on_publishBtn_clicked();
+    void on_cancelBtn_clicked();
+    void slotConvertAudioFormatFinished();
+    void slotKillConvertProcess();
+    void updatePublishProgress();
+    void updateConvertProgress();
+    void slotPrefencesTriggered();
+    void on_afterPublishAction();
+    void changeScrollRange();
+
+private:
+    void connectForm();
+    void connectButtonsByName();
+    void initSkin();
+    void selectInitialTemplate();
+    void ensureMusicFolder();
+    void loadTemplateMovie();
+    void restorePostTaskChecks();
+    void resetControls();
+    void refreshControls();
+    void enterPublishingState();
+    void leavePublishingState();
+    void stopBackgroundWork();
+    void setTemplateFromPicture(const QString& picturePath);
+
+    LumaroForm* ui = nullptr;
+    QList<ImageInfo> photoList;
+    QList<FlashKitPhoto> photoEntries;
+    QList<AudioInfo> audioList;
+    QList<FlashKitAudio> musicEntries;
+    IFlashKitInterface* kit = nullptr;
+    QString templateMoviePath;
+    QString templateName;
+    int activeList = -1;
+    QMenu* titleMenu = nullptr;
+    QMenu* postTaskMenu = nullptr;
+    QActionGroup* postTaskGroup = nullptr;
+    QTimer* publishTimer = nullptr;
+    VelMediaPreviewWidget* audioPreview = nullptr;
+    Convert2Mp3Progress* converter = nullptr;
+    QTimer* convertTimer = nullptr;
+    QString targetName;
+    QString targetFolder;
+    int targetProfile = 1;
+    int photoQuality = 80;
+};

@@ -1,0 +1,210 @@
+#include "app/lumaro_form.h"
+
+#include "audio/audiolistwidget.h"
+#include "flashkit/menutemplateselectionframe.h"
+#include "photos/photolistwidget.h"
+#include "platform/flashplayer/flashplayerwidget.h"
+#include "widgets/publishbutton.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+template <typename T> T* make(QWidget* parent, const char* name)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QAction* makeAction(QMainWindow* window, const char* name, bool checkable)
+{
+    auto* action = new QAction(window);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+void setUpStrip(QListWidget* list, int height)
+{
+    list->setFixedHeight(height);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setDragDropMode(QAbstractItemView::DragDrop);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->setFlow(QListView::LeftToRight);
+}
+} // namespace
+
+void LumaroForm::setupUi(QMainWindow* window)
+{
+    window->setObjectName(QStringLiteral("Lumaro"));
+    window->resize(836, 733);
+    actionDo_nothing = makeAction(window, "actionDo_nothing", true);
+    actionQuit_Application = makeAction(window, "actionQuit_Application", true);
+    actionShutdown_Computer = makeAction(window, "actionShutdown_Computer", true);
+    actionStandby = makeAction(window, "actionStandby", true);
+    actionHiberate = makeAction(window, "actionHiberate", true);
+    actionPrefences = makeAction(window, "actionPrefences", false);
+
+    centralwidget = make<QWidget>(window, "centralwidget");
+    centralwidget->setMinimumSize(800, 700);
+    gridLayout_3 = new QGridLayout(centralwidget);
+    gridLayout_3->setObjectName(QStringLiteral("gridLayout_3"));
+    gridLayout_3->setContentsMargins(5, 5, 5, 5);
+    gridLayout_3->setHorizontalSpacing(5);
+    gridLayout_3->setVerticalSpacing(0);
+
+    // The preview area, top left.
+    playerFrame = make<QFrame>(centralwidget, "playerFrame");
+    playerFrame->setMinimumHeight(420);
+    verticalLayout_3 = new QVBoxLayout(playerFrame);
+    verticalLayout_3->setObjectName(QStringLiteral("verticalLayout_3"));
+    verticalLayout_3->setSpacing(0);
+    verticalLayout_3->setContentsMargins(0, 0, 0, 0);
+    widget = make<FlashPlayerWidget>(playerFrame, "widget");
+    widget->setMinimumSize(480, 360);
+    verticalLayout_3->addWidget(widget);
+    previewFrame = make<QFrame>(playerFrame, "previewFrame");
+    horizontalLayout_7 = new QHBoxLayout(previewFrame);
+    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
+    horizontalLayout_7->setContentsMargins(0, 4, 0, 4);
+    horizontalLayout_7->addStretch();
+    previewBtn = make<QToolButton>(previewFrame, "previewBtn");
+    horizontalLayout_7->addWidget(previewBtn);
+    horizontalLayout_7->addStretch();
+    verticalLayout_3->addWidget(previewFrame);
+    gridLayout_3->addWidget(playerFrame, 0, 0);
+
+    // The template panel, top right.
+    rightFrame = make<QFrame>(centralwidget, "rightFrame");
+    auto* rightLayout = new QVBoxLayout(rightFrame);
+    rightLayout->setObjectName(QStringLiteral("verticalLayout"));
+    rightLayout->setSpacing(0);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    labelFrame = make<QFrame>(rightFrame, "labelFrame");
+    auto* labelLayout = new QHBoxLayout(labelFrame);
+    labelLayout->setObjectName(QStringLiteral("horizontalLayout"));
+    label = make<QLabel>(labelFrame, "label");
+    labelLayout->addWidget(label);
+    rightLayout->addWidget(labelFrame);
+    templateFrame = make<MenuTemplateSelectionFrame>(rightFrame, "templateFrame");
+    templateFrame->setFixedWidth(250);
+    rightLayout->addWidget(templateFrame, 1);
+    gridLayout_3->addWidget(rightFrame, 0, 1, 1, 2);
+
+    // The two strips and their one scroll bar.
+    matterFrame = make<QFrame>(centralwidget, "matterFrame");
+    matterFrame->setFixedHeight(140);
+    gridLayout = new QGridLayout(matterFrame);
+    gridLayout->setObjectName(QStringLiteral("gridLayout"));
+    gridLayout->setHorizontalSpacing(0);
+    label_album = make<QLabel>(matterFrame, "label_album");
+    label_audio = make<QLabel>(matterFrame, "label_audio");
+    photoListWidget = make<PhotoListWidget>(matterFrame, "photoListWidget");
+    setUpStrip(photoListWidget, 72);
+    audioListWidget = make<AudioListWidget>(matterFrame, "audioListWidget");
+    setUpStrip(audioListWidget, 36);
+    horizontalScrollBar = make<QScrollBar>(matterFrame, "horizontalScrollBar");
+    horizontalScrollBar->setOrientation(Qt::Horizontal);
+    gridLayout->addWidget(label_album, 0, 0);
+    gridLayout->addWidget(photoListWidget, 0, 1);
+    gridLayout->addWidget(label_audio, 1, 0);
+    gridLayout->addWidget(audioListWidget, 1, 1);
+    gridLayout->addWidget(horizontalScrollBar, 2, 0, 1, 2);
+    gridLayout_3->addWidget(matterFrame, 1, 0, 1, 3);
+
+    // Tools, progress and the publish buttons.
+    controlFrame = make<QFrame>(centralwidget, "controlFrame");
+    controlFrame->setFixedHeight(100);
+    auto* controlLayout = new QHBoxLayout(controlFrame);
+    controlLayout->setObjectName(QStringLiteral("horizontalLayout_2"));
+    auto* toolColumn = new QVBoxLayout;
+    toolColumn->setObjectName(QStringLiteral("verticalLayout_2"));
+    background = make<QFrame>(controlFrame, "background");
+    background->setFixedHeight(50);
+    auto* tools = new QHBoxLayout(background);
+    tools->setObjectName(QStringLiteral("horizontalLayout_3"));
+    tools->addStretch();
+    auto tool = [this](const char* name) {
+        auto* button = make<QToolButton>(background, name);
+        return button;
+    };
+    importPicture = tool("importPicture");
+    importPictureDir = tool("importPictureDir");
+    importAudio = tool("importAudio");
+    deleteClip = tool("deleteClip");
+    liLabel1 = make<QLabel>(background, "liLabel1");
+    turnLeft = tool("turnLeft");
+    turnRight = tool("turnRight");
+    mirror = tool("mirror");
+    flip = tool("flip");
+    restore = tool("restore");
+    liLabel2 = make<QLabel>(background, "liLabel2");
+    for (QWidget* w : {static_cast<QWidget*>(importPicture),
+                       static_cast<QWidget*>(importPictureDir), static_cast<QWidget*>(importAudio),
+                       static_cast<QWidget*>(deleteClip), static_cast<QWidget*>(liLabel1),
+                       static_cast<QWidget*>(turnLeft), static_cast<QWidget*>(turnRight),
+                       static_cast<QWidget*>(mirror), static_cast<QWidget*>(flip),
+                       static_cast<QWidget*>(restore), static_cast<QWidget*>(liLabel2)})
+        tools->addWidget(w);
+    tools->addStretch();
+    editMusic = tool("editMusic");
+    tools->addWidget(editMusic);
+    tools->addStretch();
+    toolColumn->addWidget(background);
+    publishProgressBar = make<QProgressBar>(controlFrame, "publishProgressBar");
+    publishProgressBar->setValue(0);
+    publishProgressBar->setTextVisible(true);
+    publishProgressBar->setAlignment(Qt::AlignCenter);
+    toolColumn->addWidget(publishProgressBar);
+    controlLayout->addLayout(toolColumn, 1);
+    publishBtn = make<PublishButton>(controlFrame, "publishBtn");
+    cancelBtn = make<PublishButton>(controlFrame, "cancelBtn");
+    for (PublishButton* b : {publishBtn, cancelBtn}) {
+        b->setMinimumSize(110, 56);
+        controlLayout->addWidget(b);
+    }
+    gridLayout_3->addWidget(controlFrame, 2, 0, 1, 3);
+
+    window->setCentralWidget(centralwidget);
+    menubar = make<QMenuBar>(window, "menubar");
+    menubar->setGeometry(QRect(0, 0, 835, 22));
+    window->setMenuBar(menubar);
+    retranslateUi(window);
+}
+
+void LumaroForm::retranslateUi(QMainWindow* window)
+{
+    window->setWindowTitle(QCoreApplication::translate("Lumaro", "MainWindow"));
+    actionDo_nothing->setText(QCoreApplication::translate("Lumaro", "Do Nothing"));
+    actionQuit_Application->setText(QCoreApplication::translate("Lumaro", "Quit Application"));
+    actionShutdown_Computer->setText(QCoreApplication::translate("Lumaro", "Shut Down"));
+    actionStandby->setText(QCoreApplication::translate("Lumaro", "Stand By"));
+    actionHiberate->setText(QCoreApplication::translate("Lumaro", "Hibernate"));
+    actionPrefences->setText(QCoreApplication::translate("Lumaro", "&Preferences..."));
+    previewBtn->setText(QCoreApplication::translate("Lumaro", "Preview"));
+    previewBtn->setToolTip(QCoreApplication::translate("Lumaro", "Preview"));
+    label->setText(QCoreApplication::translate("Lumaro", "Template:"));
+    importPicture->setToolTip(QCoreApplication::translate("Lumaro", "Import Photo(s)"));
+    importPictureDir->setToolTip(QCoreApplication::translate("Lumaro", "Import Photo Folder"));
+    importAudio->setToolTip(QCoreApplication::translate("Lumaro", "Import Audio File(s)"));
+    deleteClip->setToolTip(QCoreApplication::translate("Lumaro", "Delete"));
+    turnLeft->setToolTip(QCoreApplication::translate("Lumaro", "Turn Left"));
+    turnRight->setToolTip(QCoreApplication::translate("Lumaro", "Turn Right"));
+    mirror->setToolTip(QCoreApplication::translate("Lumaro", "Mirror"));
+    flip->setToolTip(QCoreApplication::translate("Lumaro", "Flip"));
+    restore->setToolTip(QCoreApplication::translate("Lumaro", "Restore"));
+    editMusic->setToolTip(QCoreApplication::translate("Lumaro", "Edit Audio"));
+    editMusic->setText(QCoreApplication::translate("Lumaro", "Edit Audio"));
+    publishBtn->setToolTip(QCoreApplication::translate("Lumaro", "Publish"));
+    cancelBtn->setToolTip(QCoreApplication::translate("Lumaro", "Cancel"));
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Removes the workspace when the program closes: the folder stored under "Temporary" with all
+// it holds, then the folder under "TemporaryDir" and its parents as far as they are empty.
+// Settings can be damaged or edited by hand, so the first step only ever deletes a folder that
+// carries the workspace's own name, never through a symbolic link, and the second only removes
+// empty folders below the home folder. Returns false when a stored workspace was refused.
+bool cleanUpWorkspace();
+
+// Removes `folder` and then each parent while it is empty, stopping at `stopAt`, at the home
+// folder and at the root (none of which is ever removed).
+void removeEmptyFolders(const QString& folder, const QString& stopAt = QString());

@@ -1,0 +1,230 @@
+#include "platform/velfc/velapplication.h"
+
+#include "platform/velfc/core/vel.h"
+#include "platform/velfc/core/velcmdline.h"
+#include "platform/velfc/core/velintegrity.h"
+#include "platform/velfc/core/vellangitemmodel.h"
+#include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velmainwindow.h"
+
+#include <QCryptographicHash>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcVelInstance, "lumaro.instance", QtInfoMsg)
+
+namespace {
+const QByteArray activateMessage = QByteArrayLiteral("activate");
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+void writeOut(FILE* stream, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+} // namespace
+
+VelApplication::VelApplication(const QString& id, int& argc, char** argv)
+    : QApplication(argc, argv), appId(id)
+{
+    setApplicationName(QStringLiteral("Lumaro"));
+    setApplicationVersion(QStringLiteral(LUMARO_VERSION));
+    // Our tools are started by bare name: the application folder must be found first.
+    Vel::prependApplicationFolderToPath();
+    watchTerminationSignals();
+}
+
+VelApplication::~VelApplication()
+{
+    if (signalNotifier) {
+        std::signal(SIGTERM, SIG_DFL);
+        std::signal(SIGINT, SIG_DFL);
+    }
+}
+
+VelApplication* VelApplication::instance()
+{
+    return qobject_cast<VelApplication*>(QCoreApplication::instance());
+}
+
+bool VelApplication::checkIntegrality() const
+{
+    const QStringList problems = VelIntegrity::problems(Vel::applicationFolder());
+    for (const QString& problem : problems)
+        qCInfo(lcVelInstance, "installation: %s", qUtf8Printable(problem));
+    return problems.isEmpty();
+}
+
+void VelApplication::installTranslators()
+{
+    VelLangItemModel::installTranslators();
+}
+
+bool VelApplication::initCfg(const char* fileName, bool)
+{
+    VelPref::instance()->open(fileName ? QString::fromLocal8Bit(fileName) : QString());
+    return true;
+}
+
+bool VelApplication::processCmdLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const VelCmdLineResult result =
+        VelCmdLine::process(arguments, VelPref::instance()->product_name(), applicationVersion());
+    writeOut(stdout, result.out);
+    writeOut(stderr, result.err);
+    return result.handled;
+}
+
+QString VelApplication::serverName(const QString& id)
+{
+    const QString key =
+        id.isEmpty()
+            ? QStringLiteral("main")
+            : QString::fromLatin1(
+                  QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+    return QStringLiteral("lumaro-%1-%2").arg(::getuid()).arg(key);
+}
+
+bool VelApplication::isRunning(const QString& id)
+{
+    if (server)
+        return false;
+    const QString name = serverName(id.isNull() ? appId : id);
+    auto askRunningInstance = [&name]() {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        if (!socket.waitForConnected(1000))
+            return false;
+        socket.write(activateMessage + '\n');
+        socket.waitForBytesWritten(1000);
+        socket.disconnectFromServer();
+        return true;
+    };
+    if (askRunningInstance())
+        return true;
+
+    server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(name)) {
+        // Either another instance started in the same moment, or a crashed one left its
+        // socket file behind. Only the second may be removed.
+        if (askRunningInstance()) {
+            delete server;
+            server = nullptr;
+            return true;
+        }
+        QLocalServer::removeServer(name);
+        if (!server->listen(name))
+            qCWarning(lcVelInstance, "cannot listen on %s: %s", qUtf8Printable(name),
+                      qUtf8Printable(server->errorString()));
+    }
+    connect(server, &QLocalServer::newConnection, this, &VelApplication::onNewConnection);
+    return false;
+}
+
+void VelApplication::onNewConnection()
+{
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
+        auto readAll = [this, socket]() {
+            while (socket->canReadLine())
+                handleMessage(QString::fromUtf8(socket->readLine().trimmed()));
+        };
+        connect(socket, &QLocalSocket::readyRead, this, readAll);
+        connect(socket, &QLocalSocket::disconnected, this, [socket, readAll]() {
+            readAll();
+            socket->deleteLater();
+        });
+        readAll();
+    }
+}
+
+void VelApplication::handleMessage(const QString& message)
+{
+    qCDebug(lcVelInstance, "message from another instance: %s", qUtf8Printable(message));
+    if (message == QLatin1String(activateMessage) && activateOnMessage)
+        activateWindow();
+    emit messageReceived(message);
+}
+
+void VelApplication::setMainWindow(VelMainWindow* window)
+{
+    mainWindow_ = window;
+}
+
+VelMainWindow* VelApplication::mainWindow() const
+{
+    return mainWindow_.data();
+}
+
+void VelApplication::setActivationWindow(QWidget* window, bool activate)
+{
+    activationWindow_ = window;
+    activateOnMessage = activate;
+}
+
+QWidget* VelApplication::activationWindow() const
+{
+    return activationWindow_.data();
+}
+
+void VelApplication::activateWindow()
+{
+    QWidget* window = activationWindow_.data();
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    qCDebug(lcVelInstance, "activated %s", qUtf8Printable(window->objectName()));
+}
+
+VelPref* VelApplication::pref() const
+{
+    return VelPref::instance();
+}
+
+void VelApplication::watchTerminationSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    signalNotifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(signalNotifier, &QSocketNotifier::activated, this,
+            &VelApplication::onTerminationSignal);
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void VelApplication::onTerminationSignal()
+{
+    char byte = 0;
+    [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
+    qCDebug(lcVelInstance, "termination requested");
+    if (mainWindow_)
+        mainWindow_->close();
+    quit();
+}

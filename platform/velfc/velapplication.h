@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QString>
+
+class QLocalServer;
+class QSocketNotifier;
+class VelMainWindow;
+class VelPref;
+
+// The application object: a QApplication that runs once per user and application id. A second
+// start finds the first through a local socket, asks it to come to the front, and ends.
+// It also owns the session's setup: installation check, translations, settings store and the
+// command line. SIGTERM and SIGINT close the main window normally, so its clean-up runs when the
+// desktop session ends.
+class VelApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    VelApplication(const QString& id, int& argc, char** argv);
+    ~VelApplication() override;
+
+    static VelApplication* instance();
+
+    void setVelfcVersion(int version) { velfcVersion_ = version; }
+    int velfcVersion() const { return velfcVersion_; }
+
+    // True when the application folder holds a complete installation (VelIntegrity).
+    bool checkIntegrality() const;
+    void installTranslators();
+    // Opens the settings store: `fileName` when given, else the per-user default.
+    bool initCfg(const char* fileName, bool create);
+    // True when the command line was fully handled (help, version, or an error was printed)
+    // and the program must end without a window.
+    bool processCmdLine(int argc, char** argv);
+
+    // True when another instance with this id runs; it has then been asked to activate.
+    // Otherwise this process becomes the instance others find. A null id means the id given
+    // at construction.
+    bool isRunning(const QString& id = QString());
+    // The local socket name used for `id`: per user, so two users never see each other.
+    static QString serverName(const QString& id);
+
+    void setMainWindow(VelMainWindow* window);
+    VelMainWindow* mainWindow() const;
+    void setActivationWindow(QWidget* window, bool activateOnMessage = true);
+    QWidget* activationWindow() const;
+    // Brings the activation window to the front (restoring it when minimised).
+    void activateWindow();
+
+    VelPref* pref() const;
+
+signals:
+    void messageReceived(const QString& message);
+
+private slots:
+    void onNewConnection();
+    void onTerminationSignal();
+
+private:
+    void handleMessage(const QString& message);
+    void watchTerminationSignals();
+
+    QString appId;
+    int velfcVersion_ = 0;
+    QLocalServer* server = nullptr;
+    QSocketNotifier* signalNotifier = nullptr;
+    QPointer<VelMainWindow> mainWindow_;
+    QPointer<QWidget> activationWindow_;
+    bool activateOnMessage = true;
+};
