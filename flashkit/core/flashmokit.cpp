@@ -74,9 +74,14 @@ bool FlashmoKit::setTemplate(const QString& swfFileName)
 
 bool FlashmoKit::publish(const QString& outputFolder, const QString& name, int profile)
 {
-    // The running worker reads the target and the lists: changing them under it is not allowed.
-    if (worker.isRunning())
-        return false;
+    // The running worker reads the target and the lists: they must not change under it. A run
+    // that is only ending (cancelled, failed or at 100) is waited for, so that a publish started
+    // right after a cancel is not refused.
+    if (worker.isRunning()) {
+        if (!worker.isWindingDown())
+            return false;
+        worker.wait();
+    }
     if (!worker.setPublishTarget(outputFolder, name, profile))
         return false;
     return worker.startPublish();

@@ -33,6 +33,11 @@ public:
     static int publishProgress() { return progress.load(); }
 
     bool failed() const { return hasFailed.load(); }
+    // A run that was cancelled, failed or reached 100 ends within one file operation.
+    bool isWindingDown() const
+    {
+        return cancel.load() || hasFailed.load() || progress.load() == 100;
+    }
     QString errorText() const;
 
     QString outputFolderPath() const { return outputFolder; }

@@ -359,6 +359,9 @@ void TestFlashmoPublish::destroyWhileRunning()
     QVERIFY(kit->publish(out, QStringLiteral("a"), 1));
     QVERIFY(kit->isPublishing());
     QVERIFY(!kit->publish(out, QStringLiteral("b"), 1)); // one run at a time
+    kit->cancelPublish();
+    QVERIFY(kit->publish(out, QStringLiteral("c"), 1)); // a cancelled run is waited for
+    QVERIFY(kit->isPublishing());
     QElapsedTimer timer;
     timer.start();
     kit.reset();
