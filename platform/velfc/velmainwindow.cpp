@@ -31,7 +31,7 @@ VelMainWindow::VelMainWindow(QWidget* parent, Qt::WindowFlags flags) : QMainWind
     menuButton->setObjectName(QStringLiteral("titleMenuButton"));
     menuButton->setPopupMode(QToolButton::InstantPopup);
     menuButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    titleBar->addWidget(menuButton);
+    menuButtonAction = titleBar->addWidget(menuButton);
     addToolBar(Qt::TopToolBarArea, titleBar);
     connect(this, &QWidget::windowTitleChanged, titleLabel, &QLabel::setText);
 
@@ -179,7 +179,8 @@ void VelMainWindow::setMenuBarVisible(bool visible)
 
 void VelMainWindow::setTitleShowMenu(bool show)
 {
-    menuButton->setVisible(show);
+    // A toolbar shows its widgets through their actions.
+    menuButtonAction->setVisible(show);
 }
 
 void VelMainWindow::setTitleButtonMenu(QMenu* menu)

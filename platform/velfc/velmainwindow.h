@@ -75,6 +75,7 @@ private:
     QToolBar* titleBar = nullptr;
     QLabel* titleLabel = nullptr;
     QToolButton* menuButton = nullptr;
+    QAction* menuButtonAction = nullptr;
     QPointer<QMenu> titleButtonMenu_;
     QMenu* frameworkMenu_ = nullptr;
     QMenu* skinMenu = nullptr;
