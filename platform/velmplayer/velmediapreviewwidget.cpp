@@ -70,7 +70,8 @@ VelMediaPreviewWidget::VelMediaPreviewWidget(QWidget* parent, Qt::WindowFlags fl
 
 VelMediaPreviewWidget::~VelMediaPreviewWidget()
 {
-    // Stop before the receivers of the player's signals go away.
+    // A derived player is already gone: its slots must not hear about this last stop.
+    disconnect(mediaPlayer, nullptr, this, nullptr);
     mediaPlayer->stop();
 }
 

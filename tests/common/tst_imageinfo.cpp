@@ -252,20 +252,6 @@ private slots:
 
         QCOMPARE(ImageInfo::makeThumbnail(QImage()).pixel(40, 30), 0xFF808080u);
     }
-
-    void recordCopiesAreIndependent()
-    {
-        ImageInfo a;
-        a.operations = {TurnLeft};
-        a.exifProperties[3] = QStringLiteral("1/60 s");
-        ImageInfo b = a;
-        b.operations.prepend(Mirror);
-        b.exifProperties[3].clear();
-        QCOMPARE(a.operations, QVector<qint32>{TurnLeft});
-        QCOMPARE(a.exifProperties.at(3), QStringLiteral("1/60 s"));
-        QCOMPARE(ImageInfo().exifProperties.size(), 16);
-        QVERIFY(ImageInfo().id.isNull());
-    }
 };
 
 QTEST_MAIN(TestImageInfo)
