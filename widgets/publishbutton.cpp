@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 // The skin folder in use: the framework's skin root plus the stored skin name.
@@ -44,6 +45,19 @@ QString languageWithPicture(const QString& base, const QString& language)
             return candidate;
     }
     return language;
+}
+
+// The picture's path goes into the style sheet as is; only a path holding a quote, a bracket or a
+// backslash (an installation folder may) is quoted, since the style parser would stop at those.
+QString styleSheetUrl(const QString& file)
+{
+    static const QRegularExpression awkward(QStringLiteral(R"(["'()\\])"));
+    if (!file.contains(awkward))
+        return file;
+    QString quoted = file;
+    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 } // namespace
 
@@ -118,9 +132,11 @@ void PublishButton::setImage()
     // Until the skin has named a picture for this state there is nothing to show; an empty name
     // would only send the style engine after a file called "_<language>.png".
     base = anchoredBaseName(base);
-    const QString sheet = base.isEmpty() ? QString()
-                                         : QStringLiteral("background-image:url(%1_%2.png)")
-                                               .arg(base, languageWithPicture(base, language));
+    const QString file =
+        base + QLatin1Char('_') + languageWithPicture(base, language) + QStringLiteral(".png");
+    const QString sheet = base.isEmpty()
+                              ? QString()
+                              : QStringLiteral("background-image:url(%1)").arg(styleSheetUrl(file));
     if (sheet == styleSheet())
         return;
     applyingImage = true;

@@ -3,7 +3,10 @@
 #include "widgets/publishbutton.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -25,6 +28,7 @@ private slots:
     void fallsBackToALanguageWithAPicture();
     void emptyNameShowsNothing();
     void picksUpTheSkinWhenPolished();
+    void showsPicturesFromAnAwkwardFolder();
 
 private:
     QString skinFolder(const QString& name) const
@@ -54,6 +58,7 @@ void TestPublishButton::initTestCase()
 
 void TestPublishButton::cleanup()
 {
+    Vel::setApplicationFolder(LUMARO_TEST_APP_DIR);
     qApp->setStyleSheet(QString());
     VelPref::instance()->setValue(PrefKey::LastSkin, "plenvo");
 }
@@ -253,6 +258,35 @@ void TestPublishButton::picksUpTheSkinWhenPolished()
     QCOMPARE(QDir::cleanPath(button->styleSheet()),
              sheetFor(skinFolder("kzo") + "/publish/publish_normal_en.png"));
     QCOMPARE(button->currentState(), 0);
+}
+
+void TestPublishButton::showsPicturesFromAnAwkwardFolder()
+{
+    QTest::failOnWarning(
+        QRegularExpression("parse|pixmap", QRegularExpression::CaseInsensitiveOption));
+    auto render = [] {
+        PublishButton button;
+        nameImages(button);
+        button.setLanguage("en");
+        button.setEnabled(true);
+        button.resize(180, 44);
+        return button.grab().toImage();
+    };
+    const QImage reference = render();
+
+    // Installed under a folder whose name the style parser would trip over.
+    QTemporaryDir dir;
+    const QString app = dir.filePath("Lumaro's (copy) \"2\"");
+    QVERIFY(QDir().mkpath(app + "/skins/plenvo/publish"));
+    for (const char* state : {"normal", "disabled", "pressed"}) {
+        const QString name = QString("/publish/publish_%1_en.png").arg(state);
+        QVERIFY(QFile::copy(skinFolder("plenvo") + name, app + "/skins/plenvo" + name));
+    }
+    Vel::setApplicationFolder(app);
+    QCOMPARE(render(), reference);
+    PublishButton unnamed; // and the picture really is what is drawn
+    unnamed.resize(180, 44);
+    QVERIFY(unnamed.grab().toImage() != reference);
 }
 
 QTEST_MAIN(TestPublishButton)
