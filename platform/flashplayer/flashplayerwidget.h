@@ -4,6 +4,9 @@
 #include <QVariant>
 #include <QWidget>
 
+class QTimer;
+class QWebEngineView;
+
 // Stands in for the ActiveX container hosting the Shockwave Flash control: the same calls, played
 // by Ruffle inside QtWebEngine.
 class FlashPlayerWidget : public QWidget
@@ -18,7 +21,8 @@ public:
 
     void clear();
     bool setControl(const QString& id);
-    // "LoadMovie(long,string)" with (layer, path) and "SetMovie(const QString&)" with (path or "0").
+    // "LoadMovie(long,string)" with (layer, path) and "SetMovie(const QString&)" with (path or
+    // "0").
     QVariant dynamicCall(const char* function, const QVariant& var1 = QVariant(),
                          const QVariant& var2 = QVariant());
 
@@ -27,4 +31,18 @@ public:
 signals:
     void movieLoaded(const QString& path);
     void movieFailed(const QString& path);
+
+private:
+    void ensureView();
+    void loadMovie(const QString& path);
+    void unloadMovie();
+    void failMovie(QString path, const QString& reason); // path by value: unloading clears movie
+    void onTitleChanged(const QString& title);
+
+    QWebEngineView* view = nullptr; // one view for the widget's whole life
+    QTimer* watchdog = nullptr;
+    bool controlActive = false;
+    QString movie;          // requested or playing; empty when nothing is loaded
+    quint64 generation = 0; // tells answers of an earlier page from the current one
+    bool answered = true;
 };
