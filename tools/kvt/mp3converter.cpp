@@ -159,6 +159,13 @@ bool Converter::openEncoder(std::string& error)
 
 bool Converter::openOutput(std::string& error)
 {
+    struct stat info
+    {
+    };
+    if (::stat(options.output.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        error = "'" + options.output + "' is a folder";
+        return false;
+    }
     if (!options.overwrite && ::access(options.output.c_str(), F_OK) == 0) {
         error = "'" + options.output + "' exists (use -y to overwrite)";
         return false;

@@ -1,0 +1,139 @@
+#include "audio/core/audioreader.h"
+
+#include "common/logfile.h"
+#include "platform/velfc/core/velpref.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNamedNodeMap>
+#include <QProcess>
+#include <QStringList>
+
+namespace {
+
+const QString ToolName = QStringLiteral("velminfo");
+
+int storedFlag(const char* key, bool defaultValue)
+{
+    return VelPref::instance()->value(QLatin1String(key), defaultValue).toBool() ? 1 : 0;
+}
+
+bool isUnknownDuration(const QString& text)
+{
+    return text == QLatin1String("N/A") || text == QLatin1String("00:00:00.00");
+}
+
+} // namespace
+
+bool AudioReader::readAudioInfo(AudioInfo& info)
+{
+    info.fadeIn = storedFlag(PrefKey::IsFadeIn, PrefDefault::IsFadeIn);
+    info.fadeOut = storedFlag(PrefKey::IsFadeOut, PrefDefault::IsFadeOut);
+    info.loop = storedFlag(PrefKey::IsLoop, PrefDefault::IsLoop);
+
+    // An argument list, never a shell: the path reaches the tool exactly as stored.
+    QProcess process;
+    process.start(ToolName, {QStringLiteral("-i"), info.filePath}, QIODevice::ReadWrite);
+    QString xml;
+    if (process.waitForFinished(ToolTimeoutMs)) {
+        xml = extractXml(process);
+    } else if (process.state() != QProcess::NotRunning) {
+        process.kill(); // too slow: give up on this file
+        process.waitForFinished(1000);
+    }
+    return timeStringFromXml(xml, info);
+}
+
+QString AudioReader::extractXml(QProcess& process)
+{
+    return extractXml(process.readAllStandardError());
+}
+
+QString AudioReader::extractXml(const QByteArray& errorOutput)
+{
+    const QStringList lines = QString::fromUtf8(errorOutput).split(QLatin1Char('\n'));
+    bool collecting = false;
+    int counter = 0;
+    QString result;
+    for (QString line : lines) {
+        if (line.startsWith(QLatin1String("<?xml version="))) {
+            counter = 0;
+            collecting = true;
+        } else {
+            if (++counter == MaxReportLines) {
+                result.clear();
+                break;
+            }
+            if (!collecting)
+                continue;
+            if (line.startsWith(QLatin1String("</media>"))) {
+                line = QStringLiteral("</media>");
+                collecting = false;
+            }
+        }
+        result += line + QLatin1Char('\n');
+    }
+    return result;
+}
+
+bool AudioReader::timeStringFromXml(const QString& xml, AudioInfo& info)
+{
+    QDomDocument document;
+    if (xml.isEmpty() || !document.setContent(xml, false))
+        return false;
+
+    const QDomElement root = document.documentElement();
+    QDomElement stream = root.firstChildElement(QStringLiteral("stream"));
+    QString durationText;
+    bool result = false;
+    while (!stream.isNull() && durationText.isEmpty()) {
+        const QDomNamedNodeMap attributes = stream.attributes();
+        const auto attribute = [&attributes](const char* name) {
+            return attributes.namedItem(QLatin1String(name)).nodeValue();
+        };
+        if (!attributes.contains(QStringLiteral("type")) ||
+            attribute("type") != QLatin1String("audio"))
+            break; // a file whose first stream is not audio is not music
+        info.bitsPerSample = 16;
+        info.startPoint = 0.0;
+        durationText = attribute("duration");
+        info.codecName = attribute("codec_name");
+        info.channels = attribute("channels").toInt();
+        info.sampleRate = attribute("sample_rate").toInt();
+
+        if (isUnknownDuration(durationText)) {
+            if (root.tagName() == QLatin1String("media")) {
+                if (root.hasAttribute(QStringLiteral("duration")))
+                    durationText = root.attribute(QStringLiteral("duration"));
+            } else {
+                writeLogEntry("audioreader", 156, "AudioReader::timeStringFromXml", "");
+            }
+        }
+        info.duration = parseTimeText(durationText) / 1000.0;
+        info.endPoint = info.duration;
+        result = true;
+        stream = stream.nextSiblingElement(QStringLiteral("stream"));
+    }
+    return result;
+}
+
+double AudioReader::parseTimeText(const QString& text)
+{
+    QStringList pieces = text.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (pieces.size() != 3)
+        return 0;
+    if (pieces[2].contains(QLatin1Char('.'))) {
+        const QStringList parts = pieces[2].split(QLatin1Char('.'), Qt::SkipEmptyParts);
+        pieces[2] = parts.value(0);
+        QString fraction = parts.value(1);
+        while (fraction.size() <= 2)
+            fraction += QLatin1Char('0');
+        pieces << fraction;
+    }
+    // 64-bit sums: a duration past 596 hours must not come out negative.
+    const qint64 hours = pieces[0].toLongLong();
+    const qint64 minutes = pieces[1].toLongLong();
+    const qint64 seconds = pieces[2].toLongLong();
+    const qint64 millis = pieces.value(3).toLongLong();
+    return static_cast<double>(((hours * 60 + minutes) * 60 + seconds) * 1000 + millis);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/audioinfo.h"
+
+#include <QString>
+
+class QProcess;
+
+// Decides whether a file is usable background music and fills an AudioInfo for it, by running
+// the media-information tool "velminfo" (found on PATH, where the application folder comes first)
+// and reading the XML report it writes to standard error. Keeps no state; safe to call from any
+// thread, but blocks for as long as the tool runs (at most ToolTimeoutMs).
+class AudioReader
+{
+public:
+    static constexpr int ToolTimeoutMs = 30000;
+    // Lines allowed after the XML declaration; the one that reaches this count discards the report.
+    static constexpr int MaxReportLines = 100;
+
+    // True when the tool reported an audio stream first and `info` was filled. The fade and loop
+    // flags are taken from the settings first, so they are set even when reading fails.
+    static bool readAudioInfo(AudioInfo& info);
+
+    // The XML document cut out of the finished tool's standard error ("" when there is none or
+    // the report is too long).
+    static QString extractXml(QProcess& process);
+    static QString extractXml(const QByteArray& errorOutput);
+
+    // Reads the first stream(s) of the report into `info`. False for malformed XML or when the
+    // first stream is not audio.
+    static bool timeStringFromXml(const QString& xml, AudioInfo& info);
+
+    // "HH:MM:SS.ff" (fraction digits are read as milliseconds after padding to three digits) to
+    // milliseconds; 0 for anything that is not three ':'-separated pieces.
+    static double parseTimeText(const QString& text);
+};

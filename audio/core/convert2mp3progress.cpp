@@ -1,0 +1,119 @@
+#include "audio/core/convert2mp3progress.h"
+
+#include "common/logfile.h"
+#include "common/workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+const QString ConverterName = QStringLiteral("kvt");
+const QLatin1String ProgressMarker("|Time>>>");
+} // namespace
+
+Convert2Mp3Progress::Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>& clips)
+    : QObject(parent), pendingClips(clips), process(std::make_unique<QProcess>())
+{
+    for (const AudioInfo& clip : clips)
+        totalSeconds += clip.duration;
+    connect(process.get(), &QProcess::finished, this, &Convert2Mp3Progress::slotContinueConverting);
+    connect(process.get(), &QProcess::errorOccurred, this, &Convert2Mp3Progress::onProcessError);
+}
+
+Convert2Mp3Progress::~Convert2Mp3Progress()
+{
+    // Destroying the process kills a converter still running; its end must not reach us then.
+    process->disconnect(this);
+}
+
+QStringList Convert2Mp3Progress::converterArguments(const QString& input, const QString& output)
+{
+    return {QStringLiteral("-@"),
+            QStringLiteral("-i"),
+            input,
+            QStringLiteral("-ab"),
+            QStringLiteral("192K"),
+            QStringLiteral("-ac"),
+            QStringLiteral("2"),
+            QStringLiteral("-acodec"),
+            QStringLiteral("mp3"),
+            QStringLiteral("-ar"),
+            QStringLiteral("44100"),
+            QStringLiteral("-cbrorvbr"),
+            QStringLiteral("CBR"),
+            QStringLiteral("-vol"),
+            QStringLiteral("256"),
+            QStringLiteral("-y"),
+            output};
+}
+
+void Convert2Mp3Progress::convertNext()
+{
+    if (pendingClips.isEmpty())
+        return;
+    currentClip = pendingClips.takeFirst();
+    const QString output = musicCopyPath(currentClip.filePath);
+    // The music folder may not exist yet on the first publish of a session.
+    QDir().mkpath(QFileInfo(output).absolutePath());
+    process->start(ConverterName, converterArguments(currentClip.filePath, output),
+                   QIODevice::ReadWrite);
+}
+
+void Convert2Mp3Progress::onProcessError(QProcess::ProcessError error)
+{
+    // A converter that never started sends no finished(); end its step here, or the chain (and
+    // whoever waits for it) would stop for good. Later from the event loop, not inside start().
+    if (error != QProcess::FailedToStart)
+        return;
+    writeLogEntry("convert2mp3progress", __LINE__, "Convert2Mp3Progress::convertNext",
+                  qPrintable(process->errorString()));
+    QMetaObject::invokeMethod(
+        this, [this] { slotContinueConverting(-1, QProcess::CrashExit); }, Qt::QueuedConnection);
+}
+
+void Convert2Mp3Progress::slotContinueConverting(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (exitCode != 0 && exitStatus == QProcess::NormalExit) {
+        // The publishing parts notice the missing file; the reason is only worth a log entry.
+        const QByteArray message = process->readAllStandardError().trimmed();
+        writeLogEntry("convert2mp3progress", __LINE__,
+                      "Convert2Mp3Progress::slotContinueConverting", message.constData());
+    }
+    doneSeconds += currentClip.duration;
+    if (pendingClips.isEmpty()) {
+        percent = 0;
+        if (!cancelled)
+            emit convertFinished();
+        return;
+    }
+    if (!cancelled)
+        convertNext();
+}
+
+double Convert2Mp3Progress::conversionPercent()
+{
+    if (!process->isOpen()) // nothing started yet
+        return percent;
+    const QString text = QString::fromLatin1(process->readAllStandardOutput());
+    const qsizetype at = text.lastIndexOf(ProgressMarker);
+    if (at < 0)
+        return percent;
+    bool ok = false;
+    double seconds = text.mid(at + ProgressMarker.size()).trimmed().toDouble(&ok);
+    if (!ok)
+        seconds = 0;
+    // Clips of unknown length (duration 0) would otherwise give a division by zero, and duration
+    // estimates a little short of the real length would push the bar past its end.
+    if (totalSeconds > 0)
+        percent = std::clamp((seconds + doneSeconds) / totalSeconds * 100.0, 0.0, 100.0);
+    return percent;
+}
+
+void Convert2Mp3Progress::cancelConversion()
+{
+    cancelled = true;
+    process->kill();
+    emit killProcess();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "common/audioinfo.h"
+
+#include <QList>
+#include <QObject>
+#include <QProcess>
+
+#include <memory>
+
+// Converts a list of clips to 44100 Hz stereo MP3 files in the workspace's music folder, one
+// after another, with the converter tool "kvt" (found on PATH, where the application folder comes
+// first). The owner polls conversionPercent() to show progress. Never shown; a plain object so it
+// works without a display.
+class Convert2Mp3Progress : public QObject
+{
+    Q_OBJECT
+
+public:
+    Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>& clips);
+    ~Convert2Mp3Progress() override;
+
+    // Starts the next conversion; the owner calls it once to begin. Does nothing when no clip is
+    // left.
+    void convertNext();
+    // Reads the converter's new output and returns the overall percentage (0..100).
+    double conversionPercent();
+    // Kills the running converter and emits killProcess(); nothing further is started.
+    void cancelConversion();
+
+    // The arguments kvt gets for one clip (exposed for the owner's diagnostics and for tests).
+    static QStringList converterArguments(const QString& input, const QString& output);
+
+signals:
+    void convertFinished();
+    void killProcess();
+
+public slots:
+    void slotContinueConverting(int exitCode, QProcess::ExitStatus exitStatus);
+
+private:
+    void onProcessError(QProcess::ProcessError error);
+
+    QList<AudioInfo> pendingClips;
+    AudioInfo currentClip;
+    double totalSeconds = 0.0;
+    double doneSeconds = 0.0;
+    double percent = 0.0;
+    bool cancelled = false;
+    std::unique_ptr<QProcess> process;
+};

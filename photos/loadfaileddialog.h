@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/velfc/veldialog.h"
+
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// Lists the files an import could not add, one per row. The owner keeps one instance: it fills
+// it after each import and calls showIfNotEmpty(); closing empties it for the next import.
+class LoadFailedDialog : public VelDialog
+{
+    Q_OBJECT
+
+public:
+    explicit LoadFailedDialog(QWidget* parent);
+
+    void addFailedFiles(const QStringList& paths);
+    // Runs the dialog modally when it has at least one row.
+    void showIfNotEmpty();
+    int rowCount() const;
+
+public slots:
+    // Empties the table, then closes as rejected.
+    void reject() override;
+    void retranslate() override;
+
+private:
+    QLabel* mainLabel = nullptr;
+    QTableWidget* tableWidget = nullptr;
+    QPushButton* pushButton = nullptr;
+};

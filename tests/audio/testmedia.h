@@ -1,0 +1,95 @@
+#pragma once
+
+// Test media made with the ffmpeg command line: a sine tone in each audio kind the program
+// imports and FFmpeg can write here, plus a photo and a short video.
+#include <QByteArray>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace TestMedia {
+
+struct Kind
+{
+    const char* extension;
+    const char* encoder;
+    const char* muxer; // nullptr: chosen from the extension
+    const char* codecName;
+    int channels;
+    int sampleRate;
+};
+
+// Rates and channel counts differ per kind so that a reader returning fixed values is caught.
+inline const QList<Kind>& audioKinds()
+{
+    static const QList<Kind> kinds = {
+        {"mp3", "libmp3lame", nullptr, "mp3", 2, 44100},
+        {"ogg", "libvorbis", nullptr, "vorbis", 1, 22050},
+        {"wav", "pcm_s16le", nullptr, "pcm_s16le", 2, 48000},
+        {"flac", "flac", nullptr, "flac", 1, 44100},
+        {"m4a", "aac", nullptr, "aac", 2, 32000},
+        {"aac", "aac", "adts", "aac", 2, 44100},
+        {"wma", "wmav2", nullptr, "wmav2", 2, 44100},
+        {"ac3", "ac3", nullptr, "ac3", 2, 48000},
+        {"aiff", "pcm_s16be", nullptr, "pcm_s16be", 1, 16000},
+        {"aif", "pcm_s16be", "aiff", "pcm_s16be", 2, 44100},
+        {"au", "pcm_s16be", nullptr, "pcm_s16be", 2, 8000},
+        {"mp2", "mp2", nullptr, "mp2", 2, 48000},
+        {"mpa", "mp2", "mp2", "mp2", 1, 44100},
+    };
+    return kinds;
+}
+
+inline bool runFfmpeg(const QStringList& arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} +
+                     arguments);
+    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
+}
+
+// A 440 Hz tone of `seconds` in the given kind at `path`.
+inline bool makeTone(const QString& path, const Kind& kind, double seconds)
+{
+    QStringList args{QStringLiteral("-f"),
+                     QStringLiteral("lavfi"),
+                     QStringLiteral("-i"),
+                     QStringLiteral("sine=frequency=440:sample_rate=%1:duration=%2")
+                         .arg(kind.sampleRate)
+                         .arg(seconds),
+                     QStringLiteral("-ac"),
+                     QString::number(kind.channels),
+                     QStringLiteral("-c:a"),
+                     QLatin1String(kind.encoder)};
+    if (kind.muxer)
+        args << QStringLiteral("-f") << QLatin1String(kind.muxer);
+    return runFfmpeg(args << path);
+}
+
+inline bool makeWav(const QString& path, double seconds)
+{
+    return makeTone(path, Kind{"wav", "pcm_s16le", nullptr, "pcm_s16le", 2, 44100}, seconds);
+}
+
+inline bool makePhoto(const QString& path)
+{
+    return runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("testsrc=size=64x48"), QStringLiteral("-frames:v"),
+                      QStringLiteral("1"), path});
+}
+
+// A video whose first stream is the picture and second the sound.
+inline bool makeVideo(const QString& path)
+{
+    return runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("testsrc=size=64x48:duration=2"), QStringLiteral("-f"),
+                      QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("sine=duration=2"), QStringLiteral("-c:v"),
+                      QStringLiteral("mpeg4"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+                      QStringLiteral("-shortest"), path});
+}
+
+} // namespace TestMedia

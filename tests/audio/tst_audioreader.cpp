@@ -1,0 +1,341 @@
+// The audio information reader: its parsing rules on their own, then the whole read through the
+// real media-information tool, then through stand-in tools put first on PATH.
+#include "audio/core/audioreader.h"
+#include "audio/testmedia.h"
+#include "platform/velfc/core/velpref.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestAudioReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+        VelPref::instance()->open(dir.filePath(QStringLiteral("settings.ini")));
+        // As the program does at start-up: its own folder first, so the tools built with it are
+        // found.
+        originalPath = LUMARO_TEST_APP_DIR ":" + qgetenv("PATH");
+        qputenv("PATH", originalPath);
+    }
+    void cleanup() { qputenv("PATH", originalPath); }
+
+    void parseTimeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("ms");
+        QTest::newRow("half second") << "00:03:25.5" << 205500.0;
+        QTest::newRow("two digits are centiseconds") << "00:03:25.50" << 205500.0;
+        QTest::newRow("no fraction") << "00:03:25" << 205000.0;
+        QTest::newRow("hour") << "01:00:00.25" << 3600250.0;
+        QTest::newRow("four digits taken as ms") << "00:00:07.1234" << 8234.0;
+        QTest::newRow("two pieces") << "3:25" << 0.0;
+        QTest::newRow("four pieces") << "1:2:3:4" << 0.0;
+        QTest::newRow("unknown") << "N/A" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("non-numeric piece") << "xx:01:02.00" << 62000.0;
+        QTest::newRow("three-digit hours") << "100:00:00.00" << 360000000.0;
+        // Past the 32-bit range of milliseconds the length must not turn negative.
+        QTest::newRow("very long") << "700:00:00.00" << 2520000000.0;
+    }
+    void parseTimeText()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, ms);
+        QCOMPARE(AudioReader::parseTimeText(text), ms);
+    }
+
+    void extractXml_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("xml");
+        const QByteArray doc = "<?xml version=\"1.0\"?>\n<media>\n</media>\n";
+        const QString expected = QStringLiteral("<?xml version=\"1.0\"?>\n<media>\n</media>\n");
+        QTest::newRow("plain") << doc << expected;
+        QTest::newRow("99 lines before") << QByteArray("noise\n").repeated(99) + doc << expected;
+        QTest::newRow("100 lines before") << QByteArray("noise\n").repeated(100) + doc << QString();
+        QTest::newRow("99 lines after declaration")
+            << "<?xml version=\"1.0\"?>\n<media>\n" + QByteArray("<x/>\n").repeated(97) + "</media>"
+            << "<?xml version=\"1.0\"?>\n<media>\n" + QStringLiteral("<x/>\n").repeated(97) +
+                   "</media>\n";
+        QTest::newRow("100 lines after declaration")
+            << "<?xml version=\"1.0\"?>\n<media>\n" + QByteArray("<x/>\n").repeated(98) + "</media>"
+            << QString();
+        QTest::newRow("text after end tag")
+            << QByteArray("<?xml version=\"1.0\"?>\n<media>\n</media> trailing\nmore\n")
+            << expected;
+        QTest::newRow("no declaration") << QByteArray("<media>\n</media>\n") << QString();
+        QTest::newRow("carriage returns kept")
+            << QByteArray("<?xml version=\"1.0\"?>\r\n<media>\r\n</media>\r\n")
+            << QStringLiteral("<?xml version=\"1.0\"?>\r\n<media>\r\n</media>\n");
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void extractXml()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QString, xml);
+        QCOMPARE(AudioReader::extractXml(output), xml);
+    }
+
+    void timeStringFromXml_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<double>("duration");
+        const auto s = [](const char* attrs) {
+            return QStringLiteral("<stream %1/>").arg(QLatin1String(attrs));
+        };
+        const QString audio = s("type=\"audio\" duration=\"00:03:25.50\" codec_name=\"mp3\" "
+                                "channels=\"2\" sample_rate=\"44100\"");
+        QTest::newRow("audio") << "<media>" + audio + "</media>" << true << "mp3" << 2 << 44100
+                               << 205.5;
+        QTest::newRow("malformed") << "<media>" + audio << false << "" << 0 << 0 << 0.0;
+        QTest::newRow("empty") << QString() << false << "" << 0 << 0 << 0.0;
+        QTest::newRow("no stream")
+            << "<media duration=\"00:00:05.00\"/>" << false << "" << 0 << 0 << 0.0;
+        QTest::newRow("video first")
+            << "<media>" + s("type=\"video\" duration=\"00:00:02.00\"") + audio + "</media>"
+            << false << "" << 0 << 0 << 0.0;
+        QTest::newRow("capital Audio")
+            << "<media>" + s("type=\"Audio\" duration=\"00:00:02.00\"") + "</media>" << false << ""
+            << 0 << 0 << 0.0;
+        QTest::newRow("unknown length takes media duration")
+            << "<media duration=\"00:00:09.25\">" +
+                   s("type=\"audio\" duration=\"N/A\" codec_name=\"vorbis\" channels=\"1\" "
+                     "sample_rate=\"22050\"") +
+                   "</media>"
+            << true << "vorbis" << 1 << 22050 << 9.25;
+        QTest::newRow("zero length takes media duration")
+            << "<media duration=\"00:01:00.00\">" + s("type=\"audio\" duration=\"00:00:00.00\"") +
+                   "</media>"
+            << true << "" << 0 << 0 << 60.0;
+        QTest::newRow("unknown everywhere")
+            << "<media>" + s("type=\"audio\" duration=\"N/A\" codec_name=\"aac\"") + "</media>"
+            << true << "aac" << 0 << 0 << 0.0;
+        QTest::newRow("no duration: next stream replaces")
+            << "<media>" + s("type=\"audio\" codec_name=\"flac\" channels=\"1\"") +
+                   s("type=\"audio\" duration=\"00:00:04.00\" codec_name=\"ac3\" channels=\"6\" "
+                     "sample_rate=\"48000\"") +
+                   "</media>"
+            << true << "ac3" << 6 << 48000 << 4.0;
+        QTest::newRow("non-numeric counts")
+            << "<media>" +
+                   s("type=\"audio\" duration=\"00:00:01.00\" channels=\"two\" sample_rate=\"\"") +
+                   "</media>"
+            << true << "" << 0 << 0 << 1.0;
+    }
+    void timeStringFromXml()
+    {
+        QFETCH(QString, xml);
+        QFETCH(bool, ok);
+        AudioInfo info;
+        info.startPoint = 3;
+        info.bitsPerSample = 8;
+        QCOMPARE(AudioReader::timeStringFromXml(xml, info), ok);
+        if (!ok) {
+            QCOMPARE(info.startPoint, 3.0); // a rejected record keeps what it had
+            return;
+        }
+        QTEST(info.codecName, "codec");
+        QTEST(info.channels, "channels");
+        QTEST(info.sampleRate, "rate");
+        QTEST(info.duration, "duration");
+        QCOMPARE(info.endPoint, info.duration);
+        QCOMPARE(info.startPoint, 0.0);
+        QCOMPARE(info.bitsPerSample, 16);
+    }
+
+    void otherRootIsLogged()
+    {
+        const QString logPath = QDir::tempPath() + QLatin1Char('/') +
+                                QFileInfo(QCoreApplication::applicationFilePath()).fileName() +
+                                QStringLiteral(".1.log");
+        QFile::remove(logPath);
+        AudioInfo info;
+        QVERIFY(AudioReader::timeStringFromXml(
+            QStringLiteral("<ffprobe><stream type=\"audio\" duration=\"N/A\"/></ffprobe>"), info));
+        QCOMPARE(info.duration, 0.0);
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray text = log.readAll();
+        QVERIFY(text.contains("audioreader(156): in AudioReader::timeStringFromXml"));
+    }
+
+    // The whole read through the real tool, for every kind FFmpeg can write here.
+    void readsEachAudioKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int i = 0; i < TestMedia::audioKinds().size(); ++i)
+            QTest::newRow(TestMedia::audioKinds()[i].extension) << i;
+    }
+    void readsEachAudioKind()
+    {
+        QFETCH(int, kind);
+        const TestMedia::Kind& k = TestMedia::audioKinds()[kind];
+        AudioInfo info;
+        info.filePath = dir.filePath(QStringLiteral("tone ") + QLatin1String(k.extension) +
+                                     QLatin1Char('.') + QLatin1String(k.extension));
+        QVERIFY(TestMedia::makeTone(info.filePath, k, 4.0));
+        QVERIFY(AudioReader::readAudioInfo(info));
+        QCOMPARE(info.codecName, QLatin1String(k.codecName));
+        QCOMPARE(info.channels, k.channels);
+        QCOMPARE(info.sampleRate, k.sampleRate);
+        QVERIFY2(qAbs(info.duration - 4.0) < 0.1, qPrintable(QString::number(info.duration)));
+        QCOMPARE(info.endPoint, info.duration);
+        QCOMPARE(info.startPoint, 0.0);
+    }
+
+    void rejectsWhatIsNotMusic_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("photo") << "photo.jpg";
+        QTest::newRow("text named .mp3") << "words.mp3";
+        QTest::newRow("zero bytes") << "empty.wav";
+        QTest::newRow("video with sound") << "clip.mp4";
+        QTest::newRow("missing") << "gone.ogg";
+    }
+    void rejectsWhatIsNotMusic()
+    {
+        QFETCH(QString, name);
+        const QString path = dir.filePath(name);
+        if (name == QLatin1String("photo.jpg"))
+            QVERIFY(TestMedia::makePhoto(path));
+        else if (name == QLatin1String("clip.mp4"))
+            QVERIFY(TestMedia::makeVideo(path));
+        else if (name != QLatin1String("gone.ogg"))
+            writeFile(path, name == QLatin1String("words.mp3") ? QByteArray("hello\nworld\n")
+                                                               : QByteArray());
+        AudioInfo info;
+        info.filePath = path;
+        QVERIFY(!AudioReader::readAudioInfo(info));
+    }
+
+    // The flags come from the settings and are set even when the file is rejected.
+    void flagsFromSettings()
+    {
+        VelPref* pref = VelPref::instance();
+        AudioInfo info;
+        info.filePath = dir.filePath(QStringLiteral("gone.ogg"));
+        QVERIFY(!AudioReader::readAudioInfo(info));
+        QCOMPARE(info.fadeIn, 0);
+        QCOMPARE(info.fadeOut, 0);
+        QCOMPARE(info.loop, 1);
+        pref->setValue(QLatin1String(PrefKey::IsFadeIn), true);
+        pref->setValue(QLatin1String(PrefKey::IsFadeOut), true);
+        pref->setValue(QLatin1String(PrefKey::IsLoop), false);
+        QVERIFY(!AudioReader::readAudioInfo(info));
+        QCOMPARE(info.fadeIn, 1);
+        QCOMPARE(info.fadeOut, 1);
+        QCOMPARE(info.loop, 0);
+        pref->remove(QLatin1String(PrefKey::IsFadeIn));
+        pref->remove(QLatin1String(PrefKey::IsFadeOut));
+        pref->remove(QLatin1String(PrefKey::IsLoop));
+    }
+
+    // Stand-in tools found first on PATH, the way the program finds the real one.
+    void standInTool_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<bool>("ok");
+        const QByteArray good = "<?xml version=\"1.0\"?>\n<media duration=\"00:00:07.00\">\n"
+                                "<stream type=\"audio\" duration=\"N/A\" codec_name=\"opus\" "
+                                "channels=\"2\" sample_rate=\"48000\"/>\n"
+                                "</media>\n";
+        QTest::newRow("good") << good << true;
+        QTest::newRow("99 lines of noise first")
+            << QByteArray("warning\n").repeated(99) + good << true;
+        QTest::newRow("100 lines of noise first")
+            << QByteArray("warning\n").repeated(100) + good << false;
+        QTest::newRow("too long")
+            << QByteArray(good).replace(
+                   "</media>", QByteArray(QByteArray("<!-- -->\n").repeated(100) + "</media>"))
+            << false;
+        QTest::newRow("malformed") << QByteArray(good).replace("/>", ">") << false;
+        QTest::newRow("no report") << QByteArray() << false;
+    }
+    void standInTool()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(bool, ok);
+        const QString reportFile = dir.filePath(QStringLiteral("report.txt"));
+        writeFile(reportFile, report);
+        const QString argsFile = dir.filePath(QStringLiteral("args.txt"));
+        installStandIn(QStringLiteral("printf '%s\\n' \"$@\" > '%1'\ncat '%2' >&2\n")
+                           .arg(argsFile, reportFile));
+
+        AudioInfo info;
+        info.filePath = QStringLiteral("/music/it's a \"song\"; $(rm -rf x).ogg");
+        QCOMPARE(AudioReader::readAudioInfo(info), ok);
+        if (ok) {
+            QCOMPARE(info.codecName, QStringLiteral("opus"));
+            QCOMPARE(info.duration, 7.0);
+        }
+        // The path arrives as one argument, untouched by any shell.
+        QFile args(argsFile);
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(args.readAll()),
+                 QStringLiteral("-i\n") + info.filePath + QLatin1Char('\n'));
+    }
+
+    void missingTool()
+    {
+        qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("nothing-here"))));
+        AudioInfo info;
+        info.filePath = dir.filePath(QStringLiteral("gone.ogg"));
+        QVERIFY(!AudioReader::readAudioInfo(info));
+    }
+
+    // A tool that never ends costs the full limit, then the file is rejected and the tool ended.
+    void hangingTool()
+    {
+        const QString pidFile = dir.filePath(QStringLiteral("pid.txt"));
+        installStandIn(QStringLiteral("echo $$ > '%1'\nexec sleep 120\n").arg(pidFile));
+        AudioInfo info;
+        info.filePath = dir.filePath(QStringLiteral("slow.wav"));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!AudioReader::readAudioInfo(info));
+        QVERIFY(timer.elapsed() >= AudioReader::ToolTimeoutMs - 1000);
+        QVERIFY(timer.elapsed() < AudioReader::ToolTimeoutMs + 10000);
+        QFile pid(pidFile);
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        QVERIFY(!QFile::exists(QStringLiteral("/proc/") +
+                               QString::fromLatin1(pid.readAll().trimmed())));
+    }
+
+private:
+    static void writeFile(const QString& path, const QByteArray& content)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+
+    void installStandIn(const QString& body)
+    {
+        const QString bin = dir.filePath(QStringLiteral("standin"));
+        QDir().mkpath(bin);
+        const QString script = bin + QStringLiteral("/velminfo");
+        writeFile(script, "#!/bin/sh\n" + body.toUtf8());
+        QFile::setPermissions(script,
+                              QFile::permissions(script) | QFile::ExeOwner | QFile::ExeUser);
+        qputenv("PATH", QFile::encodeName(bin) + ':' + originalPath);
+    }
+
+    QTemporaryDir dir;
+    QByteArray originalPath;
+};
+
+QTEST_GUILESS_MAIN(TestAudioReader)
+#include "tst_audioreader.moc"

@@ -1,0 +1,260 @@
+// The MP3 conversion driver: its progress arithmetic and chaining against stand-in converters,
+// then the real converter on real clips.
+#include "audio/core/audioreader.h"
+#include "audio/core/convert2mp3progress.h"
+#include "audio/testmedia.h"
+#include "common/workspace.h"
+#include "platform/velfc/core/velpref.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+AudioInfo clip(const QString& path, double seconds)
+{
+    AudioInfo info;
+    info.filePath = path;
+    info.duration = seconds;
+    info.endPoint = seconds;
+    return info;
+}
+
+} // namespace
+
+class TestConvert2Mp3Progress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+        VelPref::instance()->open(dir.filePath(QStringLiteral("settings.ini")));
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary),
+                                      dir.filePath(QStringLiteral("workspace")));
+        // As the program does at start-up: its own folder first, so the tools built with it are
+        // found.
+        originalPath = LUMARO_TEST_APP_DIR ":" + qgetenv("PATH");
+        qputenv("PATH", originalPath);
+    }
+    void cleanup()
+    {
+        qputenv("PATH", originalPath);
+        QDir(musicFolder()).removeRecursively();
+    }
+
+    // A stand-in that prints the text of marks.txt, then waits for go.txt (or ends at once).
+    void percentFollowsLastMarker()
+    {
+        installStandIn(QStringLiteral("printf '%s\\n' \"$@\" >> '%1'\ncat '%2'\n"
+                                      "while [ ! -f '%3' ]; do sleep 0.02; done\nrm -f '%3'\n")
+                           .arg(path("args.txt"), path("marks.txt"), path("go.txt")));
+        Convert2Mp3Progress converter(nullptr, {clip(QStringLiteral("/music/song.wma"), 60),
+                                                clip(QStringLiteral("/music/a.b.wav"), 120)});
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        QCOMPARE(converter.conversionPercent(), 0.0);
+
+        writeFile(path("marks.txt"), "|Time>>>10 |Time>>>12");
+        converter.convertNext();
+        QTRY_COMPARE(converter.conversionPercent(), 12.0 / 180 * 100); // the last marker counts
+
+        writeFile(path("marks.txt"), "|Time>>>30\n");
+        writeFile(path("go.txt"), "");
+        QTRY_COMPARE(converter.conversionPercent(), (30.0 + 60) / 180 * 100);
+        QCOMPARE(converter.conversionPercent(), 50.0); // nothing new: unchanged
+
+        writeFile(path("marks.txt"), "no marker here");
+        QVERIFY(finished.isEmpty());
+        writeFile(path("go.txt"), "");
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(converter.conversionPercent(), 0.0); // back to 0 once done
+
+        const QString music = musicFolder();
+        QCOMPARE(readFile(path("args.txt")), ("-@\n-i\n/music/"
+                                              "song.wma\n-ab\n192K\n-ac\n2\n-acodec\nmp3\n-"
+                                              "ar\n44100\n-cbrorvbr\nCBR\n-vol\n256\n-y\n" +
+                                              music + "song.mp3\n" +
+                                              "-@\n-i\n/music/"
+                                              "a.b.wav\n-ab\n192K\n-ac\n2\n-acodec\nmp3\n-"
+                                              "ar\n44100\n-cbrorvbr\nCBR\n-vol\n256\n-y\n" +
+                                              music + "a.b.mp3\n")
+                                                 .toUtf8());
+        QVERIFY(QFileInfo(music).isDir()); // made for the converter when missing
+    }
+
+    void percentEdgeCases_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<double>("percent");
+        QTest::newRow("not a number after marker")
+            << QByteArray("|Time>>>10\n|Time>>>abc") << 40.0 << 0.0;
+        QTest::newRow("spaces around number") << QByteArray("|Time>>>  20 \n") << 40.0 << 50.0;
+        QTest::newRow("marker is case-sensitive") << QByteArray("|time>>>20") << 40.0 << 0.0;
+        QTest::newRow("unknown lengths") << QByteArray("|Time>>>20") << 0.0 << 0.0;
+        QTest::newRow("past the estimate") << QByteArray("|Time>>>41.5") << 40.0 << 100.0;
+    }
+    void percentEdgeCases()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(double, total);
+        QFETCH(double, percent);
+        writeFile(path("out.txt"), output);
+        installStandIn(QStringLiteral("cat '%1'\nsleep 0.3\n").arg(path("out.txt")));
+        Convert2Mp3Progress converter(nullptr, {clip(QStringLiteral("/music/x.ogg"), total)});
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        converter.convertNext();
+        double seen = -1;
+        QTRY_VERIFY((seen = converter.conversionPercent()) == percent || !finished.isEmpty());
+        QCOMPARE(seen, percent);
+        QVERIFY(finished.wait(10000));
+    }
+
+    // A converter that fails still ends its step, and one that cannot start at all must not
+    // leave the owner waiting for ever.
+    void failingConverters_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("exits with an error") << true;
+        QTest::newRow("missing") << false;
+    }
+    void failingConverters()
+    {
+        QFETCH(bool, installed);
+        if (installed)
+            installStandIn(QStringLiteral("echo 'kvt: cannot open' >&2\nexit 1\n"));
+        else
+            qputenv("PATH", QFile::encodeName(path("empty-bin")));
+        Convert2Mp3Progress converter(
+            nullptr, {clip(QStringLiteral("/m/a.wav"), 5), clip(QStringLiteral("/m/b.wav"), 5)});
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        QSignalSpy killed(&converter, &Convert2Mp3Progress::killProcess);
+        converter.convertNext();
+        QVERIFY(finished.wait(10000));
+        QTest::qWait(100);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(killed.size(), 0);
+    }
+
+    void emptyListDoesNothing()
+    {
+        Convert2Mp3Progress converter(nullptr, {});
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        converter.convertNext();
+        QTest::qWait(200);
+        QVERIFY(finished.isEmpty());
+        QCOMPARE(converter.conversionPercent(), 0.0);
+    }
+
+    // The real converter on three clips read by the real reader.
+    void convertsChainOfThree()
+    {
+        const QList<AudioInfo> clips = makeClips(
+            {QStringLiteral("one.wav"), QStringLiteral("two.ogg"), QStringLiteral("three.flac")});
+        QVERIFY(!QTest::currentTestFailed());
+        Convert2Mp3Progress converter(nullptr, clips);
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        converter.convertNext();
+        QList<double> seen;
+        while (finished.isEmpty() && seen.size() < 20000) {
+            seen << converter.conversionPercent();
+            QTest::qWait(5);
+        }
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+        QVERIFY(std::any_of(seen.begin(), seen.end(), [](double p) { return p > 5 && p < 95; }));
+        QVERIFY(seen.last() <= 100.0);
+        for (const AudioInfo& c : clips) {
+            AudioInfo out;
+            out.filePath = musicCopyPath(c.filePath);
+            QVERIFY2(AudioReader::readAudioInfo(out), qPrintable(out.filePath));
+            QCOMPARE(out.codecName, QStringLiteral("mp3"));
+            QCOMPARE(out.sampleRate, 44100);
+            QCOMPARE(out.channels, 2);
+            QVERIFY(qAbs(out.duration - c.duration) < 0.15);
+        }
+    }
+
+    void cancelDuringSecondClip()
+    {
+        const QList<AudioInfo> clips = makeClips(
+            {QStringLiteral("c1.wav"), QStringLiteral("c2.wav"), QStringLiteral("c3.wav")});
+        QVERIFY(!QTest::currentTestFailed());
+        Convert2Mp3Progress converter(nullptr, clips);
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        QSignalSpy killed(&converter, &Convert2Mp3Progress::killProcess);
+        converter.convertNext();
+        // The second clip is under way once the percentage passes the first clip's share.
+        const double firstShare = clips[0].duration / (clips[0].duration * 3) * 100;
+        QTRY_VERIFY_WITH_TIMEOUT(converter.conversionPercent() > firstShare + 2, 30000);
+        QVERIFY(converter.conversionPercent() < 2 * firstShare);
+        converter.cancelConversion();
+        QCOMPARE(killed.size(), 1);
+        QTest::qWait(1500);
+        QVERIFY(finished.isEmpty());
+        const QString music = musicFolder();
+        QVERIFY(QFile::exists(music + QStringLiteral("c1.mp3")));
+        QVERIFY(!QFile::exists(music + QStringLiteral("c2.mp3"))); // no half-written file
+        QVERIFY(!QFile::exists(music + QStringLiteral("c3.mp3"))); // never started
+    }
+
+private:
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+
+    // Clips of 90 s made with ffmpeg and read by the reader, as an import would.
+    QList<AudioInfo> makeClips(const QStringList& names)
+    {
+        QList<AudioInfo> clips;
+        for (const QString& name : names) {
+            const QString file = dir.filePath(name);
+            const QString extension = QFileInfo(name).suffix();
+            const auto& kinds = TestMedia::audioKinds();
+            const auto kind =
+                std::find_if(kinds.begin(), kinds.end(), [&](const TestMedia::Kind& k) {
+                    return extension == QLatin1String(k.extension);
+                });
+            if (!QFile::exists(file))
+                [&] { QVERIFY(TestMedia::makeTone(file, *kind, 90.0)); }();
+            AudioInfo info;
+            info.filePath = file;
+            [&] { QVERIFY(AudioReader::readAudioInfo(info)); }();
+            clips << info;
+        }
+        return clips;
+    }
+
+    void installStandIn(const QString& body)
+    {
+        const QString bin = path("standin");
+        QDir().mkpath(bin);
+        const QString script = bin + QStringLiteral("/kvt");
+        writeFile(script, "#!/bin/sh\n" + body.toUtf8());
+        QFile::setPermissions(script,
+                              QFile::permissions(script) | QFile::ExeOwner | QFile::ExeUser);
+        qputenv("PATH", QFile::encodeName(bin) + ':' + originalPath);
+    }
+    static void writeFile(const QString& file, const QByteArray& content)
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+    static QByteArray readFile(const QString& file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QByteArray originalPath;
+};
+
+QTEST_GUILESS_MAIN(TestConvert2Mp3Progress)
+#include "tst_convert2mp3progress.moc"

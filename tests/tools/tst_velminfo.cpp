@@ -1,0 +1,194 @@
+// The media-information tool, run as the program runs it: its XML report on standard error.
+#include "audio/testmedia.h"
+
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Report
+{
+    int exitCode = -1;
+    bool finished = false;
+    QStringList lines; // standard error, split at "\n"
+    QDomElement root;
+    QList<QDomElement> streams;
+    QDomDocument document;
+};
+
+Report runTool(const QString& file, const QString& workingDirectory = QString())
+{
+    Report report;
+    QProcess tool;
+    tool.setWorkingDirectory(workingDirectory);
+    tool.start(QStringLiteral(LUMARO_TEST_APP_DIR "/velminfo"), {QStringLiteral("-i"), file});
+    report.finished = tool.waitForFinished(30000);
+    report.exitCode = tool.exitCode();
+    const QString text = QString::fromUtf8(tool.readAllStandardError());
+    report.lines = text.split(QLatin1Char('\n'));
+    const qsizetype start = text.indexOf(QLatin1String("<?xml"));
+    if (start >= 0 && report.document.setContent(text.mid(start))) {
+        report.root = report.document.documentElement();
+        for (QDomElement s = report.root.firstChildElement(QStringLiteral("stream")); !s.isNull();
+             s = s.nextSiblingElement(QStringLiteral("stream")))
+            report.streams << s;
+    }
+    return report;
+}
+
+double seconds(const QString& duration)
+{
+    const QStringList p = duration.split(QLatin1Char(':'));
+    return p.size() == 3 ? p[0].toInt() * 3600 + p[1].toInt() * 60 + p[2].toDouble() : -1;
+}
+
+} // namespace
+
+class TestVelminfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void readsEachAudioKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int i = 0; i < TestMedia::audioKinds().size(); ++i)
+            QTest::newRow(TestMedia::audioKinds()[i].extension) << i;
+    }
+    void readsEachAudioKind()
+    {
+        QFETCH(int, kind);
+        const TestMedia::Kind& k = TestMedia::audioKinds()[kind];
+        const QString file = dir.filePath(QStringLiteral("tone.") + QLatin1String(k.extension));
+        QVERIFY(TestMedia::makeTone(file, k, 3.0));
+
+        const Report r = runTool(file);
+        QVERIFY(r.finished);
+        QCOMPARE(r.exitCode, 0);
+        // The framing readers rely on: declaration first, "</media>" last, one element per line.
+        QVERIFY(r.lines.first().startsWith(QLatin1String("<?xml version=")));
+        QVERIFY(r.lines.size() >= 2 &&
+                r.lines[r.lines.size() - 2].startsWith(QLatin1String("</media>")));
+        QCOMPARE(r.root.tagName(), QStringLiteral("media"));
+        QCOMPARE(r.streams.size(), 1);
+        const QDomElement s = r.streams.first();
+        QCOMPARE(s.attribute(QStringLiteral("type")), QStringLiteral("audio"));
+        QCOMPARE(s.attribute(QStringLiteral("codec_name")), QLatin1String(k.codecName));
+        QCOMPARE(s.attribute(QStringLiteral("channels")).toInt(), k.channels);
+        QCOMPARE(s.attribute(QStringLiteral("sample_rate")).toInt(), k.sampleRate);
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d+:\\d\\d:\\d\\d\\.\\d\\d$"))
+                    .match(r.root.attribute(QStringLiteral("duration")))
+                    .hasMatch());
+        // Encoder delay pads compressed kinds by a frame or two.
+        const double length = seconds(s.attribute(QStringLiteral("duration")));
+        const double whole = seconds(r.root.attribute(QStringLiteral("duration")));
+        QVERIFY2(qAbs((length < 0 ? whole : length) - 3.0) < 0.1,
+                 qPrintable(s.attribute(QStringLiteral("duration"))));
+    }
+
+    void reportsStreamsInFileOrder()
+    {
+        const QString file = dir.filePath(QStringLiteral("clip.mp4"));
+        QVERIFY(TestMedia::makeVideo(file));
+        const Report r = runTool(file);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.streams.size(), 2);
+        QCOMPARE(r.streams[0].attribute(QStringLiteral("type")), QStringLiteral("video"));
+        QCOMPARE(r.streams[1].attribute(QStringLiteral("type")), QStringLiteral("audio"));
+        QCOMPARE(r.streams[1].attribute(QStringLiteral("codec_name")), QStringLiteral("aac"));
+    }
+
+    void photoIsAVideoStream()
+    {
+        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(TestMedia::makePhoto(file));
+        const Report r = runTool(file);
+        QCOMPARE(r.streams.size(), 1);
+        QCOMPARE(r.streams[0].attribute(QStringLiteral("type")), QStringLiteral("video"));
+    }
+
+    void unreadableFilesGiveNoStreams_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("text named .mp3")
+            << "notes.mp3" << QByteArray("just some words\nand more\n");
+        QTest::newRow("zero bytes") << "empty.wav" << QByteArray();
+        QTest::newRow("missing") << "missing.ogg" << QByteArray("-");
+        QTest::newRow("folder") << "folder.mp3" << QByteArray("/");
+    }
+    void unreadableFilesGiveNoStreams()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString file = dir.filePath(name);
+        if (content == "/") {
+            QVERIFY(QDir(dir.path()).mkpath(name));
+        } else if (content != "-") {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        const Report r = runTool(file);
+        QVERIFY(r.finished);
+        QVERIFY(r.exitCode != 0);
+        QVERIFY(r.streams.isEmpty());
+    }
+
+    // A FIFO would block a plain open() for ever; the tool must answer at once.
+    void namedPipeDoesNotHang()
+    {
+        const QString fifo = dir.filePath(QStringLiteral("pipe.mp3"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QElapsedTimer timer;
+        timer.start();
+        const Report r = runTool(fifo);
+        QVERIFY(r.finished);
+        QVERIFY(r.exitCode != 0);
+        QVERIFY(timer.elapsed() < 10000);
+    }
+
+    // Names that a shell or a URL parser would take apart reach the file unchanged.
+    void oddFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("quotes and semicolon") << "it's \"a\"; song.wav";
+        QTest::newRow("protocol-like") << "concat:a.wav";
+        QTest::newRow("non-ASCII") << "mélodie ♪.wav";
+        QTest::newRow("leading dash") << "-y.wav";
+    }
+    void oddFileNames()
+    {
+        QFETCH(QString, name);
+        const QString file = dir.filePath(name);
+        QVERIFY(TestMedia::makeWav(file, 1.0));
+        // Relative, as a protocol prefix or a leading dash would be seen by the tool.
+        const Report r = runTool(name, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.streams.size(), 1);
+        QCOMPARE(r.streams[0].attribute(QStringLiteral("codec_name")), QStringLiteral("pcm_s16le"));
+    }
+
+    void wrongCommandLine()
+    {
+        QProcess tool;
+        tool.start(QStringLiteral(LUMARO_TEST_APP_DIR "/velminfo"), {QStringLiteral("-x")});
+        QVERIFY(tool.waitForFinished(10000));
+        QVERIFY(tool.exitCode() != 0);
+        QVERIFY(!tool.readAllStandardError().isEmpty());
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+QTEST_GUILESS_MAIN(TestVelminfo)
+#include "tst_velminfo.moc"
