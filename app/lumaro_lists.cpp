@@ -10,13 +10,18 @@
 #include "widgets/publishbutton.h"
 
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 void Lumaro::photoItemSelectChanged()
 {
     activeList = 0;
-    ui->audioListWidget->clearSelection();
-    ui->audioListWidget->setCurrentRow(-1);
+    {
+        // Clearing the other strip must not run its own handler, which would clear this one.
+        const QSignalBlocker blocker(ui->audioListWidget);
+        ui->audioListWidget->clearSelection();
+        ui->audioListWidget->setCurrentRow(-1);
+    }
     const bool selected = !ui->photoListWidget->selectedItems().isEmpty();
     for (QToolButton* tool :
          {ui->deleteClip, ui->turnLeft, ui->turnRight, ui->mirror, ui->flip, ui->restore})
@@ -26,8 +31,11 @@ void Lumaro::photoItemSelectChanged()
 void Lumaro::audioItemSelectChanged()
 {
     activeList = 1;
-    ui->photoListWidget->clearSelection();
-    ui->photoListWidget->setCurrentRow(-1);
+    {
+        const QSignalBlocker blocker(ui->photoListWidget);
+        ui->photoListWidget->clearSelection();
+        ui->photoListWidget->setCurrentRow(-1);
+    }
     ui->deleteClip->setEnabled(!ui->audioListWidget->selectedItems().isEmpty());
     for (QToolButton* tool : {ui->turnLeft, ui->turnRight, ui->mirror, ui->flip, ui->restore})
         tool->setEnabled(false);

@@ -19,13 +19,16 @@ void removeEmptyFolders(const QString& folder, const QString& stopAt)
         if (current == stop || home.startsWith(current + QLatin1Char('/')) || current == home)
             break;
         const QFileInfo info(current);
-        if (info.isSymLink() || !info.isDir())
-            break;
-        if (!QDir(current).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                   QDir::System))
-            break;
-        if (!QDir().rmdir(current))
-            break;
+        // A folder already gone (removing the workspace may take its parent along): go on up.
+        if (info.exists() || info.isSymLink()) {
+            if (info.isSymLink() || !info.isDir())
+                break;
+            if (!QDir(current).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                       QDir::System))
+                break;
+            if (!QDir().rmdir(current))
+                break;
+        }
         current = QFileInfo(current).path();
     }
 }
