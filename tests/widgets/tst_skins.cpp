@@ -1,4 +1,5 @@
 #include "platform/velfc/core/vel.h"
+#include "platform/velfc/core/velskin.h"
 #include "widgets/publishbutton.h"
 
 #include <QApplication>
@@ -116,15 +117,23 @@ void TestSkins::musicStripPictures()
 
 void TestSkins::appliesCleanlyAndDrawsTheTools_data()
 {
-    addSkinRows();
+    QTest::addColumn<QString>("skin");
+    QTest::addColumn<bool>("byFramework");
+    for (const char* skin : {"plenvo", "kzo"}) {
+        QTest::addRow("%s, as a file", skin) << QString(skin) << false;
+        QTest::addRow("%s, by the framework", skin) << QString(skin) << true;
+    }
 }
 
 void TestSkins::appliesCleanlyAndDrawsTheTools()
 {
     QFETCH(QString, skin);
+    QFETCH(bool, byFramework);
     QTest::failOnWarning(QRegularExpression("stylesheet|pixmap|property",
                                             QRegularExpression::CaseInsensitiveOption));
-    qApp->setStyleSheet("file:///" + skins + '/' + skin + "/style.qss");
+    // Either way of applying a skin resolves its url()s inside the skin folder.
+    qApp->setStyleSheet(byFramework ? VelSkin::loadStyleSheet(skins, skin)
+                                    : "file:///" + skins + '/' + skin + "/style.qss");
 
     QWidget window;
     window.setObjectName("centralwidget");
