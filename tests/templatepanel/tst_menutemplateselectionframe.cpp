@@ -1,0 +1,299 @@
+#include "flashkit/menutemplateselectionframe.h"
+#include "flashkit/menutpldelegate.h"
+#include "platform/velfc/core/vel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+// Stands in for a loaded .qm file: "pic" and one template name get another language.
+class GermanNames : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        if (qstrcmp(context, "MenuTemplateSelectionFrame") != 0)
+            return QString();
+        if (qstrcmp(source, "pic") == 0)
+            return QStringLiteral("Bilder");
+        if (qstrcmp(source, "Magic Cube") == 0)
+            return QStringLiteral("Zauberw\u00fcrfel");
+        return QString();
+    }
+};
+
+const QColor Red(255, 0, 0);
+
+bool near(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) < 8 && qAbs(a.green() - b.green()) < 8 &&
+           qAbs(a.blue() - b.blue()) < 8;
+}
+} // namespace
+
+class TestMenuTemplateSelectionFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void cellsInOrderWithNames();
+    void displayName_data();
+    void displayName();
+    void pictureFolderRules_data();
+    void pictureFolderRules();
+    void selectionEmitsPicturePath();
+    void emptyPanelStaysQuiet();
+    void refillReplacesDelegate();
+    void languageChangeRetranslates();
+    void delegateHighlightsTextBandOnly();
+
+private:
+    void addPicture(const QString& relative, const QColor& colour = QColor(0, 0, 200));
+    QString appFolder() const { return app->path(); }
+    QTableWidget* tableOf(MenuTemplateSelectionFrame& frame);
+
+    QScopedPointer<QTemporaryDir> app;
+};
+
+void TestMenuTemplateSelectionFrame::init()
+{
+    app.reset(new QTemporaryDir);
+    QVERIFY(app->isValid());
+    Vel::setApplicationFolder(app->path());
+}
+
+void TestMenuTemplateSelectionFrame::cleanup()
+{
+    Vel::setApplicationFolder(QString());
+}
+
+void TestMenuTemplateSelectionFrame::addPicture(const QString& relative, const QColor& colour)
+{
+    const QString path = app->filePath(QStringLiteral("template/") + relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(160, 120, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(path, "JPG"));
+}
+
+QTableWidget* TestMenuTemplateSelectionFrame::tableOf(MenuTemplateSelectionFrame& frame)
+{
+    return frame.findChild<QTableWidget*>(QStringLiteral("templateTableWidget"));
+}
+
+void TestMenuTemplateSelectionFrame::cellsInOrderWithNames()
+{
+    addPicture(QStringLiteral("version1/3D Grid.jpg"));
+    addPicture(QStringLiteral("version1/Carousel.jpg"));
+    addPicture(QStringLiteral("version1/Magic Cube.jpg"));
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    QTableWidget* table = tableOf(frame);
+    QVERIFY(table);
+    QCOMPARE(table->columnCount(), 2);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->rowHeight(1), 100);
+    QCOMPARE(table->columnWidth(1), 115);
+
+    const QStringList shown = {QStringLiteral("Magic Cube(24-pic)"),
+                               QStringLiteral("3D Grid(36-pic)"),
+                               QStringLiteral("Carousel(18-pic)")};
+    const QStringList base = {QStringLiteral("Magic Cube"), QStringLiteral("3D Grid"),
+                              QStringLiteral("Carousel")};
+    for (int i = 0; i < 3; ++i) {
+        QTableWidgetItem* item = table->item(i / 2, i % 2);
+        QVERIFY(item);
+        QCOMPARE(item->text(), shown.at(i));
+        QCOMPARE(item->toolTip(), shown.at(i));
+        QCOMPARE(item->data(Qt::UserRole).toString(), base.at(i));
+        QVERIFY(!item->icon().isNull());
+    }
+    QVERIFY(!table->item(1, 1));
+    QCOMPARE(frame.firstTemplatePath(),
+             appFolder() + QStringLiteral("/template/version1/Magic Cube.jpg"));
+    QVERIFY(table->selectedItems().isEmpty());
+}
+
+void TestMenuTemplateSelectionFrame::displayName_data()
+{
+    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Time Corridor") << "Time Corridor"
+                                   << "Time Corridor(54-pic)";
+    QTest::newRow("3D Grid") << "3D Grid"
+                             << "3D Grid(36-pic)";
+    QTest::newRow("Magic Cube") << "Magic Cube"
+                                << "Magic Cube(24-pic)";
+    QTest::newRow("Pinwheel") << "Pinwheel"
+                              << "Pinwheel(30-pic)";
+    QTest::newRow("Photo Wall") << "Photo Wall"
+                                << "Photo Wall";
+    QTest::newRow("Carousel") << "Carousel"
+                              << "Carousel(18-pic)";
+    QTest::newRow("Spread") << "Spread"
+                            << "Spread";
+    QTest::newRow("Wonderful Moment") << "Wonderful Moment"
+                                      << "Wonderful Moment";
+    QTest::newRow("FishEye") << "FishEye"
+                             << "FishEye";
+    QTest::newRow("unknown") << "Sunset"
+                             << "Sunset";
+    QTest::newRow("case differs") << "magic cube"
+                                  << "magic cube";
+}
+
+void TestMenuTemplateSelectionFrame::displayName()
+{
+    QFETCH(QString, baseName);
+    QFETCH(QString, shown);
+    MenuTemplateSelectionFrame frame;
+    QCOMPARE(frame.displayName(baseName), shown);
+}
+
+void TestMenuTemplateSelectionFrame::pictureFolderRules_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("sorted ignoring case, other files left out")
+        << QStringList{"version1/banana.jpg", "version1/Apple.jpg", "version1/Cherry.png",
+                       "version1/SWF/Inner.jpg"}
+        << QStringList{"Apple", "banana"};
+    QTest::newRow("no Magic Cube: plain order")
+        << QStringList{"version1/Spread.jpg", "version1/FishEye.jpg"}
+        << QStringList{"FishEye", "Spread"};
+    QTest::newRow("no version folder") << QStringList{"Loose.jpg"} << QStringList{};
+    QTest::newRow("only another version") << QStringList{"version2/Pinwheel.jpg"} << QStringList{};
+}
+
+void TestMenuTemplateSelectionFrame::pictureFolderRules()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, expected);
+    for (const QString& file : files)
+        addPicture(file);
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(1);
+    QTableWidget* table = tableOf(frame);
+    QStringList names;
+    for (int row = 0; row < table->rowCount(); ++row)
+        names << table->item(row, 0)->data(Qt::UserRole).toString();
+    QCOMPARE(names, expected);
+    QCOMPARE(frame.firstTemplatePath().isEmpty(), expected.isEmpty());
+}
+
+void TestMenuTemplateSelectionFrame::selectionEmitsPicturePath()
+{
+    addPicture(QStringLiteral("version1/3D Grid.jpg"));
+    addPicture(QStringLiteral("version1/Carousel.jpg"));
+    addPicture(QStringLiteral("version1/Magic Cube.jpg"));
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    frame.resize(250, 400);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QTableWidget* table = tableOf(frame);
+    QSignalSpy spy(&frame, &MenuTemplateSelectionFrame::templateSelectionChanged);
+    const QString folder = appFolder() + QStringLiteral("/template/version1/");
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(table->item(1, 0)).center());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.takeFirst().first().toString(), folder + QStringLiteral("Carousel.jpg"));
+
+    // The empty cell stands for the first template.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(1, 1)).center());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.takeFirst().first().toString(), folder + QStringLiteral("Magic Cube.jpg"));
+    QCOMPARE(table->currentRow(), 0);
+    QCOMPARE(table->currentColumn(), 0);
+
+    // Filling again does not announce a selection.
+    frame.fillTemplates(2);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestMenuTemplateSelectionFrame::emptyPanelStaysQuiet()
+{
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    QSignalSpy spy(&frame, &MenuTemplateSelectionFrame::templateSelectionChanged);
+    frame.onSelectionChanged();
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(tableOf(frame)->rowCount(), 0);
+    QVERIFY(frame.firstTemplatePath().isEmpty());
+    frame.fillTemplates(0); // no division by zero
+}
+
+void TestMenuTemplateSelectionFrame::refillReplacesDelegate()
+{
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        addPicture(QStringLiteral("version1/%1.jpg").arg(QLatin1String(name)));
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    frame.fillTemplates(3);
+    QTableWidget* table = tableOf(frame);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(1, 1)->data(Qt::UserRole).toString(), QStringLiteral("e"));
+    QVERIFY(!table->item(1, 2));
+    QCOMPARE(frame.findChildren<MenuTplDelegate*>().size(), 1);
+    QVERIFY(qobject_cast<MenuTplDelegate*>(table->itemDelegate()));
+}
+
+void TestMenuTemplateSelectionFrame::languageChangeRetranslates()
+{
+    addPicture(QStringLiteral("version1/Magic Cube.jpg"));
+    addPicture(QStringLiteral("version1/Sunset.jpg"));
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    QTableWidget* table = tableOf(frame);
+    const qint64 iconKey = table->item(0, 0)->icon().cacheKey();
+
+    GermanNames german;
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    // The application posts the language change to its windows.
+    QTRY_COMPARE(table->item(0, 0)->text(), QStringLiteral("Zauberw\u00fcrfel(24-Bilder)"));
+    QCOMPARE(table->item(0, 0)->toolTip(), table->item(0, 0)->text());
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Sunset"));
+    QCOMPARE(table->item(0, 0)->icon().cacheKey(), iconKey); // pictures are not reloaded
+
+    QCoreApplication::removeTranslator(&german);
+    QTRY_COMPARE(table->item(0, 0)->text(), QStringLiteral("Magic Cube(24-pic)"));
+}
+
+void TestMenuTemplateSelectionFrame::delegateHighlightsTextBandOnly()
+{
+    addPicture(QStringLiteral("version1/Magic Cube.jpg"), Red);
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    frame.resize(250, 300);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QTableWidget* table = tableOf(frame);
+    table->setCurrentCell(0, 0);
+    QVERIFY(table->item(0, 0)->isSelected());
+
+    const QRect cell = table->visualItemRect(table->item(0, 0));
+    const QImage shot = table->viewport()->grab().toImage();
+    const QColor highlight = table->palette().color(QPalette::Active, QPalette::Highlight);
+    // Picture centred in the area above the 20-pixel text band.
+    const QColor picture =
+        shot.pixelColor(cell.center().x(), cell.top() + (cell.height() - 20) / 2);
+    QVERIFY2(picture.red() > 200 && picture.green() < 60 && picture.blue() < 60,
+             qPrintable(picture.name()));
+    // The band's left edge (no text there) shows the highlight; the picture area's margin does not.
+    QVERIFY(near(shot.pixelColor(cell.left() + 2, cell.bottom() - 10), highlight));
+    QVERIFY(!near(shot.pixelColor(cell.left() + 2, cell.top() + 10), highlight));
+}
+
+QTEST_MAIN(TestMenuTemplateSelectionFrame)
+#include "tst_menutemplateselectionframe.moc"
