@@ -200,21 +200,26 @@ void TestFlashPlayerWidget::playsMovieAndReplacesIt()
     carrier.write(QByteArray(4096, '\x5a'));
     carrier.close();
 
+    // The main window loads its first movie before it is shown.
     FlashPlayerWidget widget;
     widget.resize(320, 240);
-    widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&widget));
     QSignalSpy loaded(&widget, &FlashPlayerWidget::movieLoaded);
     QSignalSpy failed(&widget, &FlashPlayerWidget::movieFailed);
     widget.clear();
     QVERIFY(widget.setControl(QString::fromLatin1(FlashPlayerWidget::FlashControlId)));
     widget.dynamicCall("LoadMovie(long,string)", 0, green);
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
     QVERIFY(loaded.wait(90000));
     QCOMPARE(loaded.first().first().toString(), green);
     QCOMPARE(widget.currentMovie(), green);
     QWebEngineView* view = widget.findChild<QWebEngineView*>();
     QVERIFY(view);
     QTRY_VERIFY_WITH_TIMEOUT(near(centreColour(view), Qt::green), 30000);
+    // The player follows the widget's size.
+    widget.resize(640, 200);
+    QTRY_COMPARE(view->size(), QSize(640, 200));
+    QTRY_VERIFY_WITH_TIMEOUT(near(view->grab().toImage().pixelColor(630, 190), Qt::green), 30000);
 
     widget.clear();
     widget.setControl(QString::fromLatin1(FlashPlayerWidget::FlashControlId));
