@@ -51,8 +51,6 @@ private slots:
     void pictureFolderRules_data();
     void pictureFolderRules();
     void selectionEmitsPicturePath();
-    void emptyPanelStaysQuiet();
-    void refillReplacesDelegate();
     void languageChangeRetranslates();
     void delegateHighlightsTextBandOnly();
 
@@ -96,7 +94,9 @@ void TestMenuTemplateSelectionFrame::cellsInOrderWithNames()
     addPicture(QStringLiteral("version1/Carousel.jpg"));
     addPicture(QStringLiteral("version1/Magic Cube.jpg"));
     MenuTemplateSelectionFrame frame;
-    frame.fillTemplates(2);
+    frame.fillTemplates(3);
+    frame.fillTemplates(2); // refilling replaces cells and delegate
+    QCOMPARE(frame.findChildren<MenuTplDelegate*>().size(), 1);
     QTableWidget* table = tableOf(frame);
     QVERIFY(table);
     QCOMPARE(table->columnCount(), 2);
@@ -127,24 +127,12 @@ void TestMenuTemplateSelectionFrame::displayName_data()
 {
     QTest::addColumn<QString>("baseName");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("Time Corridor") << "Time Corridor"
-                                   << "Time Corridor(54-pic)";
-    QTest::newRow("3D Grid") << "3D Grid"
-                             << "3D Grid(36-pic)";
-    QTest::newRow("Magic Cube") << "Magic Cube"
-                                << "Magic Cube(24-pic)";
-    QTest::newRow("Pinwheel") << "Pinwheel"
-                              << "Pinwheel(30-pic)";
-    QTest::newRow("Photo Wall") << "Photo Wall"
-                                << "Photo Wall";
-    QTest::newRow("Carousel") << "Carousel"
-                              << "Carousel(18-pic)";
-    QTest::newRow("Spread") << "Spread"
-                            << "Spread";
-    QTest::newRow("Wonderful Moment") << "Wonderful Moment"
-                                      << "Wonderful Moment";
-    QTest::newRow("FishEye") << "FishEye"
-                             << "FishEye";
+    QTest::newRow("hint") << "3D Grid"
+                          << "3D Grid(36-pic)";
+    QTest::newRow("last hint") << "Carousel"
+                               << "Carousel(18-pic)";
+    QTest::newRow("no hint") << "Wonderful Moment"
+                             << "Wonderful Moment";
     QTest::newRow("unknown") << "Sunset"
                              << "Sunset";
     QTest::newRow("case differs") << "magic cube"
@@ -167,9 +155,6 @@ void TestMenuTemplateSelectionFrame::pictureFolderRules_data()
         << QStringList{"version1/banana.jpg", "version1/Apple.jpg", "version1/Cherry.png",
                        "version1/SWF/Inner.jpg"}
         << QStringList{"Apple", "banana"};
-    QTest::newRow("no Magic Cube: plain order")
-        << QStringList{"version1/Spread.jpg", "version1/FishEye.jpg"}
-        << QStringList{"FishEye", "Spread"};
     QTest::newRow("no version folder") << QStringList{"Loose.jpg"} << QStringList{};
     QTest::newRow("only another version") << QStringList{"version2/Pinwheel.jpg"} << QStringList{};
 }
@@ -188,6 +173,12 @@ void TestMenuTemplateSelectionFrame::pictureFolderRules()
         names << table->item(row, 0)->data(Qt::UserRole).toString();
     QCOMPARE(names, expected);
     QCOMPARE(frame.firstTemplatePath().isEmpty(), expected.isEmpty());
+    if (expected.isEmpty()) {
+        QSignalSpy spy(&frame, &MenuTemplateSelectionFrame::templateSelectionChanged);
+        frame.onSelectionChanged(); // nothing to fall back on: no signal, no crash
+        QCOMPARE(spy.count(), 0);
+        frame.fillTemplates(0);
+    }
 }
 
 void TestMenuTemplateSelectionFrame::selectionEmitsPicturePath()
@@ -220,33 +211,6 @@ void TestMenuTemplateSelectionFrame::selectionEmitsPicturePath()
     // Filling again does not announce a selection.
     frame.fillTemplates(2);
     QCOMPARE(spy.count(), 0);
-}
-
-void TestMenuTemplateSelectionFrame::emptyPanelStaysQuiet()
-{
-    MenuTemplateSelectionFrame frame;
-    frame.fillTemplates(2);
-    QSignalSpy spy(&frame, &MenuTemplateSelectionFrame::templateSelectionChanged);
-    frame.onSelectionChanged();
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(tableOf(frame)->rowCount(), 0);
-    QVERIFY(frame.firstTemplatePath().isEmpty());
-    frame.fillTemplates(0); // no division by zero
-}
-
-void TestMenuTemplateSelectionFrame::refillReplacesDelegate()
-{
-    for (const char* name : {"a", "b", "c", "d", "e"})
-        addPicture(QStringLiteral("version1/%1.jpg").arg(QLatin1String(name)));
-    MenuTemplateSelectionFrame frame;
-    frame.fillTemplates(2);
-    frame.fillTemplates(3);
-    QTableWidget* table = tableOf(frame);
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(table->item(1, 1)->data(Qt::UserRole).toString(), QStringLiteral("e"));
-    QVERIFY(!table->item(1, 2));
-    QCOMPARE(frame.findChildren<MenuTplDelegate*>().size(), 1);
-    QVERIFY(qobject_cast<MenuTplDelegate*>(table->itemDelegate()));
 }
 
 void TestMenuTemplateSelectionFrame::languageChangeRetranslates()
