@@ -24,8 +24,12 @@ Convert2Mp3Progress::Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>
 
 Convert2Mp3Progress::~Convert2Mp3Progress()
 {
-    // Destroying the process kills a converter still running; its end must not reach us then.
+    // A converter still running is ended with us; its end must not reach a half-destroyed object.
     process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(3000);
+    }
 }
 
 QStringList Convert2Mp3Progress::converterArguments(const QString& input, const QString& output)

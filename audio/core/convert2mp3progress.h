@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QProcess>
+#include <QStringList>
 
 #include <memory>
 
