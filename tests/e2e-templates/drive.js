@@ -1,16 +1,19 @@
 #!/usr/bin/env node
 // Opens a published slideshow in headless Chromium with Ruffle and reports what the movie said.
 //
-//   node drive.js --root DIR [--ruffle DIR] --page NAME [--swf NAME] --shot OUT.png
-//                 [--until JS] [--timeout MS] [--size WxH] [--chromium PATH] [--click]
+//   node drive.js --root DIR [--ruffle DIR] --page NAME [--swf NAME] [--shot PREFIX]
+//                 [--shots N] [--interval MS] [--until JS] [--timeout MS] [--size WxH]
+//                 [--chromium PATH] [--click]
 //
 // A tiny HTTP server on 127.0.0.1 serves DIR, plus Ruffle under /ruffle/ when --ruffle is given.
 // With --swf, the page NAME is generated here (a plain host page beside the movie, so the movie's
 // relative URLs resolve against its own folder); otherwise NAME is a file in DIR.
 // Chromium is driven through the DevTools protocol on a pipe, so no npm package is needed.
-// The movie's ExternalInterface calls to lumaroStatus are collected; the run ends once the JS
-// expression --until is true over `s` (the latest status object) and `all` (every status),
-// or at the timeout. Prints one JSON object on stdout: {ok, statuses, console, error}.
+// The movie's ExternalInterface calls to lumaroStatus are collected; once the JS expression
+// --until is true over `s` (the latest status) and `all` (every status), N screenshots are
+// taken (PREFIX-0.png ...), then with --click the movie's click target is clicked and, once it
+// reports a large photo, PREFIX-large.png is taken. Prints one JSON object on stdout:
+// {ok, last, clickOk, reports, console, error}.
 'use strict';
 const http = require('http');
 const fs = require('fs');
@@ -78,6 +81,8 @@ class Cdp {
         this.pending = new Map();
         this.listeners = [];
         let buf = Buffer.alloc(0);
+        child.stdio[4].on('error', () => {});
+        this.out.on('error', () => {});
         child.stdio[4].on('data', (chunk) => {
             buf = Buffer.concat([buf, chunk]);
             let end;
@@ -115,7 +120,7 @@ const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 async function main() {
     const a = parseArgs(process.argv);
-    const result = { ok: false, statuses: [], console: [], error: '' };
+    const result = { ok: false, last: null, reports: 0, console: [], error: '' };
     const server = await serve(a);
     const port = server.address().port;
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumaro-chromium-'));
@@ -166,30 +171,48 @@ async function main() {
         const check = `(function(){var all=window.__lumaro||[];var s=all.length?all[all.length-1]:{};` +
             `try{return JSON.stringify({done:!!(${a.until}),all:all});}catch(e){return JSON.stringify({done:false,all:all});}})()`;
         const deadline = Date.now() + Number(a.timeout);
-        let clicked = false;
-        for (;;) {
-            const r = await s('Runtime.evaluate', { expression: check, returnByValue: true });
-            const v = JSON.parse(r.result.value || '{"done":false,"all":[]}');
-            result.statuses = v.all;
-            if (v.done && a.click && !clicked) {
-                // Click the middle of the stage, then wait for the movie to report the enlarged photo.
-                clicked = true;
-                for (const type of ['mousePressed', 'mouseReleased'])
-                    await s('Input.dispatchMouseEvent', { type, x: w / 2, y: h / 2, button: 'left', clickCount: 1 });
-                a.until = a.untilClick || 'true';
-                continue;
+        const poll = async (until, limit) => {
+            const check = `(function(){var all=window.__lumaro||[];var s=all.length?all[all.length-1]:{};` +
+                `try{return JSON.stringify({done:!!(${until}),s:s});}catch(e){return JSON.stringify({done:false,s:s});}})()`;
+            for (;;) {
+                const r = await s('Runtime.evaluate', { expression: check, returnByValue: true });
+                const v = JSON.parse(r.result.value || '{"done":false,"s":{}}');
+                result.last = v.s;
+                if (v.done) return true;
+                if (Date.now() > limit) return false;
+                await sleep(200);
             }
-            if (v.done) { result.ok = true; break; }
-            if (Date.now() > deadline) { result.error = 'timed out'; break; }
-            await sleep(250);
-        }
+        };
+        result.ok = await poll(a.until, deadline);
+        if (!result.ok) result.error = 'timed out waiting for: ' + a.until;
+        const shots = Number(a.shots || 1);
         if (a.shot) {
-            await sleep(Number(a.settle || 600));
-            const shot = await s('Page.captureScreenshot', { format: 'png' });
-            fs.writeFileSync(a.shot, Buffer.from(shot.data, 'base64'));
+            for (let k = 0; k < shots; ++k) {
+                await sleep(Number(a.interval || 500));
+                const shot = await s('Page.captureScreenshot', { format: 'png' });
+                fs.writeFileSync(`${a.shot}-${k}.png`, Buffer.from(shot.data, 'base64'));
+            }
         }
-        const r = await s('Runtime.evaluate', { expression: 'JSON.stringify(window.__lumaro||[])', returnByValue: true });
-        result.statuses = JSON.parse(r.result.value);
+        if (result.ok && a.click) {
+            // Ask the movie where its largest photo is right now (it moves), click it, then wait
+            // for the movie to report it open large.
+            const ask = `(function(){var e=document.querySelector('ruffle-object,ruffle-embed,ruffle-player');` +
+                `try{return e&&e.lumaroState?e.lumaroState():null;}catch(x){return null;}})()`;
+            const now = await s('Runtime.evaluate', { expression: ask, returnByValue: true });
+            let state = result.last;
+            try { if (now.result.value) state = JSON.parse(now.result.value); } catch (e) { /* keep last */ }
+            const [x, y] = (state && state.target) || [w / 2, h / 2];
+            for (const type of ['mousePressed', 'mouseReleased'])
+                await s('Input.dispatchMouseEvent', { type, x, y, button: 'left', clickCount: 1 });
+            result.clickOk = await poll('s.large>=0', Date.now() + 5000);
+            await sleep(500);
+            if (a.shot) {
+                const shot = await s('Page.captureScreenshot', { format: 'png' });
+                fs.writeFileSync(`${a.shot}-large.png`, Buffer.from(shot.data, 'base64'));
+            }
+        }
+        const r = await s('Runtime.evaluate', { expression: 'JSON.stringify((window.__lumaro||[]).length)', returnByValue: true });
+        result.reports = JSON.parse(r.result.value);
         await cdp.send('Browser.close').catch(() => {});
     } catch (e) {
         result.error = String(e && e.message || e);

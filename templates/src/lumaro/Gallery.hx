@@ -92,6 +92,12 @@ class Gallery extends Sprite {
         source.open(started);
         lastMs = flash.Lib.getTimer();
         addEventListener(Event.ENTER_FRAME, frame);
+        if (ExternalInterface.available) {
+            // Lets a page ask for the state at once, e.g. to click a photo where it is now.
+            try {
+                ExternalInterface.addCallback("lumaroState", statusText);
+            } catch (e:Dynamic) {}
+        }
         var timer = new Timer(500);
         timer.addEventListener(TimerEvent.TIMER, function(_) report(false));
         timer.start();

@@ -1,0 +1,288 @@
+// Whole-program check of the gallery templates: for every template and every publish profile a
+// slideshow of three photos of known colours and one MP3 is published by the real kit, then
+// played in headless Chromium with Ruffle. The movie's reports to the page must show the photos
+// loaded and the music playing with its fade-in; screenshots must show the three colours, and a
+// click on a photo must open it large.
+#include "flashkit/core/flashmokit.h"
+#include "platform/velfc/core/velpref.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QStringList templateNames = {
+    QStringLiteral("Time Corridor"), QStringLiteral("3D Grid"),  QStringLiteral("Magic Cube"),
+    QStringLiteral("Pinwheel"),      QStringLiteral("Photo Wall"), QStringLiteral("Carousel"),
+    QStringLiteral("Spread"),        QStringLiteral("Wonderful Moment"), QStringLiteral("FishEye")};
+
+enum Hue { Red, Green, Blue, Other };
+
+// Pure photo colours survive JPEG, and the galleries' dimming of far photos, in these bounds.
+Hue hueOf(QRgb c)
+{
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    if (r > 90 && g < 70 && b < 70)
+        return Red;
+    if (g > 90 && r < 70 && b < 70)
+        return Green;
+    if (b > 90 && r < 70 && g < 70)
+        return Blue;
+    return Other;
+}
+
+QVector<int> hueCounts(const QImage& img, const QRect& area)
+{
+    QVector<int> n(4, 0);
+    const QRect r = area.intersected(img.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ++n[hueOf(img.pixel(x, y))];
+    return n;
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class TstGalleries : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void publishAndPlay_data();
+    void publishAndPlay();
+    void copesWithBrokenInput_data();
+    void copesWithBrokenInput();
+
+private:
+    QJsonObject play(const QString& root, const QString& page, const QString& swf,
+                     const QString& until, const QString& shots, bool click);
+
+    QTemporaryDir dir;
+    QString node;
+    QString chromium;
+    QString workspace;
+    QList<FlashKitPhoto> photos;
+    FlashKitAudio clip;
+};
+
+void TstGalleries::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    node = QStandardPaths::findExecutable(QStringLiteral("node"));
+    chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (node.isEmpty() || chromium.isEmpty() || ffmpeg.isEmpty())
+        QSKIP("node, chromium and ffmpeg are needed to play published slideshows");
+    QVERIFY(QFile::exists(QStringLiteral(LUMARO_TEST_APP_DIR "/ruffle/ruffle.js")));
+    QVERIFY(QFile::exists(QStringLiteral(LUMARO_TEST_APP_DIR "/template/version1/Carousel.swf")));
+    QVERIFY(dir.isValid());
+
+    workspace = dir.path() + QStringLiteral("/ws/");
+    VelPref::instance()->open(dir.path() + QStringLiteral("/lumaro.ini"));
+    VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), QString(dir.path() + QStringLiteral("/ws")));
+    QVERIFY(QDir().mkpath(workspace + QStringLiteral("photos")));
+    QVERIFY(QDir().mkpath(workspace + QStringLiteral("background music")));
+
+    // Working copies and thumbnails as the import leaves them; odd names on purpose.
+    const QList<QPair<QString, QColor>> made = {{QStringLiteral("red photo.jpg"), Qt::red},
+                                                {QStringLiteral("grün.jpg"), Qt::green},
+                                                {QStringLiteral("blue.jpg"), Qt::blue}};
+    for (const auto& [name, colour] : made) {
+        QImage img(720, 540, QImage::Format_RGB32);
+        img.fill(colour);
+        QVERIFY(img.save(workspace + QStringLiteral("photos/") + name, "JPG", 95));
+        QVERIFY(img.scaled(80, 60).save(workspace + QStringLiteral("photos/s_") + name, "JPG", 95));
+        FlashKitPhoto p;
+        p.path = workspace + QStringLiteral("photos/") + name;
+        photos << p;
+    }
+    clip.path = workspace + QStringLiteral("background music/tone 440.mp3");
+    QProcess ff;
+    ff.start(ffmpeg, {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+                      QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("sine=frequency=440:duration=20"), QStringLiteral("-ar"),
+                      QStringLiteral("44100"), QStringLiteral("-codec:a"), QStringLiteral("libmp3lame"),
+                      clip.path});
+    QVERIFY(ff.waitForFinished(30000));
+    QVERIFY(QFile::exists(clip.path));
+    clip.fadeIn = QStringLiteral("1");
+    clip.fadeOut = QStringLiteral("1");
+    clip.loop = QStringLiteral("1");
+    clip.time = QStringLiteral("20000");
+    clip.startTime = QStringLiteral("1000");
+    clip.endTime = QStringLiteral("15000");
+}
+
+QJsonObject TstGalleries::play(const QString& root, const QString& page, const QString& swf,
+                               const QString& until, const QString& shots, bool click)
+{
+    QStringList args = {QStringLiteral(LUMARO_SOURCE_DIR "/tests/e2e-templates/drive.js"),
+                        QStringLiteral("--root"), root,
+                        QStringLiteral("--ruffle"), QStringLiteral(LUMARO_TEST_APP_DIR "/ruffle"),
+                        QStringLiteral("--page"), page,
+                        QStringLiteral("--chromium"), chromium,
+                        QStringLiteral("--until"), until,
+                        QStringLiteral("--timeout"), QStringLiteral("20000")};
+    if (!swf.isEmpty())
+        args << QStringLiteral("--swf") << swf;
+    if (!shots.isEmpty())
+        args << QStringLiteral("--shot") << shots << QStringLiteral("--shots") << QStringLiteral("3");
+    if (click)
+        args << QStringLiteral("--click");
+    QProcess p;
+    p.start(node, args);
+    if (!p.waitForFinished(90000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+}
+
+void TstGalleries::publishAndPlay_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("profile");
+    for (const QString& name : templateNames)
+        for (int profile = 0; profile < 3; ++profile)
+            QTest::addRow("%s/%d", qPrintable(name), profile) << name << profile;
+}
+
+void TstGalleries::publishAndPlay()
+{
+    QFETCH(QString, name);
+    QFETCH(int, profile);
+    const QString out = dir.path() + QStringLiteral("/out/") + name + QString::number(profile) + QLatin1Char('/');
+
+    FlashmoKit kit(QStringLiteral(LUMARO_TEST_APP_DIR));
+    QVERIFY(kit.addPhotos(photos));
+    QVERIFY(kit.addMusic({clip}));
+    QVERIFY(kit.setTemplate(name + QStringLiteral(".swf")));
+    QVERIFY(kit.publish(out, QStringLiteral("My Show"), profile));
+    QTRY_COMPARE_WITH_TIMEOUT(kit.publishProgress(), 100, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!kit.isPublishing(), 5000);
+
+    // The self-contained movie has nothing beside it (the page at most).
+    QStringList expected = {QStringLiteral("My Show.swf")};
+    if (profile == 0)
+        expected = {name + QStringLiteral(".xml"), QStringLiteral("My Show.swf"), QStringLiteral("background music"),
+                    QStringLiteral("photos")};
+    else if (profile == 2)
+        expected = {QStringLiteral("My Show.html"), QStringLiteral("My Show.swf")};
+    expected.sort();
+    QCOMPARE(entries(out), expected);
+
+    const QString shots = dir.path() + QStringLiteral("/shot");
+    const QJsonObject r = play(out, profile == 2 ? QStringLiteral("My Show.html") : QStringLiteral("host.html"),
+                               profile == 2 ? QString() : QStringLiteral("My Show.swf"),
+                               QStringLiteral("s.state=='ready' && s.loaded>=3 && s.music && s.music.playing && "
+                                              "s.music.position>1500"),
+                               shots, true);
+    const QJsonObject last = r.value(QLatin1String("last")).toObject();
+    QVERIFY2(r.value(QLatin1String("ok")).toBool(),
+             qPrintable(r.value(QLatin1String("error")).toString() + QLatin1Char(' ') +
+                        QString::fromUtf8(QJsonDocument(last).toJson(QJsonDocument::Compact))));
+    QCOMPARE(last.value(QLatin1String("template")).toString(), name);
+    QCOMPARE(last.value(QLatin1String("mode")).toString(), profile == 0 ? QStringLiteral("folder") : QStringLiteral("bundle"));
+    QCOMPARE(last.value(QLatin1String("photos")).toInt(), 3);
+    QCOMPARE(last.value(QLatin1String("failed")).toInt(), 0);
+    const QJsonObject music = last.value(QLatin1String("music")).toObject();
+    QCOMPARE(music.value(QLatin1String("clips")).toInt(), 1);
+    QCOMPARE(music.value(QLatin1String("failed")).toInt(), 0);
+    // The clip runs from 1 s to 15 s, fading in over 5 s and out over 8 s.
+    const double position = music.value(QLatin1String("position")).toDouble();
+    const double volume = music.value(QLatin1String("volume")).toDouble();
+    const double want = qBound(0.0, qMin((position - 1000) / 5000, (15000 - position) / 8000), 1.0);
+    QVERIFY2(qAbs(volume - want) < 0.15,
+             qPrintable(QStringLiteral("volume %1 at %2 ms").arg(volume).arg(position)));
+
+    // Every photo shows up on the stage in at least one of the screenshots.
+    QVector<int> seen(4, 0);
+    for (int k = 0; k < 3; ++k) {
+        const QImage shot(shots + QStringLiteral("-%1.png").arg(k));
+        QVERIFY(!shot.isNull());
+        const QVector<int> n = hueCounts(shot, shot.rect());
+        for (int h = Red; h <= Blue; ++h)
+            seen[h] = qMax(seen[h], n[h]);
+    }
+    QVERIFY2(seen[Red] > 300 && seen[Green] > 300 && seen[Blue] > 300,
+             qPrintable(QStringLiteral("red %1 green %2 blue %3").arg(seen[Red]).arg(seen[Green]).arg(seen[Blue])));
+
+    // A click on a photo shows it large: one photo colour fills the middle of the stage.
+    QVERIFY(r.value(QLatin1String("clickOk")).toBool());
+    const QImage large(shots + QStringLiteral("-large.png"));
+    QVERIFY(!large.isNull());
+    const QVector<int> middle = hueCounts(large, QRect(large.width() / 2 - 40, large.height() / 2 - 30, 80, 60));
+    QVERIFY2(*std::max_element(middle.begin(), middle.begin() + 3) > 80 * 60 * 9 / 10, "no photo shown large");
+}
+
+void TstGalleries::copesWithBrokenInput_data()
+{
+    QTest::addColumn<QString>("config");
+    QTest::addColumn<QString>("until");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("loaded");
+    QTest::addColumn<int>("failed");
+
+    const QString head = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playdata>\n");
+    const QString music = QStringLiteral("    <backgroundmusic filename=\"gone.mp3\" size=\"10\" fadein=\"0\" fadeout=\"0\" "
+                                         "time=\"1000\" loop=\"1\" starttime=\"0\" endtime=\"1000\"/>\n");
+    const QString red = QStringLiteral("        <thumbnail filename=\"red photo.jpg\" target=\"_parent\" "
+                                       "title=\"Photo No. 1\" size=\"1\"/>\n");
+    const QString gone = QStringLiteral("        <thumbnail filename=\"gone.jpg\" target=\"_parent\" "
+                                        "title=\"Photo No. 1\" size=\"1\"/>\n");
+    const QString settled = QStringLiteral("s.state!='loading' && s.loaded+s.failed>=s.photos && s.music && "
+                                           "s.music.failed>=s.music.clips");
+    QTest::newRow("missing photo and music")
+        << head + music + QStringLiteral("    <thumbnails>\n") + red + gone + QStringLiteral("    </thumbnails>\n</playdata>\n")
+        << settled << "ready" << 1 << 1;
+    QString crlf = head + QStringLiteral("    <thumbnails>\n") + red + QStringLiteral("    </thumbnails>\n</playdata>\n");
+    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QTest::newRow("CR LF lines") << crlf << settled << "ready" << 1 << 0;
+    QTest::newRow("no photos") << head + music + QStringLiteral("    <thumbnails/>\n</playdata>\n") << settled
+                               << "empty" << 0 << 0;
+    QTest::newRow("not a configuration") << QStringLiteral("<html>oops</html>") << QStringLiteral("s.state && s.state!='loading'")
+                                         << "error: not a playdata file" << 0 << 0;
+}
+
+void TstGalleries::copesWithBrokenInput()
+{
+    QFETCH(QString, config);
+    QFETCH(QString, until);
+    QFETCH(QString, state);
+    QFETCH(int, loaded);
+    QFETCH(int, failed);
+
+    const QString out = dir.path() + QStringLiteral("/broken/");
+    QDir(out).removeRecursively();
+    QVERIFY(QDir().mkpath(out + QStringLiteral("photos")));
+    QVERIFY(QFile::copy(QStringLiteral(LUMARO_TEST_APP_DIR "/template/version1/Spread.swf"), out + QStringLiteral("Spread.swf")));
+    QVERIFY(QFile::copy(workspace + QStringLiteral("photos/red photo.jpg"), out + QStringLiteral("photos/red photo.jpg")));
+    QFile xml(out + QStringLiteral("Spread.xml"));
+    QVERIFY(xml.open(QIODevice::WriteOnly));
+    xml.write(config.toUtf8());
+    xml.close();
+
+    const QJsonObject r = play(out, QStringLiteral("host.html"), QStringLiteral("Spread.swf"), until, QString(), false);
+    const QJsonObject last = r.value(QLatin1String("last")).toObject();
+    QVERIFY2(r.value(QLatin1String("ok")).toBool(), qPrintable(QJsonDocument(last).toJson(QJsonDocument::Compact)));
+    QCOMPARE(last.value(QLatin1String("state")).toString(), state);
+    QCOMPARE(last.value(QLatin1String("loaded")).toInt(), loaded);
+    QCOMPARE(last.value(QLatin1String("failed")).toInt(), failed);
+}
+
+QTEST_GUILESS_MAIN(TstGalleries)
+#include "tst_galleries.moc"
