@@ -1,4 +1,5 @@
 // The media-information tool, run as the program runs it: its XML report on standard error.
+// (Each audio kind is read through the tool by the audio reader's tests.)
 #include "audio/testmedia.h"
 
 #include <QDomDocument>
@@ -42,12 +43,6 @@ Report runTool(const QString& file, const QString& workingDirectory = QString())
     return report;
 }
 
-double seconds(const QString& duration)
-{
-    const QStringList p = duration.split(QLatin1Char(':'));
-    return p.size() == 3 ? p[0].toInt() * 3600 + p[1].toInt() * 60 + p[2].toDouble() : -1;
-}
-
 } // namespace
 
 class TestVelminfo : public QObject
@@ -57,49 +52,17 @@ class TestVelminfo : public QObject
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
-    void readsEachAudioKind_data()
-    {
-        QTest::addColumn<int>("kind");
-        for (int i = 0; i < TestMedia::audioKinds().size(); ++i)
-            QTest::newRow(TestMedia::audioKinds()[i].extension) << i;
-    }
-    void readsEachAudioKind()
-    {
-        QFETCH(int, kind);
-        const TestMedia::Kind& k = TestMedia::audioKinds()[kind];
-        const QString file = dir.filePath(QStringLiteral("tone.") + QLatin1String(k.extension));
-        QVERIFY(TestMedia::makeTone(file, k, 3.0));
-
-        const Report r = runTool(file);
-        QVERIFY(r.finished);
-        QCOMPARE(r.exitCode, 0);
-        // The framing readers rely on: declaration first, "</media>" last, one element per line.
-        QVERIFY(r.lines.first().startsWith(QLatin1String("<?xml version=")));
-        QVERIFY(r.lines.size() >= 2 &&
-                r.lines[r.lines.size() - 2].startsWith(QLatin1String("</media>")));
-        QCOMPARE(r.root.tagName(), QStringLiteral("media"));
-        QCOMPARE(r.streams.size(), 1);
-        const QDomElement s = r.streams.first();
-        QCOMPARE(s.attribute(QStringLiteral("type")), QStringLiteral("audio"));
-        QCOMPARE(s.attribute(QStringLiteral("codec_name")), QLatin1String(k.codecName));
-        QCOMPARE(s.attribute(QStringLiteral("channels")).toInt(), k.channels);
-        QCOMPARE(s.attribute(QStringLiteral("sample_rate")).toInt(), k.sampleRate);
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d+:\\d\\d:\\d\\d\\.\\d\\d$"))
-                    .match(r.root.attribute(QStringLiteral("duration")))
-                    .hasMatch());
-        // Encoder delay pads compressed kinds by a frame or two.
-        const double length = seconds(s.attribute(QStringLiteral("duration")));
-        const double whole = seconds(r.root.attribute(QStringLiteral("duration")));
-        QVERIFY2(qAbs((length < 0 ? whole : length) - 3.0) < 0.1,
-                 qPrintable(s.attribute(QStringLiteral("duration"))));
-    }
-
     void reportsStreamsInFileOrder()
     {
         const QString file = dir.filePath(QStringLiteral("clip.mp4"));
         QVERIFY(TestMedia::makeVideo(file));
         const Report r = runTool(file);
         QCOMPARE(r.exitCode, 0);
+        // The framing readers rely on: declaration first, "</media>" last, one element per line.
+        QVERIFY(r.lines.first().startsWith(QLatin1String("<?xml version=")));
+        QCOMPARE(r.lines.size(), 6); // declaration, media, two streams, end tag, final newline
+        QVERIFY(r.lines[4].startsWith(QLatin1String("</media>")));
+        QCOMPARE(r.root.attribute(QStringLiteral("duration")), QStringLiteral("00:00:02.00"));
         QCOMPARE(r.streams.size(), 2);
         QCOMPARE(r.streams[0].attribute(QStringLiteral("type")), QStringLiteral("video"));
         QCOMPARE(r.streams[1].attribute(QStringLiteral("type")), QStringLiteral("audio"));
