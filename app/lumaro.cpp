@@ -180,10 +180,12 @@ void Lumaro::stopBackgroundWork()
         converter->cancelConversion();
     if (convertTimer)
         convertTimer->stop();
-    if (kit && publishTimer && publishTimer->isActive()) {
-        kit->cancelPublish();
+    if (publishTimer)
         publishTimer->stop();
-    }
+    // Wait for the worker even when no timer polls it: it writes into the workspace that the
+    // close clean-up is about to delete.
+    if (kit)
+        kit->cancelAndWait();
 }
 
 void Lumaro::buildTitleMenu()

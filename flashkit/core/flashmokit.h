@@ -34,7 +34,7 @@ public:
     int publishProgress() override;
     QString publishError() override;
 
-    void cancelAndWait();
+    void cancelAndWait() override;
     bool isPublishing() const { return worker.isRunning(); }
     FlashmoRes& resources() { return res; }
     const FlashmoPublish& publisher() const { return worker; }

@@ -27,4 +27,7 @@ public:
     // Why the last publish run stopped short of 100, or empty when it did not fail. A run that
     // fails to write its output never reaches 100, so pollers should check this too.
     virtual QString publishError() { return QString(); }
+    // Cancels a running publish and returns only when its thread has ended, so that the owner
+    // can take away the workspace the worker writes into.
+    virtual void cancelAndWait() { cancelPublish(); }
 };

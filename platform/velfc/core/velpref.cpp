@@ -36,6 +36,7 @@ VelPref::VelPref()
 
 void VelPref::open(const QString& fileName)
 {
+    QMutexLocker lock(&mutex);
     if (fileName.isEmpty()) {
         const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
         const QString base =
@@ -49,23 +50,27 @@ void VelPref::open(const QString& fileName)
 
 QVariant VelPref::value(const QString& key, const QVariant& defaultValue) const
 {
+    QMutexLocker lock(&mutex);
     return settings->value(key, defaultValue);
 }
 
 void VelPref::setValue(const QString& key, const QVariant& value, bool)
 {
+    QMutexLocker lock(&mutex);
     settings->setValue(key, value);
     settings->sync();
 }
 
 void VelPref::remove(const QString& key)
 {
+    QMutexLocker lock(&mutex);
     settings->remove(key);
     settings->sync();
 }
 
 bool VelPref::contains(const QString& key) const
 {
+    QMutexLocker lock(&mutex);
     return settings->contains(key);
 }
 
@@ -81,5 +86,6 @@ QString VelPref::product_name() const
 
 QString VelPref::fileName() const
 {
+    QMutexLocker lock(&mutex);
     return settings->fileName();
 }

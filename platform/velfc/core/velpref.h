@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMutex>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -64,5 +65,8 @@ public:
 
 private:
     VelPref();
+    // The import worker reads the fade and loop defaults while the GUI thread writes other
+    // keys; one QSettings object is not safe to share between threads without this.
+    mutable QMutex mutex;
     std::unique_ptr<QSettings> settings;
 };
