@@ -21,8 +21,9 @@
 namespace {
 
 constexpr int photoCount = 12;
-const QColor palette[] = {QColor(0xE5, 0x4B, 0x4B), QColor(0xF2, 0xA5, 0x3A), QColor(0xF4, 0xD3, 0x5E),
-                          QColor(0x5C, 0xB8, 0x5C), QColor(0x3A, 0xA7, 0xC9), QColor(0x5B, 0x6E, 0xE1),
+const QColor palette[] = {QColor(0xE5, 0x4B, 0x4B), QColor(0xF2, 0xA5, 0x3A),
+                          QColor(0xF4, 0xD3, 0x5E), QColor(0x5C, 0xB8, 0x5C),
+                          QColor(0x3A, 0xA7, 0xC9), QColor(0x5B, 0x6E, 0xE1),
                           QColor(0xA5, 0x5B, 0xD6), QColor(0xE0, 0x6A, 0xA8)};
 
 QColor tone(int i)
@@ -54,12 +55,14 @@ QImage landscape(int seed, const QString& label)
         const int base = 330 + ridge * 60;
         path.moveTo(0, 540);
         for (int x = 0; x <= 720; x += 40) {
-            const double y = base - 90 * (1 - ridge * 0.4) * qAbs(qSin((x + seed * 53 + ridge * 97) / 130.0)) -
-                             20 * qSin(x / 37.0 + seed);
+            const double y =
+                base - 90 * (1 - ridge * 0.4) * qAbs(qSin((x + seed * 53 + ridge * 97) / 130.0)) -
+                20 * qSin(x / 37.0 + seed);
             path.lineTo(x, y);
         }
         path.lineTo(720, 540);
-        p.setBrush(QColor::fromHsv((hue + 180 + ridge * 20) % 360, 90 + ridge * 40, 110 - ridge * 45 + (night ? -30 : 0)));
+        p.setBrush(QColor::fromHsv((hue + 180 + ridge * 20) % 360, 90 + ridge * 40,
+                                   110 - ridge * 45 + (night ? -30 : 0)));
         p.drawPath(path);
     }
     QLinearGradient lake(0, 450, 0, 540);
@@ -137,11 +140,13 @@ void sketch(QPainter& p, const QString& name)
     } else if (name == QLatin1String("Carousel")) {
         for (int i = 0; i < 7; ++i) {
             const double a = 2 * M_PI * i / 7 + 0.5, d = (qCos(a) + 1) / 2, s = 0.45 + 0.55 * d;
-            frame(p, QRectF(60 + 42 * qSin(a) - 14 * s, 40 + 14 * qCos(a) - 10 * s, 28 * s, 20 * s), i);
+            frame(p, QRectF(60 + 42 * qSin(a) - 14 * s, 40 + 14 * qCos(a) - 10 * s, 28 * s, 20 * s),
+                  i);
         }
     } else if (name == QLatin1String("Spread")) {
         p.fillRect(box, QColor(0x6A, 0x44, 0x28));
-        const double spots[][3] = {{30, 28, -12}, {82, 26, 10}, {40, 64, 8}, {88, 62, -16}, {60, 45, 3}};
+        const double spots[][3] = {
+            {30, 28, -12}, {82, 26, 10}, {40, 64, 8}, {88, 62, -16}, {60, 45, 3}};
         for (int i = 0; i < 5; ++i) {
             p.save();
             p.translate(spots[i][0], spots[i][1]);
@@ -194,7 +199,8 @@ bool writeConfig(const QString& path, const QStringList& photos, const QString& 
     QTextStream out(&f);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playdata>\n    <thumbnails>\n";
     for (const QString& name : photos)
-        out << "        <thumbnail filename=\"" << name << "\" target=\"_parent\" title=\"Photo No. 1\" size=\""
+        out << "        <thumbnail filename=\"" << name
+            << "\" target=\"_parent\" title=\"Photo No. 1\" size=\""
             << QFileInfo(folder + name).size() << "\"/>\n";
     out << "    </thumbnails>\n</playdata>\n";
     return true;
@@ -222,7 +228,8 @@ int main(int argc, char** argv)
         const QString name = QStringLiteral("demo_%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0'));
         const QImage img = landscape(i, QStringLiteral("Lumaro %1").arg(i + 1));
         ok &= save(img, photos + name);
-        ok &= save(img.scaled(80, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), photos + QStringLiteral("s_") + name);
+        ok &= save(img.scaled(80, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                   photos + QStringLiteral("s_") + name);
         names << name;
     }
     for (int i = 0; i < 3; ++i)

@@ -1,19 +1,23 @@
 #!/usr/bin/env node
-// Opens a published slideshow in headless Chromium with Ruffle and reports what the movie said.
+// Plays published slideshows in headless Chromium with Ruffle and reports what the movies said.
 //
-//   node drive.js --root DIR [--ruffle DIR] --page NAME [--swf NAME] [--shot PREFIX]
-//                 [--shots N] [--interval MS] [--until JS] [--timeout MS] [--size WxH]
-//                 [--chromium PATH] [--click]
+//   node drive.js [--ruffle DIR] [--chromium PATH] [--size WxH] [--timeout MS] CASE-OPTIONS
+//   node drive.js [--ruffle DIR] [--chromium PATH] [--size WxH] [--timeout MS] --cases FILE.json
 //
-// A tiny HTTP server on 127.0.0.1 serves DIR, plus Ruffle under /ruffle/ when --ruffle is given.
-// With --swf, the page NAME is generated here (a plain host page beside the movie, so the movie's
-// relative URLs resolve against its own folder); otherwise NAME is a file in DIR.
-// Chromium is driven through the DevTools protocol on a pipe, so no npm package is needed.
-// The movie's ExternalInterface calls to lumaroStatus are collected; once the JS expression
-// --until is true over `s` (the latest status) and `all` (every status), N screenshots are
-// taken (PREFIX-0.png ...), then with --click the movie's click target is clicked and, once it
-// reports a large photo, PREFIX-large.png is taken. Prints one JSON object on stdout:
-// {ok, last, clickOk, reports, console, error}.
+// A case: --root DIR --page NAME [--swf NAME] [--until JS] [--shot PREFIX] [--shots N]
+// [--interval MS] [--click]; FILE.json holds an array of objects with the same keys, all played
+// in one Chromium, one tab after the other (starting Chromium and Ruffle once saves seconds).
+//
+// A tiny HTTP server on 127.0.0.1 serves case i's DIR under /i/, and Ruffle under /i/ruffle/
+// when --ruffle is given. With --swf, the page NAME is generated here: a plain host page beside
+// the movie, so the movie's relative URLs resolve against its own folder. Otherwise NAME is a
+// page in DIR. The movie's ExternalInterface calls to lumaroStatus are collected; once the JS
+// expression --until is true over `s` (the latest status) and `all` (every status), N
+// screenshots are taken (PREFIX-0.png ...); then with --click the movie is asked where its
+// largest photo is, that point is clicked and, once the movie reports a photo open large,
+// PREFIX-large.png is taken. Chromium is driven through the DevTools protocol on a pipe, so no
+// npm package is needed. Prints JSON on stdout: one result {ok, last, clickOk, reports,
+// console, error} per case, an array of them with --cases.
 'use strict';
 const http = require('http');
 const fs = require('fs');
@@ -49,23 +53,23 @@ unmuteOverlay:"hidden",splashScreen:false,contextMenu:"off",letterbox:"off"};</s
 </body></html>`;
 }
 
-function serve(a) {
+function serve(cases, ruffle) {
     return new Promise((resolve) => {
         const server = http.createServer((req, res) => {
-            let rel = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
-            let file = null;
-            if (a.swf && rel === a.page) {
+            const parts = decodeURIComponent(new URL(req.url, 'http://x').pathname).split('/').filter((p) => p);
+            const c = cases[Number(parts.shift())];
+            const rel = parts.join('/');
+            if (!c || parts.includes('..')) { res.writeHead(404); return res.end(); }
+            if (c.swf && rel === c.page) {
                 res.writeHead(200, { 'Content-Type': TYPES['.html'] });
-                return res.end(hostPage(a.swf));
+                return res.end(hostPage(c.swf));
             }
-            if (a.ruffle && rel.startsWith('ruffle/')) file = path.join(a.ruffle, rel.slice(7));
-            else file = path.join(a.root, rel);
-            const base = path.resolve(rel.startsWith('ruffle/') && a.ruffle ? a.ruffle : a.root);
-            if (!path.resolve(file).startsWith(base)) { res.writeHead(403); return res.end(); }
+            const isRuffle = ruffle && parts[0] === 'ruffle';
+            const file = isRuffle ? path.join(ruffle, ...parts.slice(1)) : path.join(c.root, ...parts);
             fs.readFile(file, (err, data) => {
                 if (err) { res.writeHead(404); return res.end(); }
                 const type = TYPES[path.extname(file).toLowerCase()] || 'application/octet-stream';
-                res.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+                res.writeHead(200, { 'Content-Type': type, 'Cache-Control': isRuffle ? 'max-age=3600' : 'no-store' });
                 res.end(data);
             });
         });
@@ -116,29 +120,98 @@ window.lumaroStatus = function (text) {
   return true;
 };`;
 
+const ASK = `(function(){var e=document.querySelector('ruffle-object,ruffle-embed,ruffle-player');` +
+    `try{return e&&e.lumaroState?e.lumaroState():null;}catch(x){return null;}})()`;
+
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
+async function runCase(cdp, c, index, port, opt) {
+    const result = { ok: false, last: null, clickOk: false, reports: 0, console: [], error: '' };
+    const [w, h] = opt.size.split('x').map(Number);
+    const { targetId } = await cdp.send('Target.createTarget', { url: 'about:blank' });
+    const { sessionId } = await cdp.send('Target.attachToTarget', { targetId, flatten: true });
+    const listener = (m) => {
+        if (m.sessionId !== sessionId || result.console.length >= 100) return;
+        if (m.method === 'Runtime.consoleAPICalled')
+            result.console.push(m.params.type + ': ' + m.params.args.map((x) => x.value ?? x.description).join(' '));
+        if (m.method === 'Runtime.exceptionThrown')
+            result.console.push('exception: ' + m.params.exceptionDetails.text);
+    };
+    cdp.listeners.push(listener);
+    const s = (method, params) => cdp.send(method, params, sessionId);
+    const shoot = async (file) => {
+        const shot = await s('Page.captureScreenshot', { format: 'png' });
+        fs.writeFileSync(file, Buffer.from(shot.data, 'base64'));
+    };
+    const poll = async (until, limit) => {
+        const check = `(function(){var all=window.__lumaro||[];var s=all.length?all[all.length-1]:{};` +
+            `try{return JSON.stringify({done:!!(${until}),s:s});}catch(e){return JSON.stringify({done:false,s:s});}})()`;
+        for (;;) {
+            const r = await s('Runtime.evaluate', { expression: check, returnByValue: true });
+            const v = JSON.parse(r.result.value || '{"done":false,"s":{}}');
+            result.last = v.s;
+            if (v.done) return true;
+            if (Date.now() > limit) return false;
+            await sleep(150);
+        }
+    };
+    try {
+        await s('Runtime.enable');
+        await s('Page.enable');
+        await s('Emulation.setDeviceMetricsOverride', { width: w, height: h, deviceScaleFactor: 1, mobile: false });
+        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK });
+        const url = `http://127.0.0.1:${port}/${index}/${c.page.split('/').map(encodeURIComponent).join('/')}`;
+        await s('Page.navigate', { url });
+        result.ok = await poll(c.until || 'false', Date.now() + Number(opt.timeout));
+        if (!result.ok) result.error = 'timed out waiting for: ' + c.until;
+        if (c.shot) {
+            for (let k = 0; k < Number(c.shots || 1); ++k) {
+                await sleep(Number(c.interval || 450));
+                await shoot(`${c.shot}-${k}.png`);
+            }
+        }
+        if (result.ok && c.click) {
+            // The photos move: ask the movie where its largest photo is now, and click there.
+            const now = await s('Runtime.evaluate', { expression: ASK, returnByValue: true });
+            let state = result.last;
+            try { if (now.result.value) state = JSON.parse(now.result.value); } catch (e) { /* keep last */ }
+            const [x, y] = (state && state.target) || [w / 2, h / 2];
+            for (const type of ['mousePressed', 'mouseReleased'])
+                await s('Input.dispatchMouseEvent', { type, x, y, button: 'left', clickCount: 1 });
+            result.clickOk = await poll('s.large>=0', Date.now() + 5000);
+            await sleep(450);
+            if (c.shot) await shoot(`${c.shot}-large.png`);
+        }
+        const r = await s('Runtime.evaluate', { expression: '(window.__lumaro||[]).length', returnByValue: true });
+        result.reports = r.result.value;
+    } catch (e) {
+        result.error = String((e && e.message) || e);
+    }
+    cdp.listeners.splice(cdp.listeners.indexOf(listener), 1);
+    await cdp.send('Target.closeTarget', { targetId }).catch(() => {});
+    return result;
+}
+
 async function main() {
-    const a = parseArgs(process.argv);
-    const result = { ok: false, last: null, reports: 0, console: [], error: '' };
-    const server = await serve(a);
-    const port = server.address().port;
+    const opt = parseArgs(process.argv);
+    const batch = !!opt.cases;
+    const cases = batch ? JSON.parse(fs.readFileSync(opt.cases, 'utf8')) : [opt];
+    const server = await serve(cases, opt.ruffle);
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumaro-chromium-'));
-    const [w, h] = a.size.split('x').map(Number);
-    const child = spawn(a.chromium, [
+    const [w, h] = opt.size.split('x').map(Number);
+    const child = spawn(opt.chromium, [
         '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
         '--disable-background-networking', '--disable-component-update', '--disable-sync',
         '--user-data-dir=' + profile, '--autoplay-policy=no-user-gesture-required',
         '--remote-debugging-pipe', '--mute-audio', `--window-size=${w},${h}`, 'about:blank',
     ], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
-    const killAll = () => { try { child.kill('SIGKILL'); } catch (e) { /* already gone */ } };
-    const guard = setTimeout(() => { result.error = 'hard timeout'; finish(); }, Number(a.timeout) + 30000);
+    const results = [];
     let finished = false;
-    function finish() {
+    const finish = () => {
         if (finished) return;
         finished = true;
-        clearTimeout(guard);
-        process.stdout.write(JSON.stringify(result) + '\n');
+        while (results.length < cases.length) results.push({ ok: false, error: 'not played' });
+        process.stdout.write(JSON.stringify(batch ? results : results[0]) + '\n');
         server.close();
         // Remove the throw-away profile only once Chromium has stopped writing into it.
         const cleanUp = () => {
@@ -148,75 +221,16 @@ async function main() {
         if (child.exitCode !== null || child.signalCode !== null) return cleanUp();
         child.once('exit', cleanUp);
         setTimeout(cleanUp, 3000);
-        killAll();
-    }
-    try {
-        const cdp = new Cdp(child);
-        const { targetId } = await cdp.send('Target.createTarget', { url: 'about:blank' });
-        const { sessionId } = await cdp.send('Target.attachToTarget', { targetId, flatten: true });
-        cdp.listeners.push((m) => {
-            if (m.sessionId !== sessionId) return;
-            if (m.method === 'Runtime.consoleAPICalled' && result.console.length < 200)
-                result.console.push(m.params.type + ': ' + m.params.args.map((x) => x.value ?? x.description).join(' '));
-            if (m.method === 'Runtime.exceptionThrown' && result.console.length < 200)
-                result.console.push('exception: ' + m.params.exceptionDetails.text);
-        });
-        const s = (method, params) => cdp.send(method, params, sessionId);
-        await s('Runtime.enable');
-        await s('Page.enable');
-        await s('Emulation.setDeviceMetricsOverride', { width: w, height: h, deviceScaleFactor: 1, mobile: false });
-        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK });
-        const url = `http://127.0.0.1:${port}/${a.page.split('/').map(encodeURIComponent).join('/')}`;
-        await s('Page.navigate', { url });
-        const check = `(function(){var all=window.__lumaro||[];var s=all.length?all[all.length-1]:{};` +
-            `try{return JSON.stringify({done:!!(${a.until}),all:all});}catch(e){return JSON.stringify({done:false,all:all});}})()`;
-        const deadline = Date.now() + Number(a.timeout);
-        const poll = async (until, limit) => {
-            const check = `(function(){var all=window.__lumaro||[];var s=all.length?all[all.length-1]:{};` +
-                `try{return JSON.stringify({done:!!(${until}),s:s});}catch(e){return JSON.stringify({done:false,s:s});}})()`;
-            for (;;) {
-                const r = await s('Runtime.evaluate', { expression: check, returnByValue: true });
-                const v = JSON.parse(r.result.value || '{"done":false,"s":{}}');
-                result.last = v.s;
-                if (v.done) return true;
-                if (Date.now() > limit) return false;
-                await sleep(200);
-            }
-        };
-        result.ok = await poll(a.until, deadline);
-        if (!result.ok) result.error = 'timed out waiting for: ' + a.until;
-        const shots = Number(a.shots || 1);
-        if (a.shot) {
-            for (let k = 0; k < shots; ++k) {
-                await sleep(Number(a.interval || 500));
-                const shot = await s('Page.captureScreenshot', { format: 'png' });
-                fs.writeFileSync(`${a.shot}-${k}.png`, Buffer.from(shot.data, 'base64'));
-            }
-        }
-        if (result.ok && a.click) {
-            // Ask the movie where its largest photo is right now (it moves), click it, then wait
-            // for the movie to report it open large.
-            const ask = `(function(){var e=document.querySelector('ruffle-object,ruffle-embed,ruffle-player');` +
-                `try{return e&&e.lumaroState?e.lumaroState():null;}catch(x){return null;}})()`;
-            const now = await s('Runtime.evaluate', { expression: ask, returnByValue: true });
-            let state = result.last;
-            try { if (now.result.value) state = JSON.parse(now.result.value); } catch (e) { /* keep last */ }
-            const [x, y] = (state && state.target) || [w / 2, h / 2];
-            for (const type of ['mousePressed', 'mouseReleased'])
-                await s('Input.dispatchMouseEvent', { type, x, y, button: 'left', clickCount: 1 });
-            result.clickOk = await poll('s.large>=0', Date.now() + 5000);
-            await sleep(500);
-            if (a.shot) {
-                const shot = await s('Page.captureScreenshot', { format: 'png' });
-                fs.writeFileSync(`${a.shot}-large.png`, Buffer.from(shot.data, 'base64'));
-            }
-        }
-        const r = await s('Runtime.evaluate', { expression: 'JSON.stringify((window.__lumaro||[]).length)', returnByValue: true });
-        result.reports = JSON.parse(r.result.value);
-        await cdp.send('Browser.close').catch(() => {});
-    } catch (e) {
-        result.error = String(e && e.message || e);
-    }
+        try { child.kill('SIGKILL'); } catch (e) { /* already gone */ }
+    };
+    const perCase = Number(opt.timeout) + 20000;
+    const guard = setTimeout(finish, perCase * cases.length + 10000);
+    child.on('exit', () => { if (!finished) { clearTimeout(guard); finish(); } });
+    const cdp = new Cdp(child);
+    for (let i = 0; i < cases.length && !finished; ++i)
+        results.push(await runCase(cdp, cases[i], i, server.address().port, opt));
+    await cdp.send('Browser.close').catch(() => {});
+    clearTimeout(guard);
     finish();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/velfc/core/velpref.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -20,11 +21,19 @@
 namespace {
 
 const QStringList templateNames = {
-    QStringLiteral("Time Corridor"), QStringLiteral("3D Grid"),  QStringLiteral("Magic Cube"),
-    QStringLiteral("Pinwheel"),      QStringLiteral("Photo Wall"), QStringLiteral("Carousel"),
-    QStringLiteral("Spread"),        QStringLiteral("Wonderful Moment"), QStringLiteral("FishEye")};
+    QStringLiteral("Time Corridor"), QStringLiteral("3D Grid"),
+    QStringLiteral("Magic Cube"),    QStringLiteral("Pinwheel"),
+    QStringLiteral("Photo Wall"),    QStringLiteral("Carousel"),
+    QStringLiteral("Spread"),        QStringLiteral("Wonderful Moment"),
+    QStringLiteral("FishEye")};
 
-enum Hue { Red, Green, Blue, Other };
+enum Hue
+{
+    Red,
+    Green,
+    Blue,
+    Other
+};
 
 // Pure photo colours survive JPEG, and the galleries' dimming of far photos, in these bounds.
 Hue hueOf(QRgb c)
@@ -54,6 +63,40 @@ QStringList entries(const QString& folder)
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+struct BrokenCase
+{
+    const char* name;
+    QString config;
+    const char* state;
+    int loaded;
+    int failed;
+};
+
+// Configurations a person may end up with by hand: the movie must keep going.
+QList<BrokenCase> brokenCases()
+{
+    const QString head = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playdata>\n");
+    const QString music = QStringLiteral(
+        "    <backgroundmusic filename=\"gone.mp3\" size=\"10\" fadein=\"0\" fadeout=\"0\" "
+        "time=\"1000\" loop=\"1\" starttime=\"0\" endtime=\"1000\"/>\n");
+    const QString red =
+        QStringLiteral("        <thumbnail filename=\"red photo.jpg\" target=\"_parent\" "
+                       "title=\"Photo No. 1\" size=\"1\"/>\n");
+    const QString gone =
+        QStringLiteral("        <thumbnail filename=\"gone.jpg\" target=\"_parent\" "
+                       "title=\"Photo No. 1\" size=\"1\"/>\n");
+    const QString open = QStringLiteral("    <thumbnails>\n"),
+                  close = QStringLiteral("    </thumbnails>\n</playdata>\n");
+    QString crlf = head + open + red + close;
+    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return {{"missing photo and music", head + music + open + red + gone + close, "ready", 1, 1},
+            {"CR LF lines", crlf, "ready", 1, 0},
+            {"no photos", head + music + QStringLiteral("    <thumbnails/>\n</playdata>\n"),
+             "empty", 0, 0},
+            {"not a configuration", QStringLiteral("<html>oops</html>"),
+             "error: not a playdata file", 0, 0}};
+}
+
 } // namespace
 
 class TstGalleries : public QObject
@@ -68,8 +111,10 @@ private slots:
     void copesWithBrokenInput();
 
 private:
-    QJsonObject play(const QString& root, const QString& page, const QString& swf,
-                     const QString& until, const QString& shots, bool click);
+    void prepareMedia();
+    QJsonObject publishCase(const QString& name, int profile);
+    QJsonObject brokenCase(int index);
+    void playAll();
 
     QTemporaryDir dir;
     QString node;
@@ -77,6 +122,9 @@ private:
     QString workspace;
     QList<FlashKitPhoto> photos;
     FlashKitAudio clip;
+    QJsonArray cases;
+    QHash<QString, QJsonObject> results;
+    QHash<QString, QStringList> published;
 };
 
 void TstGalleries::initTestCase()
@@ -90,10 +138,26 @@ void TstGalleries::initTestCase()
     QVERIFY(QFile::exists(QStringLiteral(LUMARO_TEST_APP_DIR "/ruffle/ruffle.js")));
     QVERIFY(QFile::exists(QStringLiteral(LUMARO_TEST_APP_DIR "/template/version1/Carousel.swf")));
     QVERIFY(dir.isValid());
+    prepareMedia();
+    if (QTest::currentTestFailed())
+        return;
+    // Publish everything first, then play it all in one Chromium: starting Chromium and Ruffle
+    // once instead of per slideshow keeps the whole check short.
+    for (const QString& name : templateNames)
+        for (int profile = 0; profile < 3; ++profile)
+            cases.append(publishCase(name, profile));
+    for (int i = 0; i < brokenCases().size(); ++i)
+        cases.append(brokenCase(i));
+    playAll();
+}
 
+void TstGalleries::prepareMedia()
+{
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
     workspace = dir.path() + QStringLiteral("/ws/");
     VelPref::instance()->open(dir.path() + QStringLiteral("/lumaro.ini"));
-    VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), QString(dir.path() + QStringLiteral("/ws")));
+    VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary),
+                                  QString(dir.path() + QStringLiteral("/ws")));
     QVERIFY(QDir().mkpath(workspace + QStringLiteral("photos")));
     QVERIFY(QDir().mkpath(workspace + QStringLiteral("background music")));
 
@@ -115,8 +179,8 @@ void TstGalleries::initTestCase()
     ff.start(ffmpeg, {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                       QStringLiteral("sine=frequency=440:duration=20"), QStringLiteral("-ar"),
-                      QStringLiteral("44100"), QStringLiteral("-codec:a"), QStringLiteral("libmp3lame"),
-                      clip.path});
+                      QStringLiteral("44100"), QStringLiteral("-codec:a"),
+                      QStringLiteral("libmp3lame"), clip.path});
     QVERIFY(ff.waitForFinished(30000));
     QVERIFY(QFile::exists(clip.path));
     clip.fadeIn = QStringLiteral("1");
@@ -127,29 +191,81 @@ void TstGalleries::initTestCase()
     clip.endTime = QStringLiteral("15000");
 }
 
-QJsonObject TstGalleries::play(const QString& root, const QString& page, const QString& swf,
-                               const QString& until, const QString& shots, bool click)
+QJsonObject TstGalleries::publishCase(const QString& name, int profile)
 {
-    QStringList args = {QStringLiteral(LUMARO_SOURCE_DIR "/tests/e2e-templates/drive.js"),
-                        QStringLiteral("--root"), root,
-                        QStringLiteral("--ruffle"), QStringLiteral(LUMARO_TEST_APP_DIR "/ruffle"),
-                        QStringLiteral("--page"), page,
-                        QStringLiteral("--chromium"), chromium,
-                        QStringLiteral("--until"), until,
-                        QStringLiteral("--timeout"), QStringLiteral("20000")};
-    if (!swf.isEmpty())
-        args << QStringLiteral("--swf") << swf;
-    if (!shots.isEmpty())
-        args << QStringLiteral("--shot") << shots << QStringLiteral("--shots") << QStringLiteral("3");
-    if (click)
-        args << QStringLiteral("--click");
+    const QString key = name + QString::number(profile);
+    const QString out = dir.path() + QStringLiteral("/out/") + key + QLatin1Char('/');
+    FlashmoKit kit(QStringLiteral(LUMARO_TEST_APP_DIR));
+    kit.addPhotos(photos);
+    kit.addMusic({clip});
+    kit.setTemplate(name + QStringLiteral(".swf"));
+    if (kit.publish(out, QStringLiteral("My Show"), profile)) {
+        QElapsedTimer t;
+        t.start();
+        while ((kit.publishProgress() < 100 || kit.isPublishing()) && t.elapsed() < 30000)
+            QTest::qWait(20);
+    }
+    published.insert(key, entries(out));
+    QJsonObject c;
+    c[QLatin1String("key")] = key;
+    c[QLatin1String("root")] = out;
+    c[QLatin1String("page")] =
+        profile == 2 ? QStringLiteral("My Show.html") : QStringLiteral("host.html");
+    if (profile != 2)
+        c[QLatin1String("swf")] = QStringLiteral("My Show.swf");
+    c[QLatin1String("until")] =
+        QStringLiteral("s.state=='ready' && s.loaded>=3 && s.music && s.music.playing && "
+                       "s.music.position>1500");
+    c[QLatin1String("shot")] = QString(dir.path() + QStringLiteral("/shots/") + key);
+    c[QLatin1String("shots")] = 3;
+    c[QLatin1String("click")] = true;
+    return c;
+}
+
+QJsonObject TstGalleries::brokenCase(int index)
+{
+    const BrokenCase b = brokenCases().at(index);
+    const QString out = dir.path() + QStringLiteral("/broken%1/").arg(index);
+    QDir().mkpath(out + QStringLiteral("photos"));
+    QFile::copy(QStringLiteral(LUMARO_TEST_APP_DIR "/template/version1/Spread.swf"),
+                out + QStringLiteral("Spread.swf"));
+    QFile::copy(workspace + QStringLiteral("photos/red photo.jpg"),
+                out + QStringLiteral("photos/red photo.jpg"));
+    QFile xml(out + QStringLiteral("Spread.xml"));
+    if (xml.open(QIODevice::WriteOnly))
+        xml.write(b.config.toUtf8());
+    QJsonObject c;
+    c[QLatin1String("key")] = QLatin1String(b.name);
+    c[QLatin1String("root")] = out;
+    c[QLatin1String("page")] = QStringLiteral("host.html");
+    c[QLatin1String("swf")] = QStringLiteral("Spread.swf");
+    c[QLatin1String("until")] =
+        QStringLiteral("s.state && s.state!='loading' && s.loaded+s.failed>=s.photos && "
+                       "s.music && s.music.failed>=s.music.clips");
+    return c;
+}
+
+void TstGalleries::playAll()
+{
+    QDir().mkpath(dir.path() + QStringLiteral("/shots"));
+    QFile list(dir.path() + QStringLiteral("/cases.json"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(QJsonDocument(cases).toJson());
+    list.close();
     QProcess p;
-    p.start(node, args);
-    if (!p.waitForFinished(90000)) {
+    p.start(node, {QStringLiteral(LUMARO_SOURCE_DIR "/tests/e2e-templates/drive.js"),
+                   QStringLiteral("--ruffle"), QStringLiteral(LUMARO_TEST_APP_DIR "/ruffle"),
+                   QStringLiteral("--chromium"), chromium, QStringLiteral("--timeout"),
+                   QStringLiteral("20000"), QStringLiteral("--cases"), list.fileName()});
+    QVERIFY(p.waitForStarted());
+    if (!p.waitForFinished(480000)) {
         p.kill();
         p.waitForFinished();
     }
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    const QJsonArray out = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+    for (int i = 0; i < out.size() && i < cases.size(); ++i)
+        results.insert(cases[i].toObject().value(QLatin1String("key")).toString(),
+                       out[i].toObject());
 }
 
 void TstGalleries::publishAndPlay_data()
@@ -165,38 +281,27 @@ void TstGalleries::publishAndPlay()
 {
     QFETCH(QString, name);
     QFETCH(int, profile);
-    const QString out = dir.path() + QStringLiteral("/out/") + name + QString::number(profile) + QLatin1Char('/');
-
-    FlashmoKit kit(QStringLiteral(LUMARO_TEST_APP_DIR));
-    QVERIFY(kit.addPhotos(photos));
-    QVERIFY(kit.addMusic({clip}));
-    QVERIFY(kit.setTemplate(name + QStringLiteral(".swf")));
-    QVERIFY(kit.publish(out, QStringLiteral("My Show"), profile));
-    QTRY_COMPARE_WITH_TIMEOUT(kit.publishProgress(), 100, 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(!kit.isPublishing(), 5000);
+    const QString key = name + QString::number(profile);
 
     // The self-contained movie has nothing beside it (the page at most).
     QStringList expected = {QStringLiteral("My Show.swf")};
     if (profile == 0)
-        expected = {name + QStringLiteral(".xml"), QStringLiteral("My Show.swf"), QStringLiteral("background music"),
-                    QStringLiteral("photos")};
+        expected = {name + QStringLiteral(".xml"), QStringLiteral("My Show.swf"),
+                    QStringLiteral("background music"), QStringLiteral("photos")};
     else if (profile == 2)
         expected = {QStringLiteral("My Show.html"), QStringLiteral("My Show.swf")};
     expected.sort();
-    QCOMPARE(entries(out), expected);
+    QCOMPARE(published.value(key), expected);
 
-    const QString shots = dir.path() + QStringLiteral("/shot");
-    const QJsonObject r = play(out, profile == 2 ? QStringLiteral("My Show.html") : QStringLiteral("host.html"),
-                               profile == 2 ? QString() : QStringLiteral("My Show.swf"),
-                               QStringLiteral("s.state=='ready' && s.loaded>=3 && s.music && s.music.playing && "
-                                              "s.music.position>1500"),
-                               shots, true);
+    const QString shots = dir.path() + QStringLiteral("/shots/") + key;
+    const QJsonObject r = results.value(key);
     const QJsonObject last = r.value(QLatin1String("last")).toObject();
     QVERIFY2(r.value(QLatin1String("ok")).toBool(),
              qPrintable(r.value(QLatin1String("error")).toString() + QLatin1Char(' ') +
                         QString::fromUtf8(QJsonDocument(last).toJson(QJsonDocument::Compact))));
     QCOMPARE(last.value(QLatin1String("template")).toString(), name);
-    QCOMPARE(last.value(QLatin1String("mode")).toString(), profile == 0 ? QStringLiteral("folder") : QStringLiteral("bundle"));
+    QCOMPARE(last.value(QLatin1String("mode")).toString(),
+             profile == 0 ? QStringLiteral("folder") : QStringLiteral("bundle"));
     QCOMPARE(last.value(QLatin1String("photos")).toInt(), 3);
     QCOMPARE(last.value(QLatin1String("failed")).toInt(), 0);
     const QJsonObject music = last.value(QLatin1String("music")).toObject();
@@ -219,69 +324,39 @@ void TstGalleries::publishAndPlay()
             seen[h] = qMax(seen[h], n[h]);
     }
     QVERIFY2(seen[Red] > 300 && seen[Green] > 300 && seen[Blue] > 300,
-             qPrintable(QStringLiteral("red %1 green %2 blue %3").arg(seen[Red]).arg(seen[Green]).arg(seen[Blue])));
+             qPrintable(QStringLiteral("red %1 green %2 blue %3")
+                            .arg(seen[Red])
+                            .arg(seen[Green])
+                            .arg(seen[Blue])));
 
     // A click on a photo shows it large: one photo colour fills the middle of the stage.
     QVERIFY(r.value(QLatin1String("clickOk")).toBool());
     const QImage large(shots + QStringLiteral("-large.png"));
     QVERIFY(!large.isNull());
-    const QVector<int> middle = hueCounts(large, QRect(large.width() / 2 - 40, large.height() / 2 - 30, 80, 60));
-    QVERIFY2(*std::max_element(middle.begin(), middle.begin() + 3) > 80 * 60 * 9 / 10, "no photo shown large");
+    const QVector<int> middle =
+        hueCounts(large, QRect(large.width() / 2 - 40, large.height() / 2 - 30, 80, 60));
+    QVERIFY2(*std::max_element(middle.begin(), middle.begin() + 3) > 80 * 60 * 9 / 10,
+             "no photo shown large");
 }
 
 void TstGalleries::copesWithBrokenInput_data()
 {
-    QTest::addColumn<QString>("config");
-    QTest::addColumn<QString>("until");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<int>("loaded");
-    QTest::addColumn<int>("failed");
-
-    const QString head = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playdata>\n");
-    const QString music = QStringLiteral("    <backgroundmusic filename=\"gone.mp3\" size=\"10\" fadein=\"0\" fadeout=\"0\" "
-                                         "time=\"1000\" loop=\"1\" starttime=\"0\" endtime=\"1000\"/>\n");
-    const QString red = QStringLiteral("        <thumbnail filename=\"red photo.jpg\" target=\"_parent\" "
-                                       "title=\"Photo No. 1\" size=\"1\"/>\n");
-    const QString gone = QStringLiteral("        <thumbnail filename=\"gone.jpg\" target=\"_parent\" "
-                                        "title=\"Photo No. 1\" size=\"1\"/>\n");
-    const QString settled = QStringLiteral("s.state!='loading' && s.loaded+s.failed>=s.photos && s.music && "
-                                           "s.music.failed>=s.music.clips");
-    QTest::newRow("missing photo and music")
-        << head + music + QStringLiteral("    <thumbnails>\n") + red + gone + QStringLiteral("    </thumbnails>\n</playdata>\n")
-        << settled << "ready" << 1 << 1;
-    QString crlf = head + QStringLiteral("    <thumbnails>\n") + red + QStringLiteral("    </thumbnails>\n</playdata>\n");
-    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QTest::newRow("CR LF lines") << crlf << settled << "ready" << 1 << 0;
-    QTest::newRow("no photos") << head + music + QStringLiteral("    <thumbnails/>\n</playdata>\n") << settled
-                               << "empty" << 0 << 0;
-    QTest::newRow("not a configuration") << QStringLiteral("<html>oops</html>") << QStringLiteral("s.state && s.state!='loading'")
-                                         << "error: not a playdata file" << 0 << 0;
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < brokenCases().size(); ++i)
+        QTest::newRow(brokenCases().at(i).name) << i;
 }
 
 void TstGalleries::copesWithBrokenInput()
 {
-    QFETCH(QString, config);
-    QFETCH(QString, until);
-    QFETCH(QString, state);
-    QFETCH(int, loaded);
-    QFETCH(int, failed);
-
-    const QString out = dir.path() + QStringLiteral("/broken/");
-    QDir(out).removeRecursively();
-    QVERIFY(QDir().mkpath(out + QStringLiteral("photos")));
-    QVERIFY(QFile::copy(QStringLiteral(LUMARO_TEST_APP_DIR "/template/version1/Spread.swf"), out + QStringLiteral("Spread.swf")));
-    QVERIFY(QFile::copy(workspace + QStringLiteral("photos/red photo.jpg"), out + QStringLiteral("photos/red photo.jpg")));
-    QFile xml(out + QStringLiteral("Spread.xml"));
-    QVERIFY(xml.open(QIODevice::WriteOnly));
-    xml.write(config.toUtf8());
-    xml.close();
-
-    const QJsonObject r = play(out, QStringLiteral("host.html"), QStringLiteral("Spread.swf"), until, QString(), false);
+    QFETCH(int, index);
+    const BrokenCase b = brokenCases().at(index);
+    const QJsonObject r = results.value(QLatin1String(b.name));
     const QJsonObject last = r.value(QLatin1String("last")).toObject();
-    QVERIFY2(r.value(QLatin1String("ok")).toBool(), qPrintable(QJsonDocument(last).toJson(QJsonDocument::Compact)));
-    QCOMPARE(last.value(QLatin1String("state")).toString(), state);
-    QCOMPARE(last.value(QLatin1String("loaded")).toInt(), loaded);
-    QCOMPARE(last.value(QLatin1String("failed")).toInt(), failed);
+    QVERIFY2(r.value(QLatin1String("ok")).toBool(),
+             qPrintable(QJsonDocument(last).toJson(QJsonDocument::Compact)));
+    QCOMPARE(last.value(QLatin1String("state")).toString(), QLatin1String(b.state));
+    QCOMPARE(last.value(QLatin1String("loaded")).toInt(), b.loaded);
+    QCOMPARE(last.value(QLatin1String("failed")).toInt(), b.failed);
 }
 
 QTEST_GUILESS_MAIN(TstGalleries)
