@@ -34,7 +34,7 @@ class FishEye extends Gallery {
         grid = new Sprite();
         scene.addChild(grid);
         for (i in 0...count) {
-            var t = tile(160, 120, count > 16, 2, 0x101010);
+            var t = tile(160, 120, true, 2, 0x101010);
             t.show(i);
             grid.addChild(t);
             cells.push(t);
@@ -93,6 +93,8 @@ class FishEye extends Gallery {
             cell.y = margin + (y0 + y1) / 2 * gh;
             cell.scaleX = Math.max(0.001, (w - 3) / 160);
             cell.scaleY = Math.max(0.001, (h - 3) / 120);
+            // Thumbnails are 80 x 60: a cell drawn much larger shows the photo itself.
+            cell.useThumbnail(w < 130 && h < 100);
             if (w * h > bestArea) {
                 bestArea = w * h;
                 best = cell;

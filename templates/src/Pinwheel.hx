@@ -42,7 +42,7 @@ class Pinwheel extends Gallery {
             left -= n;
             for (k in 0...n) {
                 var size = [1.0, 0.82, 0.7][r];
-                var t = tile(200 * size, 150 * size, count > 10, 3, 0xFFFFFF);
+                var t = tile(200 * size, 150 * size, false, 3, 0xFFFFFF);
                 t.show(Gallery.wrap(made, count));
                 vanes.push(t);
                 ringOf.push(r);

@@ -39,7 +39,7 @@ class TimeCorridor extends Gallery {
         var n = Std.int(Math.min(count, SLOTS));
         var spacing = (FAR - NEAR) / Math.max(n, 3);
         for (i in 0...n) {
-            var t = tile(240, 180, n > 12, 3, 0xE8E2D0);
+            var t = tile(240, 180, false, 3, 0xE8E2D0);
             t.show(i);
             items.push(t);
             hall.addChild(t);

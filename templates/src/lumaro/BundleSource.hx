@@ -14,6 +14,7 @@ import lumaro.PlayData;
  */
 class BundleSource implements Source {
     public var mode(default, null):String = "bundle";
+    public var hasThumbnails(default, null):Bool = false;
 
     static inline var MARKER = "$$$$$";
 

@@ -15,6 +15,7 @@ import lumaro.PlayData;
  */
 class FolderSource implements Source {
     public var mode(default, null):String = "folder";
+    public var hasThumbnails(default, null):Bool = true;
 
     var base:String;
     var names:Array<String>;

@@ -32,7 +32,8 @@ class PhotoStore {
             done(null);
             return;
         }
-        var key = index + (thumb ? "s" : "f");
+        // Without thumbnails both sizes are the same picture: decode it once.
+        var key = index + (thumb && source.hasThumbnails ? "s" : "f");
         if (cache.exists(key)) {
             done(cache.get(key));
             return;

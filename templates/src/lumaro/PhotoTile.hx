@@ -44,19 +44,33 @@ class PhotoTile extends Sprite {
         if (i == index)
             return;
         index = i;
+        load();
+    }
+
+    /** Switches between the thumbnail and the photo, e.g. as the tile grows or shrinks. */
+    public function useThumbnail(small:Bool):Void {
+        if (small == thumb)
+            return;
+        thumb = small;
+        if (index >= 0)
+            load();
+    }
+
+    function load() {
         var ticket = ++request;
-        if (picture != null) {
-            removeChild(picture);
-            picture = null;
-        }
-        drawFrame(false);
-        gallery.store.get(i, thumb, function(b:BitmapData) {
+        // The picture shown so far stays until its replacement is there, so nothing flickers.
+        gallery.store.get(index, thumb, function(b:BitmapData) {
             if (ticket != request)
                 return;
+            if (picture != null) {
+                removeChild(picture);
+                picture = null;
+            }
             if (b == null) {
                 drawFrame(true);
                 return;
             }
+            drawFrame(false);
             picture = new Bitmap(b, flash.display.PixelSnapping.NEVER, true);
             var iw = frameWidth - 2 * border, ih = frameHeight - 2 * border;
             var s = Math.min(iw / b.width, ih / b.height);

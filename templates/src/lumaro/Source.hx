@@ -11,6 +11,8 @@ import lumaro.PlayData;
  */
 interface Source {
     var mode(default, null):String;
+    /** False when the photos stand in for their thumbnails. */
+    var hasThumbnails(default, null):Bool;
     function open(done:PlayData->Void):Void;
     /** thumb asks for the small picture where one exists. */
     function loadPhoto(entry:PhotoEntry, thumb:Bool, done:BitmapData->Void):Void;
