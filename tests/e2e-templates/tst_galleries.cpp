@@ -70,6 +70,7 @@ struct BrokenCase
     const char* state;
     int loaded;
     int failed;
+    const char* until = nullptr; // by default: until the photos and clips are settled
 };
 
 // Configurations a person may end up with by hand: the movie must keep going.
@@ -89,12 +90,21 @@ QList<BrokenCase> brokenCases()
                   close = QStringLiteral("    </thumbnails>\n</playdata>\n");
     QString crlf = head + open + red + close;
     crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return {{"missing photo and music", head + music + open + red + gone + close, "ready", 1, 1},
-            {"CR LF lines", crlf, "ready", 1, 0},
-            {"no photos", head + music + QStringLiteral("    <thumbnails/>\n</playdata>\n"),
-             "empty", 0, 0},
-            {"not a configuration", QStringLiteral("<html>oops</html>"),
-             "error: not a playdata file", 0, 0}};
+    return {
+        {"missing photo and music", head + music + open + red + gone + close, "ready", 1, 1},
+        {"CR LF lines", crlf, "ready", 1, 0},
+        {"no photos", head + music + QStringLiteral("    <thumbnails/>\n</playdata>\n"), "empty", 0,
+         0},
+        {"not a configuration", QStringLiteral("<html>oops</html>"), "error: not a playdata file",
+         0, 0},
+        // A 1.5 s clip marked to loop starts over once it reaches its end time.
+        {"looping clip",
+         head +
+             QStringLiteral("    <backgroundmusic filename=\"tone 440.mp3\" size=\"1\" "
+                            "fadein=\"0\" fadeout=\"1\" "
+                            "time=\"20000\" loop=\"1\" starttime=\"500\" endtime=\"2000\"/>\n") +
+             open + red + close,
+         "ready", 1, 0, "s.loaded>=1 && s.music && s.music.round>=2 && s.music.playing"}};
 }
 
 } // namespace
@@ -231,6 +241,8 @@ QJsonObject TstGalleries::brokenCase(int index)
                 out + QStringLiteral("Spread.swf"));
     QFile::copy(workspace + QStringLiteral("photos/red photo.jpg"),
                 out + QStringLiteral("photos/red photo.jpg"));
+    QDir().mkpath(out + QStringLiteral("background music"));
+    QFile::copy(clip.path, out + QStringLiteral("background music/tone 440.mp3"));
     QFile xml(out + QStringLiteral("Spread.xml"));
     if (xml.open(QIODevice::WriteOnly))
         xml.write(b.config.toUtf8());
@@ -240,8 +252,9 @@ QJsonObject TstGalleries::brokenCase(int index)
     c[QLatin1String("page")] = QStringLiteral("host.html");
     c[QLatin1String("swf")] = QStringLiteral("Spread.swf");
     c[QLatin1String("until")] =
-        QStringLiteral("s.state && s.state!='loading' && s.loaded+s.failed>=s.photos && "
-                       "s.music && s.music.failed>=s.music.clips");
+        b.until ? QString::fromLatin1(b.until)
+                : QStringLiteral("s.state && s.state!='loading' && s.loaded+s.failed>=s.photos && "
+                                 "s.music && s.music.failed>=s.music.clips");
     return c;
 }
 
