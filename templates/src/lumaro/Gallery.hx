@@ -237,13 +237,16 @@ class Gallery extends Sprite {
         return best;
     }
 
+    /** Visible and mostly opaque: a photo fading in or out is no place to click. */
     static function shown(o:flash.display.DisplayObject):Bool {
+        var alpha = 1.0;
         while (o != null) {
-            if (!o.visible || o.alpha < 0.05)
+            if (!o.visible)
                 return false;
+            alpha *= o.alpha;
             o = o.parent;
         }
-        return true;
+        return alpha >= 0.6;
     }
 
     static function quote(v:String):String {
