@@ -2,9 +2,10 @@
 // then the real converter on real clips.
 #include "audio/core/audioreader.h"
 #include "audio/core/convert2mp3progress.h"
-#include "audio/testmedia.h"
 #include "common/workspace.h"
 #include "platform/velfc/core/velpref.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,9 +36,8 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(dir.isValid());
-        VelPref::instance()->open(dir.filePath(QStringLiteral("settings.ini")));
-        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary),
-                                      dir.filePath(QStringLiteral("workspace")));
+        VelPref::instance()->open(dir.filePath("settings.ini"));
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), dir.filePath("workspace"));
         // As the program does at start-up: its own folder first, so the tools built with it are
         // found.
         originalPath = LUMARO_TEST_APP_DIR ":" + qgetenv("PATH");
@@ -52,11 +52,11 @@ private slots:
     // A stand-in that prints the text of marks.txt, then waits for go.txt (or ends at once).
     void percentFollowsLastMarker()
     {
-        installStandIn(QStringLiteral("printf '%s\\n' \"$@\" >> '%1'\ncat '%2'\n"
-                                      "while [ ! -f '%3' ]; do sleep 0.02; done\nrm -f '%3'\n")
+        installStandIn(QString("printf '%s\\n' \"$@\" >> '%1'\ncat '%2'\n"
+                               "while [ ! -f '%3' ]; do sleep 0.02; done\nrm -f '%3'\n")
                            .arg(path("args.txt"), path("marks.txt"), path("go.txt")));
-        Convert2Mp3Progress converter(nullptr, {clip(QStringLiteral("/music/song.wma"), 60),
-                                                clip(QStringLiteral("/music/a.b.wav"), 120)});
+        Convert2Mp3Progress converter(
+            nullptr, {clip(QString("/music/song.wma"), 60), clip(QString("/music/a.b.wav"), 120)});
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
         QCOMPARE(converter.conversionPercent(), 0.0);
 
@@ -76,16 +76,16 @@ private slots:
         QCOMPARE(finished.size(), 1);
         QCOMPARE(converter.conversionPercent(), 0.0); // back to 0 once done
 
+        // Each clip's converter command line, one argument a line, output in the music folder.
         const QString music = musicFolder();
-        QCOMPARE(readFile(path("args.txt")), ("-@\n-i\n/music/"
-                                              "song.wma\n-ab\n192K\n-ac\n2\n-acodec\nmp3\n-"
-                                              "ar\n44100\n-cbrorvbr\nCBR\n-vol\n256\n-y\n" +
-                                              music + "song.mp3\n" +
-                                              "-@\n-i\n/music/"
-                                              "a.b.wav\n-ab\n192K\n-ac\n2\n-acodec\nmp3\n-"
-                                              "ar\n44100\n-cbrorvbr\nCBR\n-vol\n256\n-y\n" +
-                                              music + "a.b.mp3\n")
-                                                 .toUtf8());
+        const auto line = [&](const char* in, const char* out) {
+            return QString("-@\n-i\n%1\n-ab\n192K\n-ac\n2\n-acodec\nmp3\n-ar\n44100\n"
+                           "-cbrorvbr\nCBR\n-vol\n256\n-y\n%2\n")
+                .arg(in, music + out);
+        };
+        QCOMPARE(
+            readFile(path("args.txt")),
+            (line("/music/song.wma", "song.mp3") + line("/music/a.b.wav", "a.b.mp3")).toUtf8());
         QVERIFY(QFileInfo(music).isDir()); // made for the converter when missing
     }
 
@@ -107,8 +107,8 @@ private slots:
         QFETCH(double, total);
         QFETCH(double, percent);
         writeFile(path("out.txt"), output);
-        installStandIn(QStringLiteral("cat '%1'\nsleep 0.3\n").arg(path("out.txt")));
-        Convert2Mp3Progress converter(nullptr, {clip(QStringLiteral("/music/x.ogg"), total)});
+        installStandIn(QString("cat '%1'\nsleep 0.3\n").arg(path("out.txt")));
+        Convert2Mp3Progress converter(nullptr, {clip(QString("/music/x.ogg"), total)});
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
         converter.convertNext();
         double seen = -1;
@@ -129,11 +129,11 @@ private slots:
     {
         QFETCH(bool, installed);
         if (installed)
-            installStandIn(QStringLiteral("echo 'kvt: cannot open' >&2\nexit 1\n"));
+            installStandIn(QString("echo 'kvt: cannot open' >&2\nexit 1\n"));
         else
             qputenv("PATH", QFile::encodeName(path("empty-bin")));
-        Convert2Mp3Progress converter(
-            nullptr, {clip(QStringLiteral("/m/a.wav"), 5), clip(QStringLiteral("/m/b.wav"), 5)});
+        Convert2Mp3Progress converter(nullptr,
+                                      {clip(QString("/m/a.wav"), 5), clip(QString("/m/b.wav"), 5)});
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
         QSignalSpy killed(&converter, &Convert2Mp3Progress::killProcess);
         converter.convertNext();
@@ -156,8 +156,8 @@ private slots:
     // The real converter on three clips read by the real reader.
     void convertsChainOfThree()
     {
-        const QList<AudioInfo> clips = makeClips(
-            {QStringLiteral("one.wav"), QStringLiteral("two.ogg"), QStringLiteral("three.flac")});
+        const QList<AudioInfo> clips =
+            makeClips({QString("one.wav"), QString("two.ogg"), QString("three.flac")});
         QVERIFY(!QTest::currentTestFailed());
         Convert2Mp3Progress converter(nullptr, clips);
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
@@ -175,7 +175,7 @@ private slots:
             AudioInfo out;
             out.filePath = musicCopyPath(c.filePath);
             QVERIFY2(AudioReader::readAudioInfo(out), qPrintable(out.filePath));
-            QCOMPARE(out.codecName, QStringLiteral("mp3"));
+            QCOMPARE(out.codecName, QString("mp3"));
             QCOMPARE(out.sampleRate, 44100);
             QCOMPARE(out.channels, 2);
             QVERIFY(qAbs(out.duration - c.duration) < 0.15);
@@ -184,8 +184,8 @@ private slots:
 
     void cancelDuringSecondClip()
     {
-        const QList<AudioInfo> clips = makeClips(
-            {QStringLiteral("c1.wav"), QStringLiteral("c2.wav"), QStringLiteral("c3.wav")});
+        const QList<AudioInfo> clips =
+            makeClips({QString("c1.wav"), QString("c2.wav"), QString("c3.wav")});
         QVERIFY(!QTest::currentTestFailed());
         Convert2Mp3Progress converter(nullptr, clips);
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
@@ -200,9 +200,9 @@ private slots:
         QTest::qWait(1500);
         QVERIFY(finished.isEmpty());
         const QString music = musicFolder();
-        QVERIFY(QFile::exists(music + QStringLiteral("c1.mp3")));
-        QVERIFY(!QFile::exists(music + QStringLiteral("c2.mp3"))); // no half-written file
-        QVERIFY(!QFile::exists(music + QStringLiteral("c3.mp3"))); // never started
+        QVERIFY(QFile::exists(music + QString("c1.mp3")));
+        QVERIFY(!QFile::exists(music + QString("c2.mp3"))); // no half-written file
+        QVERIFY(!QFile::exists(music + QString("c3.mp3"))); // never started
     }
 
 private:
@@ -213,44 +213,25 @@ private:
     {
         QList<AudioInfo> clips;
         for (const QString& name : names) {
-            const QString file = dir.filePath(name);
-            const QString extension = QFileInfo(name).suffix();
-            const auto& kinds = TestMedia::audioKinds();
-            const auto kind =
-                std::find_if(kinds.begin(), kinds.end(), [&](const TestMedia::Kind& k) {
-                    return extension == QLatin1String(k.extension);
-                });
-            if (!QFile::exists(file))
-                [&] { QVERIFY(TestMedia::makeTone(file, *kind, 90.0)); }();
             AudioInfo info;
-            info.filePath = file;
+            info.filePath = dir.filePath(name);
+            const TestMedia::Kind& kind = TestMedia::kind(qPrintable(QFileInfo(name).suffix()));
+            if (!QFile::exists(info.filePath))
+                [&] { QVERIFY(TestMedia::makeTone(info.filePath, kind, 90.0)); }();
             [&] { QVERIFY(AudioReader::readAudioInfo(info)); }();
             clips << info;
         }
         return clips;
     }
-
     void installStandIn(const QString& body)
     {
-        const QString bin = path("standin");
-        QDir().mkpath(bin);
-        const QString script = bin + QStringLiteral("/kvt");
-        writeFile(script, "#!/bin/sh\n" + body.toUtf8());
-        QFile::setPermissions(script,
-                              QFile::permissions(script) | QFile::ExeOwner | QFile::ExeUser);
-        qputenv("PATH", QFile::encodeName(bin) + ':' + originalPath);
+        QVERIFY(TestFiles::installStandIn(path("standin"), "kvt", body, originalPath));
     }
     static void writeFile(const QString& file, const QByteArray& content)
     {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
+        QVERIFY(TestFiles::write(file, content));
     }
-    static QByteArray readFile(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray readFile(const QString& file) { return TestFiles::read(file); }
 
     QTemporaryDir dir;
     QByteArray originalPath;

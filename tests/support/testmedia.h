@@ -2,11 +2,12 @@
 
 // Test media made with the ffmpeg command line: a sine tone in each audio kind the program
 // imports and FFmpeg can write here, plus a photo and a short video.
-#include <QByteArray>
 #include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <cstring>
 
 namespace TestMedia {
 
@@ -41,12 +42,19 @@ inline const QList<Kind>& audioKinds()
     return kinds;
 }
 
+// The kind written for files ending in `extension`.
+inline const Kind& kind(const char* extension)
+{
+    for (const Kind& k : audioKinds())
+        if (std::strcmp(k.extension, extension) == 0)
+            return k;
+    return audioKinds().first();
+}
+
 inline bool runFfmpeg(const QStringList& arguments)
 {
     QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} +
-                     arguments);
+    ffmpeg.start("ffmpeg", QStringList{"-v", "error", "-y"} + arguments);
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
            ffmpeg.exitCode() == 0;
 }
@@ -54,18 +62,12 @@ inline bool runFfmpeg(const QStringList& arguments)
 // A 440 Hz tone of `seconds` in the given kind at `path`.
 inline bool makeTone(const QString& path, const Kind& kind, double seconds)
 {
-    QStringList args{QStringLiteral("-f"),
-                     QStringLiteral("lavfi"),
-                     QStringLiteral("-i"),
-                     QStringLiteral("sine=frequency=440:sample_rate=%1:duration=%2")
-                         .arg(kind.sampleRate)
-                         .arg(seconds),
-                     QStringLiteral("-ac"),
-                     QString::number(kind.channels),
-                     QStringLiteral("-c:a"),
-                     QLatin1String(kind.encoder)};
+    const QString sine =
+        QString("sine=frequency=440:sample_rate=%1:duration=%2").arg(kind.sampleRate).arg(seconds);
+    QStringList args{"-f",   "lavfi",     "-i", sine, "-ac", QString::number(kind.channels),
+                     "-c:a", kind.encoder};
     if (kind.muxer)
-        args << QStringLiteral("-f") << QLatin1String(kind.muxer);
+        args << "-f" << kind.muxer;
     return runFfmpeg(args << path);
 }
 
@@ -76,20 +78,14 @@ inline bool makeWav(const QString& path, double seconds)
 
 inline bool makePhoto(const QString& path)
 {
-    return runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                      QStringLiteral("testsrc=size=64x48"), QStringLiteral("-frames:v"),
-                      QStringLiteral("1"), path});
+    return runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48", "-frames:v", "1", path});
 }
 
 // A video whose first stream is the picture and second the sound.
 inline bool makeVideo(const QString& path)
 {
-    return runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                      QStringLiteral("testsrc=size=64x48:duration=2"), QStringLiteral("-f"),
-                      QStringLiteral("lavfi"), QStringLiteral("-i"),
-                      QStringLiteral("sine=duration=2"), QStringLiteral("-c:v"),
-                      QStringLiteral("mpeg4"), QStringLiteral("-c:a"), QStringLiteral("aac"),
-                      QStringLiteral("-shortest"), path});
+    return runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:duration=2", "-f", "lavfi", "-i",
+                      "sine=duration=2", "-c:v", "mpeg4", "-c:a", "aac", "-shortest", path});
 }
 
 } // namespace TestMedia
