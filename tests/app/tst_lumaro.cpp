@@ -8,6 +8,7 @@
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,7 +53,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        Vel::setApplicationFolder(QStringLiteral(LUMARO_TEST_APP_DIR));
+        Vel::setApplicationFolder(QString(LUMARO_TEST_APP_DIR));
     }
 
     void init()
@@ -65,40 +66,21 @@ private slots:
                                       QString(home->filePath("data/") + WorkspaceFolderName));
     }
 
-    void formIsComplete()
+    // The window opens with nothing selected: no delete, no cancel; Delete is the key for it.
+    void startState()
     {
         Lumaro window;
-        QCOMPARE(window.objectName(), QString("Lumaro"));
         const QStringList tools = {"importPicture", "importPictureDir", "importAudio", "deleteClip",
                                    "turnLeft",      "turnRight",        "mirror",      "flip",
                                    "restore",       "editMusic",        "previewBtn"};
         for (const QString& name : tools)
             QVERIFY2(window.findChild<QToolButton*>(name), qPrintable(name));
-        QCOMPARE(window.findChild<QToolButton*>("importPicture")->toolTip(),
-                 QString("Import Photo(s)"));
-        QCOMPARE(window.findChild<QToolButton*>("editMusic")->text(), QString("Edit Audio"));
-        QCOMPARE(window.findChild<PhotoListWidget*>("photoListWidget")->height(), 72);
-        QCOMPARE(window.findChild<AudioListWidget*>("audioListWidget")->height(), 36);
-        QCOMPARE(window.findChild<QWidget*>("templateFrame")->width(), 250);
-        QCOMPARE(window.findChild<QWidget*>("matterFrame")->height(), 140);
-        QVERIFY(window.findChild<QWidget*>("widget")->inherits("FlashPlayerWidget"));
-        QVERIFY(window.findChild<QWidget*>("publishBtn")->inherits("PublishButton"));
         QVERIFY(window.findChild<QWidget*>("menubar")->isHidden());
         QVERIFY(window.findChild<QWidget*>("cancelBtn")->isHidden());
         QCOMPARE(window.activeListIndex(), -1);
         QVERIFY(!window.findChild<QToolButton*>("deleteClip")->isEnabled());
         QCOMPARE(window.findChild<QToolButton*>("deleteClip")->shortcut(),
                  QKeySequence(QKeySequence::Delete));
-
-        // Title menu: framework submenu, post-task submenu, Preferences, 4 + 2 standard actions.
-        QMenu* menu = window.titleMenuButton()->menu();
-        QVERIFY(menu);
-        QStringList texts;
-        for (QAction* action : menu->actions())
-            texts << (action->isSeparator() ? QString("-") : action->text());
-        QCOMPARE(texts.size(), 11);
-        QCOMPARE(texts.at(1), QString("Post &Task Action"));
-        QCOMPARE(texts.at(2), QString("&Preferences..."));
         QStringList postTask;
         for (QAction* action : window.postTaskActionMenu()->actions())
             postTask << (action->isSeparator() ? QString("-") : action->text());
@@ -319,8 +301,7 @@ private slots:
         }
         QDir(apps.filePath("skins")).removeRecursively();
         VelPref::instance()->remove(PrefKey::LastSkin);
-        QFile log(QDir::tempPath() + "/" +
-                  QFileInfo(QCoreApplication::applicationFilePath()).fileName() + ".1.log");
+        QFile log(TestFiles::logPath());
         log.remove();
         {
             Lumaro window;
@@ -328,10 +309,9 @@ private slots:
         }
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray text = log.readAll();
-        QVERIFY2(text.contains("lumaro(189): in Lumaro::initSkin") &&
-                     text.contains("no skin exist"),
+        QVERIFY2(text.contains("): in Lumaro::initSkin") && text.contains("no skin exist"),
                  text.constData());
-        Vel::setApplicationFolder(QStringLiteral(LUMARO_TEST_APP_DIR));
+        Vel::setApplicationFolder(QString(LUMARO_TEST_APP_DIR));
     }
 
     void templateChangeFindsTheMovieBesideThePicture()

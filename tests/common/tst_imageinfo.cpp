@@ -1,5 +1,6 @@
 #include "common/imageinfo.h"
 #include "platform/velmexif/velmexifinfo.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QPainter>
@@ -67,8 +68,7 @@ QImage storedPicture(const QImage& upright, int code)
 
 bool closeColour(QRgb a, QRgb b)
 {
-    return qAbs(qRed(a) - qRed(b)) < 40 && qAbs(qGreen(a) - qGreen(b)) < 40 &&
-           qAbs(qBlue(a) - qBlue(b)) < 40;
+    return TestFiles::closeColour(QColor(a), QColor(b));
 }
 
 void writeOrientation(const QString& path, int code)
@@ -81,22 +81,6 @@ void writeOrientation(const QString& path, int code)
     image->writeMetadata();
 }
 
-// Mean absolute difference per channel of two equally sized images.
-double difference(const QImage& a, const QImage& b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row);
-            const QRgb q = y.pixel(col, row);
-            sum +=
-                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
 } // namespace
 
 class TestImageInfo : public QObject
@@ -104,60 +88,26 @@ class TestImageInfo : public QObject
     Q_OBJECT
 
 private slots:
-    void orientationTable_data()
+    // Codes 1..8 are checked on real pictures below; out-of-range codes mean upright, and a
+    // new code replaces whatever operations the record held.
+    void orientationOutOfRange_data()
     {
         QTest::addColumn<int>("code");
-        QTest::addColumn<int>("rotation");
-        QTest::addColumn<bool>("mirrored");
-        QTest::addColumn<bool>("flipped");
-        QTest::addColumn<QVector<qint32>>("operations");
-        QTest::newRow("1") << 1 << 0 << false << false << QVector<qint32>{};
-        QTest::newRow("2") << 2 << 0 << true << false << QVector<qint32>{Mirror};
-        QTest::newRow("3") << 3 << 0 << true << true << QVector<qint32>{Mirror, Flip};
-        QTest::newRow("4") << 4 << 0 << false << true << QVector<qint32>{Flip};
-        QTest::newRow("5") << 5 << 90 << true << false << QVector<qint32>{Mirror, TurnRight};
-        QTest::newRow("6") << 6 << 90 << false << false << QVector<qint32>{TurnRight};
-        QTest::newRow("7") << 7 << -90 << true << false << QVector<qint32>{Mirror, TurnLeft};
-        QTest::newRow("8") << 8 << -90 << false << false << QVector<qint32>{TurnLeft};
-        QTest::newRow("0") << 0 << 0 << false << false << QVector<qint32>{};
-        QTest::newRow("9") << 9 << 0 << false << false << QVector<qint32>{};
-        QTest::newRow("negative") << -3 << 0 << false << false << QVector<qint32>{};
+        QTest::newRow("0") << 0;
+        QTest::newRow("9") << 9;
+        QTest::newRow("negative") << -3;
     }
-
-    void orientationTable()
+    void orientationOutOfRange()
     {
         QFETCH(int, code);
-        QFETCH(int, rotation);
-        QFETCH(bool, mirrored);
-        QFETCH(bool, flipped);
-        QFETCH(QVector<qint32>, operations);
         ImageInfo info;
-        info.operations = {TurnLeft, TurnLeft, Flip}; // whatever was there is replaced
+        info.operations = {TurnLeft, TurnLeft, Flip};
         info.setExifOrientation(code);
-        QCOMPARE(info.exifRotation, rotation);
-        QCOMPARE(info.exifMirrored, mirrored);
-        QCOMPARE(info.exifFlipped, flipped);
-        QCOMPARE(info.operations, operations);
-    }
-
-    void newestOperationActsLast()
-    {
-        // A quarter turn right followed by a mirror: the mirror is the newer one, first in list.
-        const QTransform t = ImageInfo::transformOf({Mirror, TurnRight});
-        const QPointF p = t.map(QPointF(1, 0)); // turn: (1,0) -> (0,1); mirror keeps it
-        QVERIFY(qAbs(p.x()) < 1e-6 && qAbs(p.y() - 1.0) < 1e-6);
-        const QPointF q = ImageInfo::transformOf({TurnRight, Mirror}).map(QPointF(1, 0));
-        QVERIFY(qAbs(q.x()) < 1e-6 && qAbs(q.y() + 1.0) < 1e-6);
-
-        // Mirror and flip in either order make a half turn.
-        for (const QVector<qint32>& ops :
-             {QVector<qint32>{Flip, Mirror}, QVector<qint32>{Mirror, Flip}}) {
-            const QTransform h = ImageInfo::transformOf(ops);
-            QVERIFY(qFuzzyCompare(h.m11(), -1.0) && qFuzzyCompare(h.m22(), -1.0));
-            QVERIFY(qAbs(h.m12()) < 1e-4 && qAbs(h.m21()) < 1e-4);
-        }
-        QVERIFY(ImageInfo::transformOf({}).isIdentity());
-        QVERIFY(ImageInfo::transformOf({TurnLeft, TurnRight}).isIdentity());
+        QVERIFY(info.operations.isEmpty());
+        QVERIFY(info.transform().isIdentity());
+        info.setExifOrientation(6);
+        info.setExifOrientation(8);
+        QCOMPARE(info.operations, QVector<qint32>{TurnLeft});
     }
 
     void everyOrientationComesOutUpright_data()
@@ -171,7 +121,7 @@ private slots:
     {
         QFETCH(int, code);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+        const QString path = dir.filePath("photo.jpg");
         const QImage upright = uprightPicture();
         QVERIFY(storedPicture(upright, code).save(path, "JPG", 100));
         writeOrientation(path, code);
@@ -187,7 +137,7 @@ private slots:
         const QPoint probes[4] = {{20, 15}, {52, 15}, {20, 39}, {52, 39}};
         for (int i = 0; i < 4; ++i)
             QVERIFY2(closeColour(shown.pixel(probes[i]), Quadrant[i].rgb()),
-                     qPrintable(QStringLiteral("quadrant %1").arg(i)));
+                     qPrintable(QString("quadrant %1").arg(i)));
     }
 
     void sampleCameraPictures_data()
@@ -196,8 +146,7 @@ private slots:
         QTest::addColumn<int>("number");
         for (const char* shape : {"Landscape", "Portrait"}) {
             for (int number = 0; number <= 8; ++number)
-                QTest::newRow(
-                    qPrintable(QStringLiteral("%1_%2").arg(QLatin1String(shape)).arg(number)))
+                QTest::newRow(qPrintable(QString("%1_%2").arg(QLatin1String(shape)).arg(number)))
                     << QString::fromLatin1(shape) << number;
         }
     }
@@ -206,12 +155,12 @@ private slots:
     {
         QFETCH(QString, shape);
         QFETCH(int, number);
-        const QDir folder(QStringLiteral(LUMARO_TESTDATA_DIR "/exif-orientation"));
-        const QString path = folder.filePath(QStringLiteral("%1_%2.jpg").arg(shape).arg(number));
+        const QDir folder(QString(LUMARO_TESTDATA_DIR "/exif-orientation"));
+        const QString path = folder.filePath(QString("%1_%2.jpg").arg(shape).arg(number));
         if (!QFileInfo::exists(path))
             QSKIP("sample pictures not installed");
         QImage reference;
-        QVERIFY(reference.load(folder.filePath(shape + QStringLiteral("_1.jpg"))));
+        QVERIFY(reference.load(folder.filePath(shape + QString("_1.jpg"))));
 
         ImageInfo info;
         info.setExifOrientation(VelmExifInfo(path).Orientation());
@@ -220,7 +169,7 @@ private slots:
         const QImage shown = loaded.transformed(info.transform());
         QCOMPARE(shown.size(), reference.size());
         const QSize small(60, 60);
-        QVERIFY(difference(shown.scaled(small), reference.scaled(small)) < 12.0);
+        QVERIFY(TestFiles::meanDifference(shown.scaled(small), reference.scaled(small)) < 12.0);
     }
 
     void previews()

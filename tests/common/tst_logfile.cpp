@@ -1,4 +1,5 @@
 #include "common/logfile.h"
+#include "support/testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,14 +13,12 @@
 namespace {
 QString logPath()
 {
-    return QDir::tempPath() + QLatin1Char('/') +
-           QFileInfo(QCoreApplication::applicationFilePath()).fileName() + QStringLiteral(".1.log");
+    return TestFiles::logPath();
 }
 
 QString backupPath()
 {
-    return QDir::tempPath() + QLatin1Char('/') +
-           QFileInfo(QCoreApplication::applicationFilePath()).fileName() + QStringLiteral(".2.log");
+    return logPath().replace(".1.log", ".2.log");
 }
 
 QList<QByteArray> logLines()

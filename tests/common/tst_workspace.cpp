@@ -30,48 +30,46 @@ private slots:
         pref->remove(QLatin1String(PrefKey::TemporaryDir));
 
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        const QString expected = data + QStringLiteral("/DF287552-FB87-4731-9A26-72843EC8A1E2");
+        const QString expected = data + QString("/DF287552-FB87-4731-9A26-72843EC8A1E2");
         QCOMPARE(workspaceFolder(), expected);
         QCOMPARE(pref->value(QLatin1String(PrefKey::TemporaryDir)).toString(), data);
         QCOMPARE(pref->value(QLatin1String(PrefKey::Temporary)).toString(), expected);
         QVERIFY(!QFileInfo::exists(expected)); // only the path is recorded
 
         // Later calls use the stored value as it is and leave the parent key alone.
-        pref->setValue(QLatin1String(PrefKey::TemporaryDir), QStringLiteral("/elsewhere"));
-        pref->setValue(QLatin1String(PrefKey::Temporary), QStringLiteral("/no/such/place"));
-        QCOMPARE(workspaceFolder(), QStringLiteral("/no/such/place"));
+        pref->setValue(QLatin1String(PrefKey::TemporaryDir), QString("/elsewhere"));
+        pref->setValue(QLatin1String(PrefKey::Temporary), QString("/no/such/place"));
+        QCOMPARE(workspaceFolder(), QString("/no/such/place"));
         QCOMPARE(pref->value(QLatin1String(PrefKey::TemporaryDir)).toString(),
-                 QStringLiteral("/elsewhere"));
+                 QString("/elsewhere"));
     }
 
     void namesInsideTheWorkspace()
     {
         QTemporaryDir dir;
         VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), dir.path());
-        QCOMPARE(photosFolder(), dir.path() + QStringLiteral("/photos/"));
-        QCOMPARE(photoBackupFolder(), dir.path() + QStringLiteral("/photos/bak/"));
-        QCOMPARE(musicFolder(), dir.path() + QStringLiteral("/background music/"));
+        QCOMPARE(photosFolder(), dir.path() + QString("/photos/"));
+        QCOMPARE(photoBackupFolder(), dir.path() + QString("/photos/bak/"));
+        QCOMPARE(musicFolder(), dir.path() + QString("/background music/"));
 
         ImageInfo info;
-        info.path = QStringLiteral("/pictures/Summer.2023.jpeg");
-        info.id = QUuid(QStringLiteral("{6f1c2a3b-0d4e-4f50-8a61-b7c8d9e0f123}"));
-        const QString stem =
-            QStringLiteral("Summer.2023{6f1c2a3b-0d4e-4f50-8a61-b7c8d9e0f123}.jpg");
+        info.path = QString("/pictures/Summer.2023.jpeg");
+        info.id = QUuid(QString("{6f1c2a3b-0d4e-4f50-8a61-b7c8d9e0f123}"));
+        const QString stem = QString("Summer.2023{6f1c2a3b-0d4e-4f50-8a61-b7c8d9e0f123}.jpg");
         QCOMPARE(workingCopyPath(info), photosFolder() + stem);
         QCOMPARE(backupCopyPath(info), photoBackupFolder() + stem);
-        QCOMPARE(thumbnailPath(info), photosFolder() + QStringLiteral("s_") + stem);
-        QCOMPARE(backupThumbnailPath(info), photoBackupFolder() + QStringLiteral("s_") + stem);
-        QCOMPARE(musicCopyPath(QStringLiteral("/music/live.set.flac")),
-                 musicFolder() + QStringLiteral("live.set.mp3"));
+        QCOMPARE(thumbnailPath(info), photosFolder() + QString("s_") + stem);
+        QCOMPARE(backupThumbnailPath(info), photoBackupFolder() + QString("s_") + stem);
+        QCOMPARE(musicCopyPath(QString("/music/live.set.flac")),
+                 musicFolder() + QString("live.set.mp3"));
 
         QVERIFY(ensurePhotoFolders());
         QVERIFY(QFileInfo(photoBackupFolder()).isDir());
         QVERIFY(ensurePhotoFolders()); // already there
 
         // A workspace below a plain file cannot be made.
-        touch(dir.filePath(QStringLiteral("file")));
-        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary),
-                                      dir.filePath(QStringLiteral("file/ws")));
+        touch(dir.filePath("file"));
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), dir.filePath("file/ws"));
         QVERIFY(!ensurePhotoFolders());
     }
 
@@ -80,20 +78,18 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("valid");
         QTest::newRow("empty") << QString() << false;
-        QTest::newRow("plain") << QStringLiteral("/tmp/Photos") << true;
-        QTest::newRow("trailing separator") << QStringLiteral("/tmp/Photos/") << true;
-        QTest::newRow("need not exist") << QStringLiteral("/no/such/folder") << true;
-        QTest::newRow("spaces and unicode")
-            << QStringLiteral("/tmp/My Fotos \u00e9t\u00e9") << true;
-        QTest::newRow("relative") << QStringLiteral("Photos") << false;
-        QTest::newRow("dot dot") << QStringLiteral("/tmp/Photos/../x") << false;
-        QTest::newRow("dot") << QStringLiteral("/tmp/./x") << false;
-        QTest::newRow("doubled separator") << QStringLiteral("/tmp//x") << false;
-        QTest::newRow("root") << QStringLiteral("/") << false;
+        QTest::newRow("plain") << QString("/tmp/Photos") << true;
+        QTest::newRow("trailing separator") << QString("/tmp/Photos/") << true;
+        QTest::newRow("need not exist") << QString("/no/such/folder") << true;
+        QTest::newRow("spaces and unicode") << QString("/tmp/My Fotos \u00e9t\u00e9") << true;
+        QTest::newRow("relative") << QString("Photos") << false;
+        QTest::newRow("dot dot") << QString("/tmp/Photos/../x") << false;
+        QTest::newRow("dot") << QString("/tmp/./x") << false;
+        QTest::newRow("doubled separator") << QString("/tmp//x") << false;
+        QTest::newRow("root") << QString("/") << false;
         for (const char c : QByteArray("\"*:<>`!#?|")) {
-            const QString path = QStringLiteral("/tmp/a") + QLatin1Char(c) + QStringLiteral("b");
-            QTest::newRow(qPrintable(QStringLiteral("forbidden ") + QLatin1Char(c)))
-                << path << false;
+            const QString path = QString("/tmp/a") + QLatin1Char(c) + QString("b");
+            QTest::newRow(qPrintable(QString("forbidden ") + QLatin1Char(c))) << path << false;
         }
     }
 
@@ -108,22 +104,20 @@ private slots:
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("expected"); // any of these, the walk follows listing order
-        QTest::newRow("free") << QStringList{QStringLiteral("Other.swf")}
-                              << QStringList{QStringLiteral("Album")};
-        QTest::newRow("taken") << QStringList{QStringLiteral("Album.swf")}
-                               << QStringList{QStringLiteral("Album(1)")};
+        QTest::newRow("free") << QStringList{QString("Other.swf")} << QStringList{QString("Album")};
+        QTest::newRow("taken") << QStringList{QString("Album.swf")}
+                               << QStringList{QString("Album(1)")};
         QTest::newRow("case differs")
-            << QStringList{QStringLiteral("ALBUM.SWF")} << QStringList{QStringLiteral("Album")};
-        QTest::newRow("taken twice")
-            << QStringList{QStringLiteral("Album.swf"), QStringLiteral("Album(1).swf")}
-            << QStringList{QStringLiteral("Album(2)")};
-        QTest::newRow("only numbered") << QStringList{QStringLiteral("Album(3).swf")}
-                                       << QStringList{QStringLiteral("Album(4)")};
+            << QStringList{QString("ALBUM.SWF")} << QStringList{QString("Album")};
+        QTest::newRow("taken twice") << QStringList{QString("Album.swf"), QString("Album(1).swf")}
+                                     << QStringList{QString("Album(2)")};
+        QTest::newRow("only numbered")
+            << QStringList{QString("Album(3).swf")} << QStringList{QString("Album(4)")};
         QTest::newRow("other suffix")
-            << QStringList{QStringLiteral("Album(3).html")} << QStringList{QStringLiteral("Album")};
+            << QStringList{QString("Album(3).html")} << QStringList{QString("Album")};
         QTest::newRow("listing order")
-            << QStringList{QStringLiteral("Album(10).swf"), QStringLiteral("Album(2).swf")}
-            << QStringList{QStringLiteral("Album(11)"), QStringLiteral("Album(12)")};
+            << QStringList{QString("Album(10).swf"), QString("Album(2).swf")}
+            << QStringList{QString("Album(11)"), QString("Album(12)")};
     }
 
     void uniqueNames()
@@ -133,114 +127,111 @@ private slots:
         QTemporaryDir dir;
         for (const QString& file : files)
             touch(dir.filePath(file));
-        QString name = QStringLiteral("Album");
-        uniqueFileName(name, dir.path(), QStringLiteral("swf"));
+        QString name = QString("Album");
+        uniqueFileName(name, dir.path(), QString("swf"));
         QVERIFY2(expected.contains(name), qPrintable(name));
-        QVERIFY(!files.contains(name + QStringLiteral(".swf")));
+        QVERIFY(!files.contains(name + QString(".swf")));
     }
 
     void uniqueFolderNames()
     {
         QTemporaryDir dir;
         QDir root(dir.path());
-        touch(root.filePath(QStringLiteral("Album"))); // a file does not count
-        QString name = QStringLiteral("Album");
+        touch(root.filePath("Album")); // a file does not count
+        QString name = QString("Album");
         uniqueFolderName(name, dir.path());
-        QCOMPARE(name, QStringLiteral("Album"));
+        QCOMPARE(name, QString("Album"));
 
-        QVERIFY(root.mkdir(QStringLiteral("ALBUM2")));
-        QVERIFY(root.mkdir(QStringLiteral("album")));
-        QVERIFY(root.mkdir(QStringLiteral("Album(1)")));
-        name = QStringLiteral("Album");
+        QVERIFY(root.mkdir("ALBUM2"));
+        QVERIFY(root.mkdir("album"));
+        QVERIFY(root.mkdir("Album(1)"));
+        name = QString("Album");
         uniqueFolderName(name, dir.path());
-        QCOMPARE(name, QStringLiteral("Album(2)"));
+        QCOMPARE(name, QString("Album(2)"));
     }
 
     void uniqueNameOfMissingFolderIsUnchanged()
     {
-        QString name = QStringLiteral("Album");
-        uniqueFileName(name, QStringLiteral("/no/such/folder"), QStringLiteral("swf"));
-        QCOMPARE(name, QStringLiteral("Album"));
-        uniqueFolderName(name, QStringLiteral("/no/such/folder"));
-        QCOMPARE(name, QStringLiteral("Album"));
+        QString name = QString("Album");
+        uniqueFileName(name, QString("/no/such/folder"), QString("swf"));
+        QCOMPARE(name, QString("Album"));
+        uniqueFolderName(name, QString("/no/such/folder"));
+        QCOMPARE(name, QString("Album"));
     }
 
     void deleteTreeRemovesEverything()
     {
         QTemporaryDir base;
         QDir root(base.path());
-        QVERIFY(root.mkpath(QStringLiteral("parent/tree/a/b")));
-        QVERIFY(root.mkpath(QStringLiteral("parent/tree/empty")));
-        touch(root.filePath(QStringLiteral("parent/tree/one.jpg")));
-        touch(root.filePath(QStringLiteral("parent/tree/.hidden")));
-        touch(root.filePath(QStringLiteral("parent/tree/a/b/two.jpg")));
+        QVERIFY(root.mkpath("parent/tree/a/b"));
+        QVERIFY(root.mkpath("parent/tree/empty"));
+        touch(root.filePath("parent/tree/one.jpg"));
+        touch(root.filePath("parent/tree/.hidden"));
+        touch(root.filePath("parent/tree/a/b/two.jpg"));
 
-        deleteTree(root.filePath(QStringLiteral("parent/tree")));
-        QVERIFY(!root.exists(QStringLiteral("parent/tree")));
-        QVERIFY(!root.exists(QStringLiteral("parent"))); // emptied, so it goes too
+        deleteTree(root.filePath("parent/tree"));
+        QVERIFY(!root.exists("parent/tree"));
+        QVERIFY(!root.exists("parent")); // emptied, so it goes too
         QVERIFY(root.exists());
 
-        deleteTree(root.filePath(QStringLiteral("missing"))); // nothing to do, nothing breaks
-        touch(root.filePath(QStringLiteral("lone.txt")));
-        deleteTree(root.filePath(QStringLiteral("lone.txt")));
-        QVERIFY(!root.exists(QStringLiteral("lone.txt")));
+        deleteTree(root.filePath("missing")); // nothing to do, nothing breaks
+        touch(root.filePath("lone.txt"));
+        deleteTree(root.filePath("lone.txt"));
+        QVERIFY(!root.exists("lone.txt"));
         QVERIFY(root.exists()); // a file's folder stays
     }
 
     void deleteTreeNeverFollowsLinks()
     {
         QTemporaryDir outside;
-        touch(outside.filePath(QStringLiteral("precious.jpg")));
+        touch(outside.filePath("precious.jpg"));
         QTemporaryDir base;
         QDir root(base.path());
-        QVERIFY(root.mkpath(QStringLiteral("tree/sub")));
-        QVERIFY(QFile::link(outside.path(), root.filePath(QStringLiteral("tree/sub/folderlink"))));
-        QVERIFY(QFile::link(outside.filePath(QStringLiteral("precious.jpg")),
-                            root.filePath(QStringLiteral("tree/filelink"))));
-        QVERIFY(QFile::link(QStringLiteral("/no/such/target"),
-                            root.filePath(QStringLiteral("tree/dangling"))));
-        QVERIFY(QFile::link(outside.path(), root.filePath(QStringLiteral("toplink"))));
+        QVERIFY(root.mkpath("tree/sub"));
+        QVERIFY(QFile::link(outside.path(), root.filePath("tree/sub/folderlink")));
+        QVERIFY(QFile::link(outside.filePath("precious.jpg"), root.filePath("tree/filelink")));
+        QVERIFY(QFile::link(QString("/no/such/target"), root.filePath("tree/dangling")));
+        QVERIFY(QFile::link(outside.path(), root.filePath("toplink")));
 
-        deleteTree(root.filePath(QStringLiteral("tree")));
-        QVERIFY(!QFileInfo(root.filePath(QStringLiteral("tree"))).exists());
-        deleteTree(root.filePath(QStringLiteral("toplink")));
-        QVERIFY(!QFileInfo(root.filePath(QStringLiteral("toplink"))).isSymLink());
-        QVERIFY(QFileInfo::exists(outside.filePath(QStringLiteral("precious.jpg"))));
+        deleteTree(root.filePath("tree"));
+        QVERIFY(!QFileInfo(root.filePath("tree")).exists());
+        deleteTree(root.filePath("toplink"));
+        QVERIFY(!QFileInfo(root.filePath("toplink")).isSymLink());
+        QVERIFY(QFileInfo::exists(outside.filePath("precious.jpg")));
     }
 
     void scanCollectsOwnFilesFirst()
     {
         QTemporaryDir base;
         QDir root(base.path());
-        QVERIFY(root.mkpath(QStringLiteral("album/sub/deeper")));
-        touch(root.filePath(QStringLiteral("album/a.jpg")));
-        touch(root.filePath(QStringLiteral("album/b.PNG")));
-        touch(root.filePath(QStringLiteral("album/notes.txt")));
-        touch(root.filePath(QStringLiteral("album/sub/c.jpeg")));
-        touch(root.filePath(QStringLiteral("album/sub/deeper/d.gif")));
-        touch(root.filePath(QStringLiteral("loose.JPG")));
-        touch(root.filePath(QStringLiteral("loose.txt")));
+        QVERIFY(root.mkpath("album/sub/deeper"));
+        touch(root.filePath("album/a.jpg"));
+        touch(root.filePath("album/b.PNG"));
+        touch(root.filePath("album/notes.txt"));
+        touch(root.filePath("album/sub/c.jpeg"));
+        touch(root.filePath("album/sub/deeper/d.gif"));
+        touch(root.filePath("loose.JPG"));
+        touch(root.filePath("loose.txt"));
         // A link back up the tree must not send the walk round for ever.
-        QVERIFY(QFile::link(root.filePath(QStringLiteral("album")),
-                            root.filePath(QStringLiteral("album/sub/deeper/up"))));
+        QVERIFY(QFile::link(root.filePath("album"), root.filePath("album/sub/deeper/up")));
 
-        const QStringList filters{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
-                                  QStringLiteral("*.png"), QStringLiteral("*.gif")};
-        const QList<QUrl> urls{QUrl::fromLocalFile(root.filePath(QStringLiteral("album"))),
-                               QUrl::fromLocalFile(root.filePath(QStringLiteral("loose.JPG"))),
-                               QUrl::fromLocalFile(root.filePath(QStringLiteral("loose.txt"))),
-                               QUrl::fromLocalFile(QStringLiteral("/not/there/ghost.png")),
-                               QUrl(QStringLiteral("https://example.org/x.jpg"))};
+        const QStringList filters{QString("*.jpg"), QString("*.jpeg"), QString("*.png"),
+                                  QString("*.gif")};
+        const QList<QUrl> urls{QUrl::fromLocalFile(root.filePath("album")),
+                               QUrl::fromLocalFile(root.filePath("loose.JPG")),
+                               QUrl::fromLocalFile(root.filePath("loose.txt")),
+                               QUrl::fromLocalFile(QString("/not/there/ghost.png")),
+                               QUrl(QString("https://example.org/x.jpg"))};
         const QStringList found = scanMediaFiles(urls, filters);
 
         QCOMPARE(found.size(), 6);
         const QStringList own{found.at(0), found.at(1)};
-        QVERIFY(own.contains(root.filePath(QStringLiteral("album/a.jpg"))));
-        QVERIFY(own.contains(root.filePath(QStringLiteral("album/b.PNG"))));
-        QCOMPARE(found.at(2), root.filePath(QStringLiteral("album/sub/c.jpeg")));
-        QCOMPARE(found.at(3), root.filePath(QStringLiteral("album/sub/deeper/d.gif")));
-        QCOMPARE(found.at(4), root.filePath(QStringLiteral("loose.JPG")));
-        QCOMPARE(found.at(5), QStringLiteral("/not/there/ghost.png"));
+        QVERIFY(own.contains(root.filePath("album/a.jpg")));
+        QVERIFY(own.contains(root.filePath("album/b.PNG")));
+        QCOMPARE(found.at(2), root.filePath("album/sub/c.jpeg"));
+        QCOMPARE(found.at(3), root.filePath("album/sub/deeper/d.gif"));
+        QCOMPARE(found.at(4), root.filePath("loose.JPG"));
+        QCOMPARE(found.at(5), QString("/not/there/ghost.png"));
 
         // No duplicate check: naming a folder twice lists its files twice.
         QCOMPARE(scanMediaFiles({urls.first(), urls.first()}, filters).size(), 8);
