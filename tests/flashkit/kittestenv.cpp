@@ -8,20 +8,18 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
-#include <cmath>
-
 KitTestEnv::KitTestEnv()
 {
     QStandardPaths::setTestModeEnabled(true);
     if (!dir.isValid())
         return;
-    VelPref::instance()->open(dir.path() + QStringLiteral("/lumaro.ini"));
+    VelPref::instance()->open(dir.path() + QString("/lumaro.ini"));
     VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), workspace());
     ok = QDir().mkpath(photos()) && QDir().mkpath(music()) && QDir().mkpath(swfFolder()) &&
-         QDir().mkpath(appFolder() + QStringLiteral("/Sample"));
+         QDir().mkpath(appFolder() + QString("/Sample"));
     for (int i = 0; i < 3 && ok; ++i)
         ok = testPicture(720, 540, 100 + i)
-                 .save(appFolder() + QStringLiteral("/Sample/image_%1.jpg").arg(i), "JPG", 90);
+                 .save(appFolder() + QString("/Sample/image_%1.jpg").arg(i), "JPG", 90);
 }
 
 QString KitTestEnv::makeTemplate(const QString& base, int swfSize, const QByteArray& page)
@@ -31,12 +29,12 @@ QString KitTestEnv::makeTemplate(const QString& base, int swfSize, const QByteAr
         return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
     };
     QByteArray movie = QByteArrayLiteral("FWS") + noise(swfSize - 3, swfSize);
-    write(templateFolder() + base + QStringLiteral(".swf"), noise(300, 7));
-    write(swfFolder() + base + QStringLiteral(".swf"), movie);
+    write(templateFolder() + base + QString(".swf"), noise(300, 7));
+    write(swfFolder() + base + QString(".swf"), movie);
     const QByteArray html =
-        page.isNull() ? QStringLiteral("<embed src=\"%1.swf\">").arg(base).toUtf8() : page;
-    write(swfFolder() + base + QStringLiteral(".html"), html);
-    return base + QStringLiteral(".swf");
+        page.isNull() ? QString("<embed src=\"%1.swf\">").arg(base).toUtf8() : page;
+    write(swfFolder() + base + QString(".html"), html);
+    return base + QString(".swf");
 }
 
 FlashKitPhoto KitTestEnv::makePhoto(const QString& name, int seed)
@@ -44,7 +42,7 @@ FlashKitPhoto KitTestEnv::makePhoto(const QString& name, int seed)
     const QImage picture = testPicture(720, 540, seed);
     picture.save(photos() + name, "JPG", 100);
     picture.scaled(80, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .save(photos() + QStringLiteral("s_") + name, "JPG", 100);
+        .save(photos() + QString("s_") + name, "JPG", 100);
     FlashKitPhoto photo;
     photo.path = photos() + name;
     return photo;
@@ -57,12 +55,12 @@ FlashKitAudio KitTestEnv::makeMusic(const QString& name, int bytes)
         file.write(noise(bytes, bytes + name.size()));
     FlashKitAudio clip;
     clip.path = music() + name;
-    clip.fadeIn = QStringLiteral("1");
-    clip.fadeOut = QStringLiteral("0");
-    clip.loop = QStringLiteral("1");
-    clip.time = QStringLiteral("245000");
-    clip.startTime = QStringLiteral("0");
-    clip.endTime = QStringLiteral("1.23457e+06");
+    clip.fadeIn = QString("1");
+    clip.fadeOut = QString("0");
+    clip.loop = QString("1");
+    clip.time = QString("245000");
+    clip.startTime = QString("0");
+    clip.endTime = QString("1.23457e+06");
     return clip;
 }
 
@@ -92,28 +90,4 @@ QByteArray KitTestEnv::noise(int bytes, int seed)
     for (char& c : data)
         c = static_cast<char>(random.bounded(256));
     return data;
-}
-
-QByteArray KitTestEnv::readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-double KitTestEnv::meanDifference(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size() || a.isNull())
-        return 255;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
-        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col)
-            sum += std::abs(qRed(p[col]) - qRed(q[col])) +
-                   std::abs(qGreen(p[col]) - qGreen(q[col])) +
-                   std::abs(qBlue(p[col]) - qBlue(q[col]));
-    }
-    return sum / (3.0 * x.width() * x.height());
 }

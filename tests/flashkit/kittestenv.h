@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flashkit/core/flashkitrecords.h"
+#include "support/testfiles.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -20,12 +21,12 @@ public:
 
     bool isValid() const { return ok; }
     QString root() const { return dir.path(); }
-    QString workspace() const { return dir.path() + QStringLiteral("/ws"); }
-    QString photos() const { return workspace() + QStringLiteral("/photos/"); }
-    QString music() const { return workspace() + QStringLiteral("/background music/"); }
-    QString appFolder() const { return dir.path() + QStringLiteral("/app"); }
-    QString templateFolder() const { return appFolder() + QStringLiteral("/template/version1/"); }
-    QString swfFolder() const { return templateFolder() + QStringLiteral("SWF/"); }
+    QString workspace() const { return dir.path() + QString("/ws"); }
+    QString photos() const { return workspace() + QString("/photos/"); }
+    QString music() const { return workspace() + QString("/background music/"); }
+    QString appFolder() const { return dir.path() + QString("/app"); }
+    QString templateFolder() const { return appFolder() + QString("/template/version1/"); }
+    QString swfFolder() const { return templateFolder() + QString("SWF/"); }
 
     // Writes a template called `base`: a small plain movie, a self-contained variant of
     // `swfSize` bytes and a page naming the movie; returns base + ".swf".
@@ -39,9 +40,6 @@ public:
 
     static QImage testPicture(int width, int height, int seed);
     static QByteArray noise(int bytes, int seed);
-    static QByteArray readAll(const QString& path);
-    // Mean absolute difference per channel of two pictures of the same size, 0..255.
-    static double meanDifference(const QImage& a, const QImage& b);
 
 private:
     QTemporaryDir dir;

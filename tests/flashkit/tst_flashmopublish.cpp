@@ -79,7 +79,7 @@ private slots:
     void destroyWhileRunning();
 
 private:
-    void fillKit(FlashmoKit& kit, const QString& musicName = QStringLiteral("song.mp3"),
+    void fillKit(FlashmoKit& kit, const QString& musicName = QString("song.mp3"),
                  int musicBytes = 1000, const QString& photoPrefix = QString());
     KitTestEnv env;
     QString movie;
@@ -89,14 +89,14 @@ private:
 void TestFlashmoPublish::initTestCase()
 {
     QVERIFY(env.isValid());
-    movie = env.makeTemplate(QStringLiteral("Magic Cube"));
+    movie = env.makeTemplate(QString("Magic Cube"));
     previousHandler = qInstallMessageHandler(watchMusic);
 }
 
 void TestFlashmoPublish::init()
 {
     static int round = 0;
-    out = env.root() + QStringLiteral("/out %1/").arg(++round);
+    out = env.root() + QString("/out %1/").arg(++round);
     progressAtMusic.clear();
     cancelOnMusic = false;
 }
@@ -110,8 +110,8 @@ void TestFlashmoPublish::fillKit(FlashmoKit& kit, const QString& musicName, int 
                                  const QString& photoPrefix)
 {
     kit.clear();
-    kit.addPhotos({env.makePhoto(photoPrefix + QStringLiteral("first photo.jpg"), 11),
-                   env.makePhoto(photoPrefix + QStringLiteral("second.jpg"), 12)});
+    kit.addPhotos({env.makePhoto(photoPrefix + QString("first photo.jpg"), 11),
+                   env.makePhoto(photoPrefix + QString("second.jpg"), 12)});
     kit.addMusic({env.makeMusic(musicName, musicBytes)});
     kit.setTemplate(movie);
     kit.setPhotoQuality(85);
@@ -141,64 +141,64 @@ void TestFlashmoPublish::profileOutputs()
 
     FlashmoKit kit(env.appFolder());
     fillKit(kit);
-    QVERIFY(kit.publish(out, QStringLiteral("a"), profile));
+    QVERIFY(kit.publish(out, QString("a"), profile));
     QVERIFY(finish(kit));
     QCOMPARE(kit.publishError(), QString());
     QCOMPARE(kit.publishProgress(), 100);
     QCOMPARE(filesUnder(out), files);
     if (profile == 0) {
-        QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("a.swf")),
-                 KitTestEnv::readAll(env.templateFolder() + movie));
-        QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("Magic Cube.xml")),
-                 KitTestEnv::readAll(kit.resources().playDataPath()));
-        QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("photos/s_p_second.jpg")),
-                 KitTestEnv::readAll(env.photos() + QStringLiteral("s_p_second.jpg")));
+        QCOMPARE(TestFiles::read(out + QString("a.swf")),
+                 TestFiles::read(env.templateFolder() + movie));
+        QCOMPARE(TestFiles::read(out + QString("Magic Cube.xml")),
+                 TestFiles::read(kit.resources().playDataPath()));
+        QCOMPARE(TestFiles::read(out + QString("photos/s_p_second.jpg")),
+                 TestFiles::read(env.photos() + QString("s_p_second.jpg")));
     }
 }
 
 void TestFlashmoPublish::folderProfileKeepsExistingPhotos()
 {
-    QDir().mkpath(out + QStringLiteral("photos"));
+    QDir().mkpath(out + QString("photos"));
     auto write = [](const QString& path) {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write("old") == 3;
     };
-    QVERIFY(write(out + QStringLiteral("a.swf")));
-    QVERIFY(write(out + QStringLiteral("photos/p_second.jpg")));
+    QVERIFY(write(out + QString("a.swf")));
+    QVERIFY(write(out + QString("photos/p_second.jpg")));
 
     FlashmoKit kit(env.appFolder());
     fillKit(kit);
-    QVERIFY(kit.publish(out, QStringLiteral("a"), 0));
+    QVERIFY(kit.publish(out, QString("a"), 0));
     QVERIFY(finish(kit));
     QCOMPARE(kit.publishProgress(), 100);
-    QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("a.swf")),
-             KitTestEnv::readAll(env.templateFolder() + movie));
-    QCOMPARE(KitTestEnv::readAll(out + QStringLiteral("photos/p_second.jpg")), QByteArray("old"));
+    QCOMPARE(TestFiles::read(out + QString("a.swf")),
+             TestFiles::read(env.templateFolder() + movie));
+    QCOMPARE(TestFiles::read(out + QString("photos/p_second.jpg")), QByteArray("old"));
 }
 
 // Template, "$$$$$", the configuration's size big-endian, the configuration, the music, the
 // photos: compared byte by byte with the files that went in.
 void TestFlashmoPublish::selfContainedLayout()
 {
-    QString musicName = QStringLiteral("m.mp3");
+    QString musicName = QString("m.mp3");
     const QString prefix(60, QLatin1Char('p'));
     for (int attempt = 0; attempt < 2; ++attempt) {
         FlashmoKit kit(env.appFolder());
         fillKit(kit, musicName, 1000, prefix);
-        QVERIFY(kit.publish(out, QStringLiteral("album"), 1));
+        QVERIFY(kit.publish(out, QString("album"), 1));
         QVERIFY(finish(kit));
         QCOMPARE(kit.publishProgress(), 100);
 
-        const QByteArray config = KitTestEnv::readAll(kit.resources().playDataPath());
-        const QByteArray swf = KitTestEnv::readAll(out + QStringLiteral("album.swf"));
-        QByteArray expected = KitTestEnv::readAll(env.swfFolder() + movie);
+        const QByteArray config = TestFiles::read(kit.resources().playDataPath());
+        const QByteArray swf = TestFiles::read(out + QString("album.swf"));
+        QByteArray expected = TestFiles::read(env.swfFolder() + movie);
         QCOMPARE(expected.size(), 50000);
         uchar length[4];
         qToBigEndian(quint32(config.size()), length);
         expected += "$$$$$" + QByteArray(reinterpret_cast<const char*>(length), 4) + config;
-        expected += KitTestEnv::readAll(env.music() + musicName);
-        expected += KitTestEnv::readAll(env.photos() + "p_" + prefix + "first photo.jpg");
-        expected += KitTestEnv::readAll(env.photos() + "p_" + prefix + "second.jpg");
+        expected += TestFiles::read(env.music() + musicName);
+        expected += TestFiles::read(env.photos() + "p_" + prefix + "first photo.jpg");
+        expected += TestFiles::read(env.photos() + "p_" + prefix + "second.jpg");
         QCOMPARE(swf.size(), expected.size());
         QVERIFY(swf == expected);
         QCOMPARE(swf.mid(50000, 5), QByteArray("$$$$$"));
@@ -223,13 +223,13 @@ void TestFlashmoPublish::cancelBeforePhotos()
     fillKit(kit);
     watchedKit = &kit;
     cancelOnMusic = true;
-    QVERIFY(kit.publish(out, QStringLiteral("a"), 1));
+    QVERIFY(kit.publish(out, QString("a"), 1));
     QVERIFY(finish(kit));
     QCOMPARE(progressAtMusic.size(), 1);
     QVERIFY(kit.publishProgress() < 100);
     QCOMPARE(kit.publishError(), QString());
     const qint64 expected = 50000 + 5 + 4 + QFileInfo(kit.resources().playDataPath()).size() + 1000;
-    QCOMPARE(QFileInfo(out + QStringLiteral("a.swf")).size(), expected);
+    QCOMPARE(QFileInfo(out + QString("a.swf")).size(), expected);
 }
 
 // The last byte still to come is a small part of a large total: a float total would round the
@@ -237,13 +237,13 @@ void TestFlashmoPublish::cancelBeforePhotos()
 void TestFlashmoPublish::progressReaches100OnlyAtTheEnd()
 {
     FlashmoKit kit(env.appFolder());
-    const QString big = env.music() + QStringLiteral("big.mp3");
+    const QString big = env.music() + QString("big.mp3");
     FlashKitPhoto missing;
-    missing.path = env.photos() + QStringLiteral("missing.jpg"); // appends 0 bytes
+    missing.path = env.photos() + QString("missing.jpg"); // appends 0 bytes
     auto fill = [&] {
         kit.clear();
-        kit.addMusic({env.makeMusic(QStringLiteral("big.mp3"), 40000000),
-                      env.makeMusic(QStringLiteral("tiny.mp3"), 1)});
+        kit.addMusic(
+            {env.makeMusic(QString("big.mp3"), 40000000), env.makeMusic(QString("tiny.mp3"), 1)});
         kit.addPhotos({missing});
         kit.setTemplate(movie);
     };
@@ -255,14 +255,14 @@ void TestFlashmoPublish::progressReaches100OnlyAtTheEnd()
     QVERIFY(QFile::resize(big, 40000000 + (8 - total % 8) % 8));
 
     watchedKit = &kit;
-    QVERIFY(kit.publish(out, QStringLiteral("big"), 1));
+    QVERIFY(kit.publish(out, QString("big"), 1));
     QVERIFY(finish(kit));
     QCOMPARE(progressAtMusic.size(), 2);
     QCOMPARE(progressAtMusic[0], 0);
     QCOMPARE(progressAtMusic[1], 99);
     QCOMPARE(kit.publishProgress(), 100);
-    QCOMPARE(QFileInfo(out + QStringLiteral("big.swf")).size() % 8, 0);
-    QFile::remove(out + QStringLiteral("big.swf"));
+    QCOMPARE(QFileInfo(out + QString("big.swf")).size() % 8, 0);
+    QFile::remove(out + QString("big.swf"));
     QFile::remove(big);
 }
 
@@ -274,16 +274,15 @@ void TestFlashmoPublish::pageRewrite_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("non-ASCII name and text")
-        << QStringLiteral("Würfel Cube")
+        << QString("Würfel Cube")
         << QByteArray("<title>Galería · Würfel Cube ✓</title><embed src=\"Würfel Cube.swf\">")
-        << QStringLiteral("Mein Album – Größe ñ")
+        << QString("Mein Album – Größe ñ")
         << QByteArray("<title>Galería · Mein Album – Größe ñ ✓</title>"
                       "<embed src=\"Mein Album – Größe ñ.swf\">");
     QTest::newRow("case kept apart")
-        << QStringLiteral("Case Test") << QByteArray("case test Case Test.swf CASE TEST")
-        << QStringLiteral("x y") << QByteArray("case test x y.swf CASE TEST");
-    QTest::newRow("no page") << QStringLiteral("No Page") << QByteArray() << QStringLiteral("a")
-                             << QByteArray();
+        << QString("Case Test") << QByteArray("case test Case Test.swf CASE TEST") << QString("x y")
+        << QByteArray("case test x y.swf CASE TEST");
+    QTest::newRow("no page") << QString("No Page") << QByteArray() << QString("a") << QByteArray();
 }
 
 void TestFlashmoPublish::pageRewrite()
@@ -295,7 +294,7 @@ void TestFlashmoPublish::pageRewrite()
 
     const QString swf = env.makeTemplate(base, 1000, page);
     if (page.isEmpty())
-        QFile::remove(env.swfFolder() + base + QStringLiteral(".html"));
+        QFile::remove(env.swfFolder() + base + QString(".html"));
     FlashmoKit kit(env.appFolder());
     fillKit(kit);
     kit.setTemplate(swf);
@@ -303,7 +302,7 @@ void TestFlashmoPublish::pageRewrite()
     QVERIFY(finish(kit));
     QCOMPARE(kit.publishProgress(), 100);
     QCOMPARE(filesUnder(out), QStringList({name + ".html", name + ".swf"}));
-    QCOMPARE(KitTestEnv::readAll(out + name + QStringLiteral(".html")), expected);
+    QCOMPARE(TestFiles::read(out + name + QString(".html")), expected);
 }
 
 void TestFlashmoPublish::writeFailure_data()
@@ -325,23 +324,23 @@ void TestFlashmoPublish::writeFailure()
 
     QString target = out;
     if (blockFolder) {
-        QFile blocker(env.root() + QStringLiteral("/blocker"));
+        QFile blocker(env.root() + QString("/blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        target = blocker.fileName() + QStringLiteral("/out/");
+        target = blocker.fileName() + QString("/out/");
     } else {
-        QVERIFY(QDir().mkpath(out + QStringLiteral("a.swf/inner")));
+        QVERIFY(QDir().mkpath(out + QString("a.swf/inner")));
     }
     FlashmoKit kit(env.appFolder());
     fillKit(kit);
-    QVERIFY(kit.publish(target, QStringLiteral("a"), profile));
+    QVERIFY(kit.publish(target, QString("a"), profile));
     QVERIFY(finish(kit));
     QVERIFY(kit.publishProgress() < 100);
     QVERIFY(!kit.publishError().isEmpty());
     QVERIFY(kit.publisher().failed());
 
     // The next run into a good folder clears the failure.
-    QVERIFY(kit.publish(env.root() + QStringLiteral("/good/"), QStringLiteral("a"), profile));
+    QVERIFY(kit.publish(env.root() + QString("/good/"), QString("a"), profile));
     QVERIFY(finish(kit));
     QCOMPARE(kit.publishError(), QString());
     QCOMPARE(kit.publishProgress(), 100);
@@ -353,21 +352,21 @@ void TestFlashmoPublish::destroyWhileRunning()
     auto kit = std::make_unique<FlashmoKit>(env.appFolder());
     QList<FlashKitPhoto> photos;
     for (int i = 0; i < 40; ++i)
-        photos.append(env.makePhoto(QStringLiteral("many %1.jpg").arg(i), i));
+        photos.append(env.makePhoto(QString("many %1.jpg").arg(i), i));
     kit->addPhotos(photos);
     kit->setTemplate(movie);
-    QVERIFY(kit->publish(out, QStringLiteral("a"), 1));
+    QVERIFY(kit->publish(out, QString("a"), 1));
     QVERIFY(kit->isPublishing());
-    QVERIFY(!kit->publish(out, QStringLiteral("b"), 1)); // one run at a time
+    QVERIFY(!kit->publish(out, QString("b"), 1)); // one run at a time
     kit->cancelPublish();
-    QVERIFY(kit->publish(out, QStringLiteral("c"), 1)); // a cancelled run is waited for
+    QVERIFY(kit->publish(out, QString("c"), 1)); // a cancelled run is waited for
     QVERIFY(kit->isPublishing());
     QElapsedTimer timer;
     timer.start();
     kit.reset();
     QVERIFY(timer.elapsed() < 5000);
     QVERIFY(FlashmoPublish::publishProgress() < 100);
-    QVERIFY(!QFileInfo::exists(out + QStringLiteral("b.swf")));
+    QVERIFY(!QFileInfo::exists(out + QString("b.swf")));
 }
 
 QTEST_MAIN(TestFlashmoPublish)

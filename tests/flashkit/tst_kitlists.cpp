@@ -11,7 +11,7 @@ QList<FlashKitPhoto> photosOf(const QString& letters)
 {
     QList<FlashKitPhoto> list;
     for (QChar c : letters)
-        list.append({QStringLiteral("1"), QString(c), QString(c)});
+        list.append({QString("1"), QString(c), QString(c)});
     return list;
 }
 
@@ -63,46 +63,31 @@ void TestKitLists::listOperations_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("remove first") << "ABC"
-                                  << "remove" << 0 << 0 << "" << true << "BC";
-    QTest::newRow("remove last") << "ABC"
-                                 << "remove" << 2 << 0 << "" << true << "AB";
-    QTest::newRow("remove count") << "ABC"
-                                  << "remove" << 3 << 0 << "" << false << "ABC";
-    QTest::newRow("remove -1") << "ABC"
-                               << "remove" << -1 << 0 << "" << false << "ABC";
-    QTest::newRow("remove empty") << ""
-                                  << "remove" << 0 << 0 << "" << false << "";
-    QTest::newRow("insert two at 0") << ""
-                                     << "insert" << 0 << 0 << "AB" << true << "BA";
-    QTest::newRow("insert at count") << "AB"
-                                     << "insert" << 2 << 0 << "XY" << true << "ABYX";
-    QTest::newRow("insert middle") << "AB"
-                                   << "insert" << 1 << 0 << "X" << true << "AXB";
-    QTest::newRow("insert past count") << "AB"
-                                       << "insert" << 3 << 0 << "X" << false << "AB";
-    QTest::newRow("insert -1") << "AB"
-                               << "insert" << -1 << 0 << "X" << false << "AB";
-    QTest::newRow("insert nothing") << "AB"
-                                    << "insert" << 0 << 0 << "" << false << "AB";
-    QTest::newRow("replace 1") << "ABC"
-                               << "replace" << 1 << 0 << "X" << true << "AXC";
-    QTest::newRow("replace count") << "ABC"
-                                   << "replace" << 3 << 0 << "X" << false << "ABC";
-    QTest::newRow("replace -1") << "ABC"
-                                << "replace" << -1 << 0 << "X" << false << "ABC";
-    QTest::newRow("swap ends") << "ABC"
-                               << "swap" << 0 << 2 << "" << true << "CBA";
-    QTest::newRow("swap same") << "ABC"
-                               << "swap" << 1 << 1 << "" << true << "ABC";
-    QTest::newRow("swap a out") << "ABC"
-                                << "swap" << 3 << 0 << "" << false << "ABC";
-    QTest::newRow("swap b out") << "ABC"
-                                << "swap" << 0 << 3 << "" << false << "ABC";
-    QTest::newRow("swap negative") << "ABC"
-                                   << "swap" << -1 << 0 << "" << false << "ABC";
-    QTest::newRow("add appends") << "AB"
-                                 << "add" << 0 << 0 << "CD" << true << "ABCD";
+    const auto row = [](const char* name, const char* start, const char* operation, int a, int b,
+                        const char* items, bool result, const char* after) {
+        QTest::newRow(name) << QString(start) << QString(operation) << a << b << QString(items)
+                            << result << QString(after);
+    };
+    row("remove first", "ABC", "remove", 0, 0, "", true, "BC");
+    row("remove last", "ABC", "remove", 2, 0, "", true, "AB");
+    row("remove count", "ABC", "remove", 3, 0, "", false, "ABC");
+    row("remove -1", "ABC", "remove", -1, 0, "", false, "ABC");
+    row("remove empty", "", "remove", 0, 0, "", false, "");
+    row("insert two at 0", "", "insert", 0, 0, "AB", true, "BA");
+    row("insert at count", "AB", "insert", 2, 0, "XY", true, "ABYX");
+    row("insert middle", "AB", "insert", 1, 0, "X", true, "AXB");
+    row("insert past count", "AB", "insert", 3, 0, "X", false, "AB");
+    row("insert -1", "AB", "insert", -1, 0, "X", false, "AB");
+    row("insert nothing", "AB", "insert", 0, 0, "", false, "AB");
+    row("replace 1", "ABC", "replace", 1, 0, "X", true, "AXC");
+    row("replace count", "ABC", "replace", 3, 0, "X", false, "ABC");
+    row("replace -1", "ABC", "replace", -1, 0, "X", false, "ABC");
+    row("swap ends", "ABC", "swap", 0, 2, "", true, "CBA");
+    row("swap same", "ABC", "swap", 1, 1, "", true, "ABC");
+    row("swap a out", "ABC", "swap", 3, 0, "", false, "ABC");
+    row("swap b out", "ABC", "swap", 0, 3, "", false, "ABC");
+    row("swap negative", "ABC", "swap", -1, 0, "", false, "ABC");
+    row("add appends", "AB", "add", 0, 0, "CD", true, "ABCD");
 }
 
 // Both lists follow the same index rules; each row runs on photos and on music.
@@ -180,11 +165,11 @@ void TestKitLists::templateNames()
     QFETCH(QString, config);
 
     FlashmoKit kit(env.appFolder());
-    QCOMPARE(kit.resources().playDataFileName(), QStringLiteral("config.xml"));
+    QCOMPARE(kit.resources().playDataFileName(), QString("config.xml"));
     QCOMPARE(kit.setTemplate(swf), result);
     QCOMPARE(kit.resources().playDataFileName(), config);
     QCOMPARE(kit.resources().playDataPath(), env.workspace() + QLatin1Char('/') + config);
-    const QString movie = result ? swf : QStringLiteral("flashmo_121_3d_grid_gallery.swf");
+    const QString movie = result ? swf : QString("flashmo_121_3d_grid_gallery.swf");
     QCOMPARE(kit.resources().templateSourcePath(), env.templateFolder() + movie);
     QCOMPARE(kit.resources().templateSwfSourcePath(), env.swfFolder() + movie);
 }
@@ -209,7 +194,7 @@ void TestKitLists::refusedPublishStartsNothing()
     QVERIFY(!kit.publish(folder, name, 2));
     QVERIFY(!kit.isPublishing());
     QCOMPARE(kit.publisher().publishProfile(), 2);
-    QCOMPARE(kit.publisher().outputSwfName(), QStringLiteral("temp.swf"));
+    QCOMPARE(kit.publisher().outputSwfName(), QString("temp.swf"));
     QCOMPARE(kit.publishProgress(), 0);
 }
 

@@ -1,5 +1,6 @@
 // The configuration file: exact text, reading back, and failures.
 #include "flashkit/core/playdatafile.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,15 +9,8 @@
 namespace {
 FlashKitAudio clip(const QString& name, const QString& size)
 {
-    return {size,
-            QString(),
-            name,
-            QStringLiteral("1"),
-            QStringLiteral("0"),
-            QStringLiteral("1"),
-            QStringLiteral("245000"),
-            QStringLiteral("0"),
-            QStringLiteral("1.23457e+06")};
+    return {size,         QString(),         name,         QString("1"),          QString("0"),
+            QString("1"), QString("245000"), QString("0"), QString("1.23457e+06")};
 }
 
 FlashKitPhoto photo(const QString& name, const QString& size)
@@ -34,11 +28,6 @@ bool writeFile(PlayDataFile& file, const QList<FlashKitAudio>& music,
     return file.closeFile();
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestPlayDataFile : public QObject
@@ -87,21 +76,20 @@ void TestPlayDataFile::exactText_data()
     };
 
     QTest::newRow("one clip, two photos")
-        << QList<FlashKitAudio>{clip(QStringLiteral("song.mp3"), QStringLiteral("1000"))}
-        << QList<FlashKitPhoto>{photo(QStringLiteral("p_a.jpg"), QStringLiteral("2000")),
-                                photo(QStringLiteral("p_b.jpg"), QStringLiteral("3000"))}
+        << QList<FlashKitAudio>{clip(QString("song.mp3"), QString("1000"))}
+        << QList<FlashKitPhoto>{photo(QString("p_a.jpg"), QString("2000")),
+                                photo(QString("p_b.jpg"), QString("3000"))}
         << head + clipText("song.mp3", "1000") + "    <thumbnails>\n" + thumb("p_a.jpg", "2000") +
                thumb("p_b.jpg", "3000") + "    </thumbnails>\n</playdata>\n";
     QTest::newRow("two clips, no photos")
-        << QList<FlashKitAudio>{clip(QStringLiteral("a.mp3"), QStringLiteral("1")),
-                                clip(QStringLiteral("b.mp3"), QStringLiteral("2"))}
+        << QList<FlashKitAudio>{clip(QString("a.mp3"), QString("1")),
+                                clip(QString("b.mp3"), QString("2"))}
         << QList<FlashKitPhoto>{}
         << head + clipText("a.mp3", "1") + clipText("b.mp3", "2") +
                "    <thumbnails/>\n</playdata>\n";
     QTest::newRow("escaped and non-ASCII names")
         << QList<FlashKitAudio>{}
-        << QList<FlashKitPhoto>{photo(QStringLiteral("Tom & \"Jörg\" <1>.jpg"),
-                                      QStringLiteral("5"))}
+        << QList<FlashKitPhoto>{photo(QString("Tom & \"Jörg\" <1>.jpg"), QString("5"))}
         << head + "    <thumbnails>\n" +
                thumb("Tom &amp; &quot;J\xc3\xb6rg&quot; &lt;1&gt;.jpg", "5") +
                "    </thumbnails>\n</playdata>\n";
@@ -115,23 +103,23 @@ void TestPlayDataFile::exactText()
 
     PlayDataFile file;
     file.setFolder(folder);
-    file.setFileName(QStringLiteral("3D Grid.xml"));
-    QCOMPARE(file.fullPath(), folder + QStringLiteral("3D Grid.xml"));
+    file.setFileName(QString("3D Grid.xml"));
+    QCOMPARE(file.fullPath(), folder + QString("3D Grid.xml"));
     QVERIFY(writeFile(file, music, photos));
-    QCOMPARE(contents(file.fullPath()), expected);
+    QCOMPARE(TestFiles::read(file.fullPath()), expected);
 }
 
 void TestPlayDataFile::roundTrip()
 {
     QList<FlashKitPhoto> photos;
     for (int i = 1; i <= 12; ++i)
-        photos.append(photo(QStringLiteral("p_photo %1.jpg").arg(i), QString::number(i * 1000)));
-    const QList<FlashKitAudio> music{clip(QStringLiteral("Ünïcode song.mp3"), QStringLiteral("77")),
-                                     clip(QStringLiteral("b.mp3"), QStringLiteral("2147483647"))};
+        photos.append(photo(QString("p_photo %1.jpg").arg(i), QString::number(i * 1000)));
+    const QList<FlashKitAudio> music{clip(QString("Ünïcode song.mp3"), QString("77")),
+                                     clip(QString("b.mp3"), QString("2147483647"))};
     PlayDataFile file;
     file.setFolder(folder);
     QVERIFY(writeFile(file, music, photos));
-    QCOMPARE(contents(file.fullPath()).count("title=\"Photo No. 1\""), 12);
+    QCOMPARE(TestFiles::read(file.fullPath()).count("title=\"Photo No. 1\""), 12);
 
     PublishPlan plan;
     plan.total = 5; // reading adds to what is there
@@ -183,7 +171,7 @@ void TestPlayDataFile::readsForeignFiles()
     QFETCH(QStringList, photos);
     QFETCH(qint64, total);
 
-    QFile out(folder + QStringLiteral("config.xml"));
+    QFile out(folder + QString("config.xml"));
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(text);
     out.close();
@@ -191,7 +179,7 @@ void TestPlayDataFile::readsForeignFiles()
     PlayDataFile file;
     file.setFolder(folder);
     PublishPlan plan;
-    plan.music.append({QStringLiteral("stale"), 9});
+    plan.music.append({QString("stale"), 9});
     QVERIFY(file.openForRead());
     file.readEntries(plan);
     file.closeFile();
@@ -209,19 +197,19 @@ void TestPlayDataFile::failures()
 {
     // A full disk: opening works, the data never lands, and closing says so.
     PlayDataFile full;
-    full.setFolder(QStringLiteral("/dev/"));
-    full.setFileName(QStringLiteral("full"));
+    full.setFolder(QString("/dev/"));
+    full.setFileName(QString("full"));
     QVERIFY(full.openForWrite());
     QVERIFY(full.writeHeader());
-    full.writeMusic({clip(QStringLiteral("a.mp3"), QStringLiteral("1"))});
-    full.writeThumbnails({photo(QStringLiteral("a.jpg"), QStringLiteral("1"))});
+    full.writeMusic({clip(QString("a.mp3"), QString("1"))});
+    full.writeThumbnails({photo(QString("a.jpg"), QString("1"))});
     QVERIFY(!full.closeFile());
 
     // The kept file object follows the folder when it changes, and the next write succeeds.
     full.setFolder(folder);
-    full.setFileName(QStringLiteral("again.xml"));
+    full.setFileName(QString("again.xml"));
     QVERIFY(writeFile(full, {}, {}));
-    QVERIFY(contents(folder + QStringLiteral("again.xml")).contains("<thumbnails/>"));
+    QVERIFY(TestFiles::read(folder + QString("again.xml")).contains("<thumbnails/>"));
 }
 
 QTEST_GUILESS_MAIN(TestPlayDataFile)
