@@ -11,7 +11,7 @@
 #include <memory>
 
 namespace {
-const QString program = QStringLiteral(LUMARO_TEST_APP_DIR "/lumaro");
+const QString program = QString(LUMARO_TEST_APP_DIR "/lumaro");
 const QByteArray splashLine = "command:close splash screen";
 } // namespace
 
@@ -21,7 +21,7 @@ class TestLumaroProcess : public QObject
 private slots:
     void initTestCase()
     {
-        const QStringList problems = VelIntegrity::problems(QStringLiteral(LUMARO_TEST_APP_DIR));
+        const QStringList problems = VelIntegrity::problems(QString(LUMARO_TEST_APP_DIR));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     }
 

@@ -1,5 +1,6 @@
 #include "platform/flashplayer/flashplayerwidget.h"
 #include "platform/velfc/core/vel.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,8 +33,7 @@ class Main {
 
 bool writeFile(const QString& path, const QByteArray& data)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    return TestFiles::write(path, data);
 }
 
 QColor centreColour(QWidget* widget)
@@ -44,8 +44,7 @@ QColor centreColour(QWidget* widget)
 
 bool near(const QColor& a, const QColor& b)
 {
-    return qAbs(a.red() - b.red()) < 40 && qAbs(a.green() - b.green()) < 40 &&
-           qAbs(a.blue() - b.blue()) < 40;
+    return TestFiles::closeColour(a, b);
 }
 
 int webViews(const QWidget& widget)
@@ -77,33 +76,31 @@ private:
 void TestFlashPlayerWidget::initTestCase()
 {
     QVERIFY(work.isValid());
-    QVERIFY(writeFile(work.filePath(QStringLiteral("Main.hx")), MovieSource));
+    QVERIFY(writeFile(work.filePath("Main.hx"), MovieSource));
     QProcess haxe;
     haxe.setWorkingDirectory(work.path());
-    haxe.start(QStringLiteral("haxe"),
-               {QStringLiteral("-swf"), QStringLiteral("movie.swf"), QStringLiteral("-swf-version"),
-                QStringLiteral("11"), QStringLiteral("-swf-header"),
-                QStringLiteral("320:240:30:000000"), QStringLiteral("-main"),
-                QStringLiteral("Main")});
+    haxe.start(QString("haxe"), {QString("-swf"), QString("movie.swf"), QString("-swf-version"),
+                                 QString("11"), QString("-swf-header"),
+                                 QString("320:240:30:000000"), QString("-main"), QString("Main")});
     QVERIFY2(haxe.waitForFinished(60000), "haxe did not finish");
     QVERIFY2(haxe.exitCode() == 0, haxe.readAllStandardError().constData());
-    movieFile = work.filePath(QStringLiteral("movie.swf"));
+    movieFile = work.filePath("movie.swf");
     QVERIFY(QFileInfo(movieFile).size() > 0);
 }
 
 void TestFlashPlayerWidget::init()
 {
-    Vel::setApplicationFolder(QStringLiteral(LUMARO_TEST_APP_DIR));
+    Vel::setApplicationFolder(QString(LUMARO_TEST_APP_DIR));
 }
 
 QString TestFlashPlayerWidget::placeMovie(const QString& folder, const QByteArray& colour)
 {
     const QString dir = work.filePath(folder);
     QDir().mkpath(dir);
-    const QString target = dir + QStringLiteral("/movie.swf");
+    const QString target = dir + QString("/movie.swf");
     QFile::remove(target);
     QFile::copy(movieFile, target);
-    writeFile(dir + QStringLiteral("/colour.txt"), colour);
+    writeFile(dir + QString("/colour.txt"), colour);
     return target;
 }
 
@@ -112,9 +109,8 @@ void TestFlashPlayerWidget::controlIdSelectsPlayer_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<bool>("flash");
     QTest::newRow("flash") << QString::fromLatin1(FlashPlayerWidget::FlashControlId) << true;
-    QTest::newRow("upper case") << QStringLiteral("{D27CDB6E-AE6D-11CF-96B8-444553540000}") << true;
-    QTest::newRow("other control")
-        << QStringLiteral("{8856f961-340a-11d0-a96b-00c04fd705a2}") << false;
+    QTest::newRow("upper case") << QString("{D27CDB6E-AE6D-11CF-96B8-444553540000}") << true;
+    QTest::newRow("other control") << QString("{8856f961-340a-11d0-a96b-00c04fd705a2}") << false;
 }
 
 void TestFlashPlayerWidget::controlIdSelectsPlayer()
@@ -124,11 +120,11 @@ void TestFlashPlayerWidget::controlIdSelectsPlayer()
     FlashPlayerWidget widget;
     QSignalSpy failed(&widget, &FlashPlayerWidget::movieFailed);
     if (!flash)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot create")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("cannot create")));
     QCOMPARE(widget.setControl(id), flash);
     if (!flash)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no control")));
-    widget.dynamicCall("LoadMovie(long,string)", 0, placeMovie(QStringLiteral("c"), "ff0000"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("no control")));
+    widget.dynamicCall("LoadMovie(long,string)", 0, placeMovie(QString("c"), "ff0000"));
     // Without the Flash control nothing is loaded and nothing is reported.
     QCOMPARE(widget.currentMovie().isEmpty(), !flash);
     QCOMPARE(webViews(widget), flash ? 1 : 0);
@@ -139,14 +135,14 @@ void TestFlashPlayerWidget::unplayableMovieFails_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("missing") << QStringLiteral("absent.swf") << QByteArray();
-    QTest::newRow("not a movie") << QStringLiteral("garbage.swf")
+    QTest::newRow("missing") << QString("absent.swf") << QByteArray();
+    QTest::newRow("not a movie") << QString("garbage.swf")
                                  << QByteArray("this is not a Flash movie at all");
     QFile movie(movieFile);
     QVERIFY(movie.open(QIODevice::ReadOnly));
     const QByteArray whole = movie.readAll();
-    QTest::newRow("truncated") << QStringLiteral("truncated.swf") << whole.left(whole.size() / 2);
-    QTest::newRow("folder") << QStringLiteral("folder.swf") << QByteArray();
+    QTest::newRow("truncated") << QString("truncated.swf") << whole.left(whole.size() / 2);
+    QTest::newRow("folder") << QString("folder.swf") << QByteArray();
 }
 
 void TestFlashPlayerWidget::unplayableMovieFails()
@@ -164,7 +160,7 @@ void TestFlashPlayerWidget::unplayableMovieFails()
     widget.show();
     QSignalSpy loaded(&widget, &FlashPlayerWidget::movieLoaded);
     QSignalSpy failed(&widget, &FlashPlayerWidget::movieFailed);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot play")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("cannot play")));
     QVERIFY(widget.setControl(QString::fromLatin1(FlashPlayerWidget::FlashControlId)));
     widget.dynamicCall("LoadMovie(long,string)", 0, path);
     QVERIFY(failed.wait(60000));
@@ -181,17 +177,17 @@ void TestFlashPlayerWidget::missingRuffleFails()
     Vel::setApplicationFolder(emptyAppFolder.path());
     FlashPlayerWidget widget;
     QSignalSpy failed(&widget, &FlashPlayerWidget::movieFailed);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot play")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("cannot play")));
     widget.setControl(QString::fromLatin1(FlashPlayerWidget::FlashControlId));
-    widget.dynamicCall("SetMovie(const QString&)", placeMovie(QStringLiteral("r"), "ff0000"));
+    widget.dynamicCall("SetMovie(const QString&)", placeMovie(QString("r"), "ff0000"));
     QVERIFY(failed.wait(60000));
 }
 
 void TestFlashPlayerWidget::playsMovieAndReplacesIt()
 {
     // Odd folder names: the movie's URLs must survive spaces, '#', '%' and non-ASCII letters.
-    const QString green = placeMovie(QStringLiteral("first #1 50% gr\u00fcn"), "00ff00");
-    const QString blue = placeMovie(QStringLiteral("second"), "0000ff");
+    const QString green = placeMovie(QString("first #1 50% gr\u00fcn"), "00ff00");
+    const QString blue = placeMovie(QString("second"), "0000ff");
     // Self-contained movies carry their data after the movie's own bytes.
     QFile carrier(blue);
     QVERIFY(carrier.open(QIODevice::Append));
@@ -226,7 +222,7 @@ void TestFlashPlayerWidget::playsMovieAndReplacesIt()
     QTRY_VERIFY_WITH_TIMEOUT(near(centreColour(view), Qt::blue), 30000);
     QCOMPARE(webViews(widget), 1);
 
-    widget.dynamicCall("SetMovie(const QString&)", QStringLiteral("0"));
+    widget.dynamicCall("SetMovie(const QString&)", QString("0"));
     QVERIFY(widget.currentMovie().isEmpty());
     QVERIFY(!view->isVisible());
     QCOMPARE(webViews(widget), 1);

@@ -7,6 +7,7 @@
 #include "platform/velfc/core/velpoweraction.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/core/velskin.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,13 +18,9 @@
 namespace {
 void writeFile(const QString& path, const QByteArray& bytes, bool executable = false)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(TestFiles::write(path, bytes));
     if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
 }
 
 // A complete installation, then one piece of it damaged by `damage`.
@@ -78,7 +75,7 @@ private slots:
     }
     void integralityOfMissingFolder()
     {
-        QVERIFY(!VelIntegrity::isComplete(QStringLiteral("/nonexistent/lumaro")));
+        QVERIFY(!VelIntegrity::isComplete(QString("/nonexistent/lumaro")));
         QVERIFY(!VelIntegrity::isComplete(QString()));
     }
 
