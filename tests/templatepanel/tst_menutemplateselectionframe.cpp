@@ -46,8 +46,6 @@ private slots:
     void init();
     void cleanup();
     void cellsInOrderWithNames();
-    void displayName_data();
-    void displayName();
     void pictureFolderRules_data();
     void pictureFolderRules();
     void selectionEmitsPicturePath();
@@ -116,30 +114,6 @@ void TestMenuTemplateSelectionFrame::cellsInOrderWithNames()
     QVERIFY(!table->item(1, 1));
     QCOMPARE(frame.firstTemplatePath(), appFolder() + QString("/template/version1/Magic Cube.jpg"));
     QVERIFY(table->selectedItems().isEmpty());
-}
-
-void TestMenuTemplateSelectionFrame::displayName_data()
-{
-    QTest::addColumn<QString>("baseName");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("hint") << "3D Grid"
-                          << "3D Grid(36-pic)";
-    QTest::newRow("last hint") << "Carousel"
-                               << "Carousel(18-pic)";
-    QTest::newRow("no hint") << "Wonderful Moment"
-                             << "Wonderful Moment";
-    QTest::newRow("unknown") << "Sunset"
-                             << "Sunset";
-    QTest::newRow("case differs") << "magic cube"
-                                  << "magic cube";
-}
-
-void TestMenuTemplateSelectionFrame::displayName()
-{
-    QFETCH(QString, baseName);
-    QFETCH(QString, shown);
-    MenuTemplateSelectionFrame frame;
-    QCOMPARE(frame.displayName(baseName), shown);
 }
 
 void TestMenuTemplateSelectionFrame::pictureFolderRules_data()

@@ -113,9 +113,6 @@ private slots:
         QToolButton* button = window.titleMenuButton();
         QVERIFY(button->menu());
         QVERIFY(button->menu()->actions().contains(window.standardAction(VelMainWindow::Quit)));
-        auto* own = new QMenu(&window);
-        window.setTitleButtonMenu(own);
-        QCOMPARE(button->menu(), own);
         window.setTitleShowMenu(false);
         window.show();
         QVERIFY(!button->isVisible());

@@ -168,20 +168,16 @@ void TestPublishButton::anchorsRelativeNamesInTheCurrentSkin_data()
     QTest::addColumn<QString>("file");
 
     const QString skins = QString(LUMARO_TEST_APP_DIR) + "/skins";
-    QTest::newRow("relative, plenvo")
-        << "plenvo"
-        << "cancel/cancel_disabled" << skins + "/plenvo/cancel/cancel_disabled_en.png";
-    QTest::newRow("relative, kzo")
-        << "kzo"
-        << "cancel/cancel_disabled" << skins + "/kzo/cancel/cancel_disabled_en.png";
-    QTest::newRow("absolute") << "kzo"
-                              << "/nowhere/pic"
-                              << "/nowhere/pic_en.png";
-    QTest::newRow("resource") << "kzo"
-                              << ":/pics/pic"
-                              << ":/pics/pic_en.png";
-    QTest::newRow("no skin chosen") << ""
-                                    << "pic" << skins + "/pic_en.png";
+    const auto row = [](const char* tag, const char* skin, const char* name, const QString& file) {
+        QTest::newRow(tag) << QString(skin) << QString(name) << file;
+    };
+    row("relative, plenvo", "plenvo", "cancel/cancel_disabled",
+        skins + "/plenvo/cancel/cancel_disabled_en.png");
+    row("relative, kzo", "kzo", "cancel/cancel_disabled",
+        skins + "/kzo/cancel/cancel_disabled_en.png");
+    row("absolute", "kzo", "/nowhere/pic", "/nowhere/pic_en.png");
+    row("resource", "kzo", ":/pics/pic", ":/pics/pic_en.png");
+    row("no skin chosen", "", "pic", skins + "/pic_en.png");
 }
 
 void TestPublishButton::anchorsRelativeNamesInTheCurrentSkin()
@@ -203,14 +199,13 @@ void TestPublishButton::fallsBackToALanguageWithAPicture_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("exact") << "de"
-                           << "de";
-    QTest::newRow("with country") << "de_DE"
-                                  << "de";
-    QTest::newRow("unknown") << "fr"
-                             << "en";
-    QTest::newRow("empty") << ""
-                           << "en";
+    const auto row = [](const char* name, const char* language, const char* shown) {
+        QTest::newRow(name) << QString(language) << QString(shown);
+    };
+    row("exact", "de", "de");
+    row("with country", "de_DE", "de");
+    row("unknown", "fr", "en");
+    row("empty", "", "en");
 }
 
 void TestPublishButton::fallsBackToALanguageWithAPicture()
