@@ -128,6 +128,9 @@ double AudioReader::parseTimeText(const QString& text)
         QString fraction = parts.value(1);
         while (fraction.size() <= 2)
             fraction += QLatin1Char('0');
+        // A fraction finer than milliseconds is cut to them: taken whole, "07.1234" would read
+        // as 1234 ms and lengthen the clip by a second.
+        fraction.truncate(3);
         pieces << fraction;
     }
     // 64-bit sums: a duration past 596 hours must not come out negative.

@@ -37,7 +37,7 @@ private slots:
         QTest::newRow("two digits are centiseconds") << "00:03:25.50" << 205500.0;
         QTest::newRow("no fraction") << "00:03:25" << 205000.0;
         QTest::newRow("hour") << "01:00:00.25" << 3600250.0;
-        QTest::newRow("four digits taken as ms") << "00:00:07.1234" << 8234.0;
+        QTest::newRow("finer fraction cut to ms") << "00:00:07.1234" << 7123.0;
         QTest::newRow("two pieces") << "3:25" << 0.0;
         QTest::newRow("four pieces") << "1:2:3:4" << 0.0;
         QTest::newRow("unknown") << "N/A" << 0.0;
