@@ -101,6 +101,10 @@ MenuTemplateSelectionFrame::MenuTemplateSelectionFrame(QWidget* parent) : QFrame
     auto* style = new BandOnlySelectionStyle;
     style->setParent(this); // created after the table, so it outlives it
     table->setStyle(style);
+    // A widget with a style of its own is painted by style sheets only when it has a sheet of
+    // its own too (Qt then wraps the style); without this the skin's sheet never reaches the
+    // table and a dark skin shows a white panel.
+    table->setStyleSheet(QStringLiteral("QTableView { show-decoration-selected: 0; }"));
     verticalLayout->addWidget(table);
 }
 

@@ -51,6 +51,7 @@ private slots:
     void selectionEmitsPicturePath();
     void languageChangeRetranslates();
     void delegateHighlightsTextBandOnly();
+    void skinSheetAppliedLaterReachesTable();
 
 private:
     void addPicture(const QString& relative, const QColor& colour = QColor(0, 0, 200));
@@ -229,4 +230,21 @@ void TestMenuTemplateSelectionFrame::delegateHighlightsTextBandOnly()
 }
 
 QTEST_MAIN(TestMenuTemplateSelectionFrame)
+// The skin's style sheet is applied after the panel is built and before the window is shown; the
+// table keeps its own style for the selection band and must still be painted by the sheet (a dark
+// skin left it white).
+void TestMenuTemplateSelectionFrame::skinSheetAppliedLaterReachesTable()
+{
+    MenuTemplateSelectionFrame frame;
+    frame.fillTemplates(2);
+    frame.resize(250, 300);
+    const QColor sheetColour(0x12, 0x34, 0x56);
+    qApp->setStyleSheet(
+        QString("#templateTableWidget { background-color: %1; }").arg(sheetColour.name()));
+    frame.show();
+    const QImage shot = tableOf(frame)->viewport()->grab().toImage();
+    qApp->setStyleSheet(QString());
+    QVERIFY(near(shot.pixelColor(shot.width() / 2, shot.height() / 2), sheetColour));
+}
+
 #include "tst_menutemplateselectionframe.moc"
