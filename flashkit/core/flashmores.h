@@ -68,6 +68,7 @@ private:
     bool writePlayData(const QList<FlashKitPhoto>& list);
     void copyTemplateMovie();
     QList<FlashKitPhoto> samplesInWorkspace() const;
+    QList<FlashKitPhoto>* photosToBuild(QList<FlashKitPhoto>& sampleCopies);
     void reencodePhoto(FlashKitPhoto& photo);
 
     QString workFolder;

@@ -80,16 +80,28 @@ QList<FlashKitPhoto> FlashmoRes::samplesInWorkspace() const
     return list;
 }
 
+// The photos a build works on: the photo list, else copies of the samples placed in the
+// workspace, else none (null). The sample list itself is never rewritten: a second publish would
+// otherwise add another "p_" to every stand-in name.
+QList<FlashKitPhoto>* FlashmoRes::photosToBuild(QList<FlashKitPhoto>& sampleCopies)
+{
+    if (!photos.isEmpty())
+        return &photos;
+    if (samples.isEmpty())
+        return nullptr;
+    sampleCopies = samplesInWorkspace();
+    return &sampleCopies;
+}
+
 bool FlashmoRes::createPreviewResource()
 {
     refreshWorkFolder();
-    const bool usePhotos = !photos.isEmpty();
-    if (!usePhotos && samples.isEmpty())
-        return false;
     QList<FlashKitPhoto> sampleCopies;
-    if (!usePhotos)
-        sampleCopies = samplesInWorkspace();
-    QList<FlashKitPhoto>& list = usePhotos ? photos : sampleCopies;
+    QList<FlashKitPhoto>* chosen = photosToBuild(sampleCopies);
+    if (!chosen)
+        return false;
+    QList<FlashKitPhoto>& list = *chosen;
+    const bool usePhotos = chosen == &photos;
     for (FlashKitPhoto& photo : list) {
         photo.fileName = QFileInfo(photo.path).fileName();
         photo.size = sizeText(workFolder + photosSubfolder + photo.fileName);
@@ -131,15 +143,12 @@ bool FlashmoRes::createPublishResourse(const std::atomic<bool>* stop)
         clip.fileName = QFileInfo(clip.path).fileName();
         clip.size = sizeText(workFolder + musicSubfolder + clip.fileName);
     }
-    const bool usePhotos = !photos.isEmpty();
-    if (!usePhotos && samples.isEmpty())
-        return false;
-    // The sample list itself is never rewritten: a second publish would otherwise add another
-    // "p_" to every stand-in name.
     QList<FlashKitPhoto> sampleCopies;
-    if (!usePhotos)
-        sampleCopies = samplesInWorkspace();
-    QList<FlashKitPhoto>& list = usePhotos ? photos : sampleCopies;
+    QList<FlashKitPhoto>* chosen = photosToBuild(sampleCopies);
+    if (!chosen)
+        return false;
+    QList<FlashKitPhoto>& list = *chosen;
+    const bool usePhotos = chosen == &photos;
     for (FlashKitPhoto& photo : list) {
         if (stop && stop->load())
             return false;
