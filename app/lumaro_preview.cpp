@@ -46,10 +46,8 @@ void Lumaro::onTemplateSelectionChanged(const QString& path)
 {
     if (audioPreview && audioPreview->isPlaying())
         audioPreview->stop();
-    ui->widget->clear();
     setTemplateFromPicture(path);
-    ui->widget->setControl(QLatin1String(FlashPlayerWidget::FlashControlId));
-    ui->widget->dynamicCall("LoadMovie(long,string)", 0, templateMoviePath);
+    loadTemplateMovie();
 }
 
 void Lumaro::on_previewBtn_clicked()
