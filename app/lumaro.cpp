@@ -1,11 +1,13 @@
 #include "app/lumaro.h"
 
+#include "app/importflow.h"
 #include "app/lumaro_form.h"
 #include "app/posttask.h"
+#include "app/previewflow.h"
+#include "app/publishflow.h"
 #include "app/skinchoice.h"
 #include "app/workspacecleanup.h"
 #include "audio/audiolistwidget.h"
-#include "audio/core/convert2mp3progress.h"
 #include "common/logfile.h"
 #include "common/mediaformats.h"
 #include "common/workspace.h"
@@ -15,7 +17,7 @@
 #include "platform/velfc/core/vellangitemmodel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velwidgethelper.h"
-#include "platform/velmplayer/velmediapreviewwidget.h"
+#include "prefs/preferences.h"
 #include "widgets/publishbutton.h"
 
 #include <QActionGroup>
@@ -23,7 +25,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTimer>
 
 Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 {
@@ -38,13 +39,17 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     setTitleShowMenu(true);
 
     kit = FlashKitFactory::instance()->createKit(0);
+    importer = new ImportFlow(this, ui->photoListWidget, ui->audioListWidget);
+    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &show);
+    publisher = new PublishFlow(this, ui, kit, &show);
+    publisher->setTitleMenu(titleMenu);
     connectForm();
     selectInitialTemplate();
     connect(ui->templateFrame, &MenuTemplateSelectionFrame::templateSelectionChanged, this,
             &Lumaro::onTemplateSelectionChanged);
     ensureMusicFolder();
     resetControls();
-    loadTemplateMovie();
+    previewer->loadTemplateMovie();
     restorePostTaskChecks();
     fillMediaExtensions();
     const QString language = VelLangItemModel::currentLangName();
@@ -55,6 +60,10 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 Lumaro::~Lumaro()
 {
     stopBackgroundWork();
+    // The flows use the form and the kit: they go first.
+    delete publisher;
+    delete previewer;
+    delete importer;
     delete ui;
     ui = nullptr;
     if (kit) {
@@ -62,10 +71,6 @@ Lumaro::~Lumaro()
         delete kit;
         kit = nullptr;
     }
-    delete publishTimer;
-    delete audioPreview;
-    delete convertTimer;
-    delete converter;
 }
 
 void Lumaro::connectForm()
@@ -174,18 +179,10 @@ void Lumaro::closeEvent(QCloseEvent* event)
 
 void Lumaro::stopBackgroundWork()
 {
-    if (audioPreview && audioPreview->isPlaying())
-        audioPreview->stop();
-    if (converter && convertTimer && convertTimer->isActive())
-        converter->cancelConversion();
-    if (convertTimer)
-        convertTimer->stop();
-    if (publishTimer)
-        publishTimer->stop();
-    // Wait for the worker even when no timer polls it: it writes into the workspace that the
-    // close clean-up is about to delete.
-    if (kit)
-        kit->cancelAndWait();
+    if (previewer)
+        previewer->stopMusic();
+    if (publisher)
+        publisher->stopAll();
 }
 
 void Lumaro::buildTitleMenu()
@@ -217,6 +214,8 @@ void Lumaro::buildTitleMenu()
     titleMenu->addActions(standard.mid(4, 2));
     setTitleButtonMenu(titleMenu);
     connect(ui->actionPrefences, &QAction::triggered, this, &Lumaro::slotPrefencesTriggered);
+    if (publisher)
+        publisher->setTitleMenu(titleMenu);
 }
 
 void Lumaro::retranslate()
@@ -232,4 +231,94 @@ void Lumaro::retranslate()
     if (postTaskMenu)
         postTaskMenu->setTitle(tr("Post &Task Action"));
     VelMainWindow::retranslate();
+}
+
+void Lumaro::selectInitialTemplate()
+{
+    ui->templateFrame->fillTemplates(2);
+    previewer->setTemplateFromPicture(ui->templateFrame->firstTemplatePath());
+}
+
+namespace {
+PostTask::Actions postTaskActions(const LumaroForm* ui)
+{
+    PostTask::Actions actions;
+    actions.doNothing = ui->actionDo_nothing;
+    actions.quitApplication = ui->actionQuit_Application;
+    actions.shutDown = ui->actionShutdown_Computer;
+    actions.hibernate = ui->actionHiberate;
+    actions.standBy = ui->actionStandby;
+    return actions;
+}
+} // namespace
+
+void Lumaro::on_afterPublishAction()
+{
+    PostTask::store(PostTask::valueOf(postTaskActions(ui), sender()));
+    restorePostTaskChecks();
+}
+
+void Lumaro::restorePostTaskChecks()
+{
+    PostTask::restoreChecks(postTaskActions(ui));
+}
+
+void Lumaro::slotPrefencesTriggered()
+{
+    Preferences preferences(this, &show.photoEntries, &show.musicEntries);
+    preferences.exec();
+    restorePostTaskChecks();
+}
+
+// The commands of the flows.
+void Lumaro::on_importPicture_clicked()
+{
+    importer->importPictures();
+}
+void Lumaro::on_importPictureDir_clicked()
+{
+    importer->importPictureFolder();
+}
+void Lumaro::on_importAudio_clicked()
+{
+    importer->importAudio();
+}
+void Lumaro::on_previewBtn_clicked()
+{
+    previewer->preview();
+}
+void Lumaro::onTemplateSelectionChanged(const QString& path)
+{
+    previewer->selectTemplate(path);
+}
+void Lumaro::on_publishBtn_clicked()
+{
+    publisher->publish();
+}
+void Lumaro::on_cancelBtn_clicked()
+{
+    publisher->cancel();
+}
+void Lumaro::slotConvertAudioFormatFinished()
+{
+    publisher->convertFinished();
+}
+void Lumaro::slotKillConvertProcess()
+{
+    publisher->convertKilled();
+}
+void Lumaro::updatePublishProgress()
+{
+    publisher->updatePublishProgress();
+}
+void Lumaro::updateConvertProgress()
+{
+    publisher->updateConvertProgress();
+}
+
+void Lumaro::on_editMusic_clicked()
+{
+    QList<AudioInfo> edited;
+    if (previewer->editMusic(&edited))
+        ui->audioListWidget->setAudioList(edited);
 }

@@ -1,25 +1,24 @@
 #pragma once
 
-#include "common/audioinfo.h"
-#include "common/imageinfo.h"
-#include "flashkit/core/flashkitrecords.h"
+#include "app/slideshow.h"
 #include "platform/velfc/velmainwindow.h"
 
 #include <QList>
 #include <QString>
 
-class Convert2Mp3Progress;
 class IFlashKitInterface;
+class ImportFlow;
+class PreviewFlow;
+class PublishFlow;
 class QActionGroup;
 class QMenu;
-class QTimer;
-class VelMediaPreviewWidget;
 struct LumaroForm;
 
 // The main window: the photo and music strips, the template panel, the preview area and the
 // publish controls. It keeps copies of both strips' records, turns them into the entries the
 // template kit consumes, coordinates selection between the strips and shares one scroll bar
-// between them. Each command flow lives in its own lumaro_*.cpp file.
+// between them. Each command flow (import, preview, publish) is a class of its own that the
+// window owns; the window's slots forward to them.
 class Lumaro : public VelMainWindow
 {
     Q_OBJECT
@@ -29,11 +28,15 @@ public:
 
     // Read access for the program's own checks and tests.
     int activeListIndex() const { return activeList; }
-    const QList<FlashKitPhoto>& photoKitEntries() const { return photoEntries; }
-    const QList<FlashKitAudio>& musicKitEntries() const { return musicEntries; }
-    QString currentTemplateName() const { return templateName; }
-    QString currentTemplateMoviePath() const { return templateMoviePath; }
+    const QList<FlashKitPhoto>& photoKitEntries() const { return show.photoEntries; }
+    const QList<FlashKitAudio>& musicKitEntries() const { return show.musicEntries; }
+    QString currentTemplateName() const { return show.templateName; }
+    QString currentTemplateMoviePath() const { return show.templateMoviePath; }
     QMenu* postTaskActionMenu() const { return postTaskMenu; }
+    IFlashKitInterface* flashKit() const { return kit; }
+    ImportFlow* importFlow() const { return importer; }
+    PreviewFlow* previewFlow() const { return previewer; }
+    PublishFlow* publishFlow() const { return publisher; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,33 +83,20 @@ private:
     void initSkin();
     void selectInitialTemplate();
     void ensureMusicFolder();
-    void loadTemplateMovie();
     void restorePostTaskChecks();
     void resetControls();
     void refreshControls();
-    void enterPublishingState();
-    void leavePublishingState();
     void stopBackgroundWork();
-    void setTemplateFromPicture(const QString& picturePath);
 
     LumaroForm* ui = nullptr;
-    QList<ImageInfo> photoList;
-    QList<FlashKitPhoto> photoEntries;
-    QList<AudioInfo> audioList;
-    QList<FlashKitAudio> musicEntries;
+    Slideshow show;
     IFlashKitInterface* kit = nullptr;
-    QString templateMoviePath;
-    QString templateName;
     int activeList = -1;
     QMenu* titleMenu = nullptr;
     QMenu* postTaskMenu = nullptr;
     QActionGroup* postTaskGroup = nullptr;
-    QTimer* publishTimer = nullptr;
-    VelMediaPreviewWidget* audioPreview = nullptr;
-    Convert2Mp3Progress* converter = nullptr;
-    QTimer* convertTimer = nullptr;
-    QString targetName;
-    QString targetFolder;
-    int targetProfile = 1;
-    int photoQuality = 80;
+    // Owned by the window as their parent.
+    ImportFlow* importer = nullptr;
+    PreviewFlow* previewer = nullptr;
+    PublishFlow* publisher = nullptr;
 };

@@ -3,9 +3,9 @@
 #include "app/kitentries.h"
 #include "app/lumaro.h"
 #include "app/lumaro_form.h"
-#include "app/photooperation.h"
 #include "app/scrollrange.h"
 #include "audio/audiolistwidget.h"
+#include "photos/core/photooperation.h"
 #include "photos/photolistwidget.h"
 #include "widgets/publishbutton.h"
 
@@ -98,27 +98,27 @@ void Lumaro::photoListChanged(const QList<ImageInfo>& list)
 {
     ui->previewBtn->setEnabled(!list.isEmpty());
     ui->publishBtn->setEnabled(!list.isEmpty());
-    photoList = list;
-    photoEntries = photoEntriesFor(photoList);
+    show.photoList = list;
+    show.photoEntries = photoEntriesFor(show.photoList);
     changeScrollRange();
 }
 
 void Lumaro::audioListChanged(const QList<AudioInfo>& list)
 {
     ui->editMusic->setEnabled(!list.isEmpty());
-    audioList = list;
-    musicEntries = musicEntriesFor(audioList);
+    show.audioList = list;
+    show.musicEntries = musicEntriesFor(show.audioList);
     changeScrollRange();
 }
 
 void Lumaro::slotPhotoListProcessed(const QList<ImageInfo>& list)
 {
-    photoList = list;
+    show.photoList = list;
     resetControls();
     const QModelIndexList processed = ui->photoListWidget->processedIndexes();
     for (const QModelIndex& index : processed) {
-        if (index.row() >= 0 && index.row() < photoList.size())
-            applyPhotoOperation(photoList.at(index.row()));
+        if (index.row() >= 0 && index.row() < show.photoList.size())
+            applyPhotoOperation(show.photoList.at(index.row()));
     }
     refreshControls();
 }
@@ -155,7 +155,7 @@ void Lumaro::refreshControls()
     for (QToolButton* tool :
          {ui->turnLeft, ui->turnRight, ui->mirror, ui->flip, ui->restore, ui->deleteClip})
         tool->setEnabled(photosSelected);
-    ui->previewBtn->setEnabled(!photoList.isEmpty());
-    ui->publishBtn->setEnabled(!photoList.isEmpty());
-    ui->editMusic->setEnabled(!audioList.isEmpty());
+    ui->previewBtn->setEnabled(!show.photoList.isEmpty());
+    ui->publishBtn->setEnabled(!show.photoList.isEmpty());
+    ui->editMusic->setEnabled(!show.audioList.isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "app/photooperation.h"
+#include "photos/core/photooperation.h"
 
 #include "common/imageinfo.h"
 #include "common/workspace.h"

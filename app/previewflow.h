@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+struct AudioInfo;
+struct Slideshow;
+class FlashPlayerWidget;
+class IFlashKitInterface;
+class QAbstractButton;
+class QWidget;
+class VelMediaPreviewWidget;
+
+// The preview area: the selected template's own movie, the slideshow preview built through the
+// kit, and the music that goes with it.
+class PreviewFlow : public QObject
+{
+    Q_OBJECT
+public:
+    PreviewFlow(QWidget* window, FlashPlayerWidget* flash, QAbstractButton* previewButton,
+                IFlashKitInterface* kit, Slideshow* show);
+    ~PreviewFlow() override;
+
+    // Picks the initial template's picture from the panel's first entry.
+    void setTemplateFromPicture(const QString& picturePath);
+    void loadTemplateMovie();
+    void selectTemplate(const QString& picturePath);
+    void preview();
+    // Runs the audio edit dialog on the current clips with the movie let go meanwhile; true and
+    // the edited clips in `edited` when the user accepted.
+    bool editMusic(QList<AudioInfo>* edited);
+    void stopMusic();
+    bool isMusicPlaying() const;
+    VelMediaPreviewWidget* musicPlayer() const { return audioPreview.get(); }
+
+private:
+    QWidget* window;
+    FlashPlayerWidget* flash;
+    QAbstractButton* previewButton;
+    IFlashKitInterface* kit;
+    Slideshow* show;
+    std::unique_ptr<VelMediaPreviewWidget> audioPreview;
+};
