@@ -40,8 +40,8 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 
     kit = FlashKitFactory::instance()->createKit(0);
     importer = new ImportFlow(this, ui->photoListWidget, ui->audioListWidget);
-    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &show);
-    publisher = new PublishFlow(this, ui, kit, &show);
+    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &slideshow);
+    publisher = new PublishFlow(this, ui, kit, &slideshow);
     publisher->setTitleMenu(titleMenu);
     connectForm();
     selectInitialTemplate();
@@ -265,7 +265,7 @@ void Lumaro::restorePostTaskChecks()
 
 void Lumaro::slotPrefencesTriggered()
 {
-    Preferences preferences(this, &show.photoEntries, &show.musicEntries);
+    Preferences preferences(this, &slideshow.photoEntries, &slideshow.musicEntries);
     preferences.exec();
     restorePostTaskChecks();
 }

@@ -28,10 +28,10 @@ public:
 
     // Read access for the program's own checks and tests.
     int activeListIndex() const { return activeList; }
-    const QList<FlashKitPhoto>& photoKitEntries() const { return show.photoEntries; }
-    const QList<FlashKitAudio>& musicKitEntries() const { return show.musicEntries; }
-    QString currentTemplateName() const { return show.templateName; }
-    QString currentTemplateMoviePath() const { return show.templateMoviePath; }
+    const QList<FlashKitPhoto>& photoKitEntries() const { return slideshow.photoEntries; }
+    const QList<FlashKitAudio>& musicKitEntries() const { return slideshow.musicEntries; }
+    QString currentTemplateName() const { return slideshow.templateName; }
+    QString currentTemplateMoviePath() const { return slideshow.templateMoviePath; }
     QMenu* postTaskActionMenu() const { return postTaskMenu; }
     IFlashKitInterface* flashKit() const { return kit; }
     ImportFlow* importFlow() const { return importer; }
@@ -89,7 +89,7 @@ private:
     void stopBackgroundWork();
 
     LumaroForm* ui = nullptr;
-    Slideshow show;
+    Slideshow slideshow;
     IFlashKitInterface* kit = nullptr;
     int activeList = -1;
     QMenu* titleMenu = nullptr;

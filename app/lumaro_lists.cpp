@@ -98,27 +98,27 @@ void Lumaro::photoListChanged(const QList<ImageInfo>& list)
 {
     ui->previewBtn->setEnabled(!list.isEmpty());
     ui->publishBtn->setEnabled(!list.isEmpty());
-    show.photoList = list;
-    show.photoEntries = photoEntriesFor(show.photoList);
+    slideshow.photoList = list;
+    slideshow.photoEntries = photoEntriesFor(slideshow.photoList);
     changeScrollRange();
 }
 
 void Lumaro::audioListChanged(const QList<AudioInfo>& list)
 {
     ui->editMusic->setEnabled(!list.isEmpty());
-    show.audioList = list;
-    show.musicEntries = musicEntriesFor(show.audioList);
+    slideshow.audioList = list;
+    slideshow.musicEntries = musicEntriesFor(slideshow.audioList);
     changeScrollRange();
 }
 
 void Lumaro::slotPhotoListProcessed(const QList<ImageInfo>& list)
 {
-    show.photoList = list;
+    slideshow.photoList = list;
     resetControls();
     const QModelIndexList processed = ui->photoListWidget->processedIndexes();
     for (const QModelIndex& index : processed) {
-        if (index.row() >= 0 && index.row() < show.photoList.size())
-            applyPhotoOperation(show.photoList.at(index.row()));
+        if (index.row() >= 0 && index.row() < slideshow.photoList.size())
+            applyPhotoOperation(slideshow.photoList.at(index.row()));
     }
     refreshControls();
 }
@@ -155,7 +155,7 @@ void Lumaro::refreshControls()
     for (QToolButton* tool :
          {ui->turnLeft, ui->turnRight, ui->mirror, ui->flip, ui->restore, ui->deleteClip})
         tool->setEnabled(photosSelected);
-    ui->previewBtn->setEnabled(!show.photoList.isEmpty());
-    ui->publishBtn->setEnabled(!show.photoList.isEmpty());
-    ui->editMusic->setEnabled(!show.audioList.isEmpty());
+    ui->previewBtn->setEnabled(!slideshow.photoList.isEmpty());
+    ui->publishBtn->setEnabled(!slideshow.photoList.isEmpty());
+    ui->editMusic->setEnabled(!slideshow.audioList.isEmpty());
 }
