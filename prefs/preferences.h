@@ -2,24 +2,83 @@
 
 #include "flashkit/core/flashkitrecords.h"
 #include "platform/velfc/veldialog.h"
+#include "prefs/preferencesprogress.h"
 
 #include <QList>
+#include <QString>
 
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class WorkspaceMove;
 
-// The program's preferences. The main window hands it its kit entries, which point into the
-// workspace, so that moving the workspace can re-point them.
+// The program's preferences: the temporary folder (the parent of the workspace), the action
+// after publishing and the update-check settings. The main window hands it its kit entries,
+// which point into the workspace, so that moving the workspace can re-point them.
 class Preferences : public VelDialog
 {
     Q_OBJECT
 public:
     Preferences(QWidget* parent, QList<FlashKitPhoto>* photoEntries,
                 QList<FlashKitAudio>* musicEntries);
+    ~Preferences() override;
+
+    // The folder chooser behind Browse: (parent, title, start folder) -> the chosen folder or
+    // empty. Replaceable so that tests can answer it; an empty function restores the real one.
+    using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
+    static void setFolderChooser(FolderChooser chooser);
+
+    QString workspace() const { return currentWorkspace; }
+    PreferencesProgress* progressDialog() { return &progress; }
 
     void retranslate() override;
 
+private slots:
+    void on_browse_clicked();
+    void on_open_clicked();
+    void on_resetToDefault_clicked();
+    void on_lineEdit_editingFinished();
+    void slotTempDirTextEdited(const QString& text);
+    void on_buttonBox_clicked(QAbstractButton* button);
+    void on_Settings_Changed();
+    void convertProgress();
+
 private:
+    void buildForm();
+    void loadSettings();
+    bool applySettings();
+    // Shows `message`, puts the stored folder back when asked, and selects the field.
+    void refuse(const QString& message, bool restoreStored);
+    bool moveWorkspace(const QString& folder);
+    void storeFolder(const QString& folder);
+
     QList<FlashKitPhoto>* photoEntries;
     QList<FlashKitAudio>* musicEntries;
-    QLabel* note = nullptr;
+    QString currentWorkspace;
+    QString newWorkspace;
+    PreferencesProgress progress;
+    QTimer* moveTimer = nullptr;
+    std::unique_ptr<WorkspaceMove> mover;
+
+    QGroupBox* groupBox = nullptr;
+    QGroupBox* groupBox_5 = nullptr;
+    QGroupBox* groupBox_2 = nullptr;
+    QLineEdit* lineEdit = nullptr;
+    QPushButton* browse = nullptr;
+    QPushButton* open = nullptr;
+    QLabel* label = nullptr;
+    QComboBox* afterBurnAction = nullptr;
+    QCheckBox* checkUpdate = nullptr;
+    QComboBox* updateFreq = nullptr;
+    QPushButton* resetToDefault = nullptr;
+    QDialogButtonBox* buttonBox = nullptr;
 };

@@ -1,0 +1,178 @@
+#include "prefs/core/workspacemove.h"
+
+#include "common/logfile.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <vector>
+
+namespace {
+constexpr qint64 BlockSize = 256 * 1024;
+
+QString photoPath(const QString& workspace, const QString& sub, const QString& name)
+{
+    return workspace + QStringLiteral("/photos/") + sub + name;
+}
+} // namespace
+
+WorkspaceMove::WorkspaceMove(const QString& from, const QString& to, QObject* parent)
+    : QObject(parent), from(QDir::cleanPath(from)), to(QDir::cleanPath(to))
+{
+}
+
+WorkspaceMove::~WorkspaceMove()
+{
+    cancel();
+    wait();
+}
+
+void WorkspaceMove::start()
+{
+    if (thread)
+        return;
+    thread.reset(QThread::create([this] { run(); }));
+    thread->start();
+}
+
+bool WorkspaceMove::isRunning() const
+{
+    return thread && thread->isRunning();
+}
+
+void WorkspaceMove::wait()
+{
+    if (thread)
+        thread->wait();
+}
+
+void WorkspaceMove::run()
+{
+    const int total = entryCount();
+    int done = 0;
+    bool good = makeFolders();
+    for (int i = 0; good && i < photos.size(); ++i) {
+        const QString& name = photos.at(i);
+        qDebug() << photoPath(from, QString(), name);
+        for (const QString& sub : {QString(), QStringLiteral("bak/")}) {
+            for (const QString& prefix : {QString(), QStringLiteral("s_")}) {
+                if (good)
+                    good = copyChecked(photoPath(from, sub, prefix + name),
+                                       photoPath(to, sub, prefix + name));
+            }
+        }
+        if (good)
+            emit progressChanged(++done, total);
+    }
+    for (int i = 0; good && i < music.size(); ++i) {
+        const QString source = from + QStringLiteral("/background music/") + music.at(i);
+        const QString target = to + QStringLiteral("/background music/") + music.at(i);
+        qDebug() << source << target;
+        good = copyChecked(source, target);
+        if (good)
+            emit progressChanged(++done, total);
+    }
+    if (good && cancelRequested)
+        good = fail(QString(), QString());
+    if (!good)
+        rollBack();
+    ok = good;
+    emit finished(good);
+}
+
+bool WorkspaceMove::makeFolders()
+{
+    for (const QString& sub :
+         {QStringLiteral("/photos/bak"), QStringLiteral("/background music")}) {
+        // Remember each level this run makes, so a roll-back removes exactly those.
+        std::vector<QString> missing;
+        for (QString folder = to + sub; !QFileInfo::exists(folder);
+             folder = QFileInfo(folder).path()) {
+            missing.push_back(folder);
+            if (QFileInfo(folder).path() == folder)
+                break;
+        }
+        for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+            if (!QDir().mkdir(*it))
+                return fail(*it, tr("The folder cannot be created."));
+            createdFolders.append(*it);
+        }
+        if (!QFileInfo(to + sub).isDir())
+            return fail(to + sub, tr("Another file of that name is in the way."));
+    }
+    return true;
+}
+
+bool WorkspaceMove::copyChecked(const QString& source, const QString& target)
+{
+    if (cancelRequested)
+        return fail(QString(), QString());
+    const QFileInfo sourceInfo(source);
+    // A clip is converted into the workspace only when publishing: a file that is not there
+    // has nothing to lose and its entry simply points to the new place.
+    if (!sourceInfo.exists()) {
+        LUMARO_LOG_FAILURE(__FUNCTION__, qUtf8Printable(QStringLiteral("nothing at ") + source));
+        return true;
+    }
+    const QFileInfo targetInfo(target);
+    // A file left at the new place under the same name is stale: this run's copy replaces it.
+    // Anything but a plain file or a link is not ours to remove.
+    if (targetInfo.exists() || targetInfo.isSymLink()) {
+        if (!targetInfo.isSymLink() && !targetInfo.isFile())
+            return fail(source, tr("Another file of that name is in the way."));
+        QFile stale(target);
+        if (!stale.remove())
+            return fail(source, stale.errorString());
+    }
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(source, in.errorString());
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(source, out.errorString());
+    written.append(target);
+    QByteArray block;
+    while (!in.atEnd()) {
+        if (cancelRequested)
+            return fail(QString(), QString());
+        block = in.read(BlockSize);
+        if (block.isEmpty() && in.error() != QFileDevice::NoError)
+            return fail(source, in.errorString());
+        if (out.write(block) != block.size())
+            return fail(source, out.errorString());
+    }
+    if (!out.flush())
+        return fail(source, out.errorString());
+    out.close();
+    if (out.error() != QFileDevice::NoError)
+        return fail(source, out.errorString());
+    if (QFileInfo(target).size() != sourceInfo.size())
+        return fail(source, tr("The copy is incomplete."));
+    return true;
+}
+
+bool WorkspaceMove::fail(const QString& source, const QString& why)
+{
+    if (source.isEmpty() && why.isEmpty()) {
+        cancelled = true;
+    } else {
+        failedSource = source;
+        reason = why;
+        LUMARO_LOG_FAILURE("WorkspaceMove::copyChecked",
+                           qUtf8Printable(source + QStringLiteral(": ") + why));
+    }
+    return false;
+}
+
+void WorkspaceMove::rollBack()
+{
+    for (auto it = written.crbegin(); it != written.crend(); ++it)
+        QFile::remove(*it);
+    written.clear();
+    for (auto it = createdFolders.crbegin(); it != createdFolders.crend(); ++it)
+        QDir().rmdir(*it); // only where empty: a folder the run did not fill is not its to clear
+    createdFolders.clear();
+}

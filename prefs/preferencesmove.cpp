@@ -1,0 +1,78 @@
+// Moving the workspace: the copy runs on a worker thread under the progress dialog, and only a
+// complete, checked copy re-points the entries, changes the settings and removes the old place.
+#include "prefs/preferences.h"
+
+#include "common/workspace.h"
+#include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velmessagebox.h"
+#include "prefs/core/workspacemove.h"
+#include "prefs/core/workspaceplace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+bool Preferences::moveWorkspace(const QString& folder)
+{
+    mover = std::make_unique<WorkspaceMove>(currentWorkspace, newWorkspace);
+    QStringList photoNames;
+    for (const FlashKitPhoto& entry : *photoEntries)
+        photoNames << QFileInfo(entry.path).fileName();
+    QStringList musicNames;
+    for (const FlashKitAudio& entry : *musicEntries)
+        musicNames << QFileInfo(entry.path).fileName();
+    mover->setPhotos(photoNames);
+    mover->setMusic(musicNames);
+    connect(mover.get(), &WorkspaceMove::progressChanged, &progress,
+            [this](int done, int total) { progress.setFraction(double(done) / total); });
+    connect(mover.get(), &WorkspaceMove::finished, &progress, &PreferencesProgress::finish);
+    const QMetaObject::Connection cancelling =
+        connect(&progress, &PreferencesProgress::cancelRequested, this, [this] {
+            moveTimer->stop(); // before the start: nothing has been copied
+            if (mover)
+                mover->cancel();
+        });
+
+    progress.setFraction(0);
+    progress.setBusy(false);
+    moveTimer->start();
+    const int result = progress.exec();
+    moveTimer->stop();
+    disconnect(cancelling);
+    mover->wait();
+
+    const bool moved = result == QDialog::Accepted && mover->succeeded();
+    if (!moved) {
+        if (!mover->wasCancelled() && !mover->failedFile().isEmpty())
+            VelMessageBox::alert(
+                tr("The temporary folder was not moved: \"%1\" could not be "
+                   "copied (%2). Your photos and music stay where they were.")
+                    .arg(QDir::toNativeSeparators(mover->failedFile()), mover->failureReason()),
+                QString(), this);
+        mover.reset();
+        return false;
+    }
+    mover.reset();
+
+    for (FlashKitPhoto& entry : *photoEntries)
+        entry.path = newWorkspace + QStringLiteral("/photos/") + QFileInfo(entry.path).fileName();
+    for (FlashKitAudio& entry : *musicEntries)
+        entry.path =
+            newWorkspace + QStringLiteral("/background music/") + QFileInfo(entry.path).fileName();
+    // The settings name the new place before the old one goes: whatever happens next, they
+    // point at a complete workspace.
+    const QString oldWorkspace = currentWorkspace;
+    const QString oldParent =
+        VelPref::instance()->value(PrefKey::TemporaryDir, QString()).toString();
+    storeFolder(folder);
+    WorkspacePlace::removeWorkspace(oldWorkspace, oldParent);
+    return true;
+}
+
+void Preferences::convertProgress()
+{
+    if (!mover || !progress.isVisible())
+        return;
+    progress.setBusy(true);
+    mover->start();
+}
