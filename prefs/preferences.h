@@ -49,10 +49,11 @@ private slots:
     void on_lineEdit_editingFinished();
     void slotTempDirTextEdited(const QString& text);
     void on_buttonBox_clicked(QAbstractButton* button);
-    void on_Settings_Changed();
     void convertProgress();
 
 private:
+    // Connected by hand (no object is called "Settings"), hence not among the slots above.
+    void on_Settings_Changed();
     void buildForm();
     void loadSettings();
     bool applySettings();

@@ -64,8 +64,8 @@ private slots:
     {
         cancelAt = nullptr;
         // Give back write access taken by a test, so the folder can go.
-        QFile::setPermissions(to + "/photos/bak", QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner);
+        QFile::setPermissions(to + "/photos/bak",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void copiesEveryFileWithProgressPerEntry()
@@ -109,10 +109,12 @@ private slots:
         QTest::addColumn<QString>("failed");
         QTest::addColumn<bool>("needsPermissions");
         // The last file: every photo is copied before it fails.
-        QTest::newRow("folder in the way of the clip")
-            << "background music/song.mp3" << "background music/song.mp3" << false;
-        QTest::newRow("read-only backup folder") << "photos/bak" << "photos/bak/a.jpg" << true;
-        QTest::newRow("file where the workspace goes") << "" << "photos" << false;
+        QTest::newRow("folder in the way of the clip") << "background music/song.mp3"
+                                                       << "background music/song.mp3" << false;
+        QTest::newRow("read-only backup folder") << "photos/bak"
+                                                 << "photos/bak/a.jpg" << true;
+        QTest::newRow("file where the workspace goes") << ""
+                                                       << "photos" << false;
     }
     void failureHalfWayRollsBack()
     {
@@ -128,8 +130,8 @@ private slots:
             QVERIFY(QDir().mkpath(to + "/" + blocker));
             QVERIFY(TestFiles::write(to + "/keep.txt", "not the move's"));
             if (needsPermissions)
-                QVERIFY(QFile::setPermissions(to + "/" + blocker,
-                                              QFile::ReadOwner | QFile::ExeOwner));
+                QVERIFY(
+                    QFile::setPermissions(to + "/" + blocker, QFile::ReadOwner | QFile::ExeOwner));
             leftBefore = filesUnder(to);
         }
 
@@ -176,13 +178,20 @@ private slots:
         QTest::addColumn<QString>("outer");
         QTest::addColumn<bool>("inside");
         QTest::addColumn<bool>("same");
-        QTest::newRow("child") << "old/ws/sub/x" << "old/ws" << true << false;
-        QTest::newRow("itself") << "old/ws" << "old/ws" << false << true;
-        QTest::newRow("sibling with a longer name") << "old/ws2" << "old/ws" << false << false;
-        QTest::newRow("through a link") << "alias/ws/sub" << "old/ws" << true << false;
-        QTest::newRow("link to itself") << "alias/ws" << "old/ws" << false << true;
-        QTest::newRow("unclean") << "old/ws/../ws/sub" << "old/ws" << true << false;
-        QTest::newRow("parent") << "old" << "old/ws" << false << false;
+        QTest::newRow("child") << "old/ws/sub/x"
+                               << "old/ws" << true << false;
+        QTest::newRow("itself") << "old/ws"
+                                << "old/ws" << false << true;
+        QTest::newRow("sibling with a longer name") << "old/ws2"
+                                                    << "old/ws" << false << false;
+        QTest::newRow("through a link") << "alias/ws/sub"
+                                        << "old/ws" << true << false;
+        QTest::newRow("link to itself") << "alias/ws"
+                                        << "old/ws" << false << true;
+        QTest::newRow("unclean") << "old/ws/../ws/sub"
+                                 << "old/ws" << true << false;
+        QTest::newRow("parent") << "old"
+                                << "old/ws" << false << false;
     }
     void placeOfOneFolderInAnother()
     {
@@ -208,7 +217,7 @@ private slots:
         qputenv("HOME", QFile::encodeName(home));
 
         QVERIFY(WorkspacePlace::removeWorkspace(workspace, parent));
-        QVERIFY(!QFileInfo::exists(parent)); // emptied up to the stored parent, itself too
+        QVERIFY(!QFileInfo::exists(parent));    // emptied up to the stored parent, itself too
         QVERIFY(QDir(home + "/keep").exists()); // never above it
 
         // A parent that still holds something stays, and so does what it holds.

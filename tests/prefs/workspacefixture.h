@@ -49,6 +49,7 @@ inline QStringList photoFiles(const QStringList& names)
     for (const QString& name : names)
         files << "photos/" + name << "photos/s_" + name << "photos/bak/" + name
               << "photos/bak/s_" + name;
+    files.sort();
     return files;
 }
 
