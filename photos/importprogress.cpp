@@ -149,11 +149,20 @@ void ImportProgress::complete()
 
 void ImportProgress::on_Cancel_clicked()
 {
-    pollTimer->stop();
-    // Waits for the file in progress; its record is dropped with the worker, untaken.
-    stopWorker();
-    completed = true;
-    close();
+    reject();
+}
+
+void ImportProgress::reject()
+{
+    // Escape and the window's close button end a running import the way Cancel does, so no
+    // record arrives after the dialog has gone.
+    if (!completed) {
+        completed = true;
+        pollTimer->stop();
+        // Waits for the file in progress; its record is dropped with the worker, untaken.
+        stopWorker();
+    }
+    VelDialog::reject();
 }
 
 void ImportProgress::stopWorker()

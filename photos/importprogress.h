@@ -37,6 +37,7 @@ public:
 public slots:
     void updateProgress();
     void on_Cancel_clicked();
+    void reject() override;
     void retranslate() override;
 
 private:

@@ -38,6 +38,13 @@ QSize transposedIf(bool turned, const QSize& size)
     return turned ? size.transposed() : size;
 }
 
+// `size` scaled to fit `box` keeping its proportions, enlarged if smaller; a sliver of a photo
+// keeps at least one pixel across instead of vanishing.
+QSize fitted(const QSize& size, const QSize& box)
+{
+    return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
 // `image` scaled to `size` (no work when it already has it).
 QImage resized(const QImage& image, const QSize& size)
 {
@@ -76,8 +83,7 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
         // The working copy's size, computed on the turned photo as the copy itself is, then
         // taken back to the stored orientation the decoder works in.
         const bool turned = isQuarterTurn(transform);
-        const QSize target =
-            transposedIf(turned, transposedIf(turned, declared).scaled(box, Qt::KeepAspectRatio));
+        const QSize target = transposedIf(turned, fitted(transposedIf(turned, declared), box));
         if (target.width() < declared.width() && target.height() < declared.height()) {
             reader.setScaledSize(target);
             reduced = true;
@@ -144,8 +150,8 @@ bool ImageReader::saveWorkingCopies(const ImageInfo& info, const QImage& image, 
     const QSize own = info.width > 0 && info.height > 0
                           ? transposedIf(isQuarterTurn(transform), QSize(info.width, info.height))
                           : turned.size();
-    const QImage large = resized(turned, own.scaled(WorkingBox, Qt::KeepAspectRatio));
-    const QImage small = resized(large, own.scaled(ThumbnailBox, Qt::KeepAspectRatio));
+    const QImage large = resized(turned, fitted(own, WorkingBox));
+    const QImage small = resized(large, fitted(own, ThumbnailBox));
 
     // The backups hold the same pictures: encode each once and write its bytes twice.
     const QByteArray largeJpeg = encodeJpeg(large);

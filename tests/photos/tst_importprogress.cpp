@@ -124,8 +124,17 @@ private slots:
         QCOMPARE(answerer.shown, 0);
     }
 
+    void cancelFinishesOnlyTheFileInProgress_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel button") << "button";
+        QTest::newRow("Escape key") << "escape";
+        QTest::newRow("window closed") << "close";
+    }
+
     void cancelFinishesOnlyTheFileInProgress()
     {
+        QFETCH(QString, how);
         PhotoListWidget strip;
         ReportAnswerer answerer;
         ImportProgress progress(true, &strip);
@@ -134,12 +143,17 @@ private slots:
             reading << index;
             if (index != 4)
                 return;
-            // Press Cancel while the fifth photo is being read, and read it only once the
-            // dialog has asked the thread to stop.
+            // Cancel while the fifth photo is being read, and read it only once the dialog has
+            // asked the thread to stop.
             QMetaObject::invokeMethod(
                 &progress,
-                [&progress] {
-                    progress.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
+                [&progress, how] {
+                    if (how == QLatin1String("button"))
+                        progress.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
+                    else if (how == QLatin1String("escape"))
+                        QTest::keyClick(&progress, Qt::Key_Escape);
+                    else
+                        progress.close();
                 },
                 Qt::QueuedConnection);
             const auto* parser = qobject_cast<InfoParser*>(QThread::currentThread());
