@@ -71,13 +71,11 @@ QStringList InfoParser::takeFolderFailures()
 
 void InfoParser::run()
 {
-    // A stop asked for before this run belongs to an earlier one.
-    stopSignal.tryAcquire(stopSignal.available());
     processed.storeRelease(0);
     const int total = files ? int(files->size()) : 0;
-    if (total == 0)
-        return;
-    while (!stopSignal.tryAcquire(1)) {
+    // A stop asked for before the thread got going is honoured, not forgotten: forgetting it
+    // would read every file while the dialog waits for the thread, frozen.
+    while (total > 0 && !stopSignal.tryAcquire(1)) {
         const int index = processed.loadRelaxed();
         const QString path = files->at(index);
         callFileHook(index, path);
@@ -86,6 +84,8 @@ void InfoParser::run()
         if (processed.fetchAndAddRelease(1) + 1 >= total)
             break;
     }
+    // What is left belongs to this run; a later run starts without it.
+    stopSignal.tryAcquire(stopSignal.available());
 }
 
 bool InfoParser::readOne(const QString& path)

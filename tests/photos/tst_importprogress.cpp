@@ -175,6 +175,27 @@ private slots:
                  0);
     }
 
+    void stopBeforeTheThreadRunsReadsNothing()
+    {
+        // Cancel pressed before the thread got going: the dialog then waits for it, so reading
+        // on would freeze the window for the whole import.
+        const QStringList files = photos.mid(0, 3);
+        QList<int> reading;
+        InfoParser::setFileHook([&](int index, const QString&) { reading << index; });
+        InfoParser parser(&files, true);
+        parser.stop();
+        parser.start();
+        QVERIFY(parser.wait(30000));
+        QCOMPARE(parser.processedCount(), 0);
+        QVERIFY(reading.isEmpty());
+        // The request was used up: the next run reads every file.
+        parser.start();
+        QVERIFY(parser.wait(30000));
+        QCOMPARE(reading, (QList<int>{0, 1, 2}));
+        QCOMPARE(pathsOf(parser.takePhotos()), files);
+        QVERIFY(parser.takePhotos().isEmpty());
+    }
+
     void missingFolderAlertsOncePerPhotoFromTheGuiThread()
     {
         const QString blocker = dir.filePath(QStringLiteral("plain-file"));
