@@ -21,6 +21,7 @@ ImportProgress::ImportProgress(bool photoMode, QWidget* parent)
     : VelDialog(parent, Qt::MSWindowsFixedSizeDialogHint), photoMode(photoMode)
 {
     setObjectName(QStringLiteral("ImportProgressClass"));
+    ImageReader::allowLargePhotos();
     setMinimumWidth(400);
 
     label = new QLabel(this);

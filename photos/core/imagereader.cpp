@@ -10,23 +10,6 @@
 #include <QUuid>
 
 namespace {
-// Qt refuses to allocate a decoded picture above 128 MB, which stops at about 33 megapixels.
-// Pictures are only decoded after their declared size passed MaxPhotoPixels, so raising the
-// limit to exactly what such a picture needs at 4 bytes a pixel keeps memory bounded while
-// formats that cannot decode at a reduced scale (PNG, TIFF, BMP) still read large photos.
-void allowLargestPhoto()
-{
-    static const bool raised = [] {
-        const qint64 bytes = ImageReader::MaxPhotoPixels * 4;
-        const int needed = int(bytes / (1024 * 1024)) + 1;
-        const int current = QImageReader::allocationLimit();
-        if (current != 0 && current < needed)
-            QImageReader::setAllocationLimit(needed);
-        return true;
-    }();
-    Q_UNUSED(raised);
-}
-
 void setFailure(ImageReader::Failure* failure, ImageReader::Failure value)
 {
     if (failure)
@@ -54,6 +37,23 @@ QImage resized(const QImage& image, const QSize& size)
 }
 } // namespace
 
+// Qt refuses to allocate a decoded picture above 128 MB, which stops at about 33 megapixels.
+// Pictures are only decoded after their declared size passed MaxPhotoPixels, so raising the
+// limit to exactly what such a picture needs at 4 bytes a pixel keeps memory bounded while
+// formats that cannot decode at a reduced scale (PNG, TIFF, BMP) still read large photos.
+void ImageReader::allowLargePhotos()
+{
+    static const bool raised = [] {
+        const qint64 bytes = MaxPhotoPixels * 4;
+        const int needed = int(bytes / (1024 * 1024)) + 1;
+        const int current = QImageReader::allocationLimit();
+        if (current != 0 && current < needed)
+            QImageReader::setAllocationLimit(needed);
+        return true;
+    }();
+    Q_UNUSED(raised);
+}
+
 bool ImageReader::isQuarterTurn(const QTransform& transform)
 {
     return qFuzzyIsNull(transform.m11()) && qFuzzyIsNull(transform.m22());
@@ -67,7 +67,7 @@ QString ImageReader::temporaryFolderMissingText()
 ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& transform,
                                          const QSize& box)
 {
-    allowLargestPhoto();
+    allowLargePhotos();
     Decoded photo;
     QImageReader reader(path);
     // The orientation is the record's business (its operations), not the decoder's.

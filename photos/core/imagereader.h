@@ -61,6 +61,11 @@ public:
     // half-written file in place of the old one.
     static bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+    // Lets Qt allocate a picture of MaxPhotoPixels (its own limit stops at about 33 megapixels).
+    // The limit is process-wide: the first call is best made on the GUI thread, before any
+    // reading thread starts; later calls do nothing.
+    static void allowLargePhotos();
+
     // True when `transform` turns a picture a quarter (its width becomes its height).
     static bool isQuarterTurn(const QTransform& transform);
 
