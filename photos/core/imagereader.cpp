@@ -128,10 +128,9 @@ bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure)
 
     // The previews are 80 x 60: shrink once to about that size, so neither has to smooth-scale
     // or turn the whole working image.
-    const QImage forThumbnail =
-        resized(photo.image, photo.image.size().scaled(ThumbnailBox, Qt::KeepAspectRatio));
-    const QImage forRotated = resized(
-        photo.image, photo.image.size().scaled(ThumbnailBox.transposed(), Qt::KeepAspectRatio));
+    const QImage forThumbnail = resized(photo.image, fitted(photo.image.size(), ThumbnailBox));
+    const QImage forRotated =
+        resized(photo.image, fitted(photo.image.size(), ThumbnailBox.transposed()));
     info.thumbnail = ImageInfo::makeThumbnail(forThumbnail);
     info.rotatedThumbnail = ImageInfo::makeRotatedThumbnail(forRotated);
     return saveWorkingCopies(info, photo.image, failure);
