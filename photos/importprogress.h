@@ -4,6 +4,15 @@
 
 #include <QStringList>
 
+#include <memory>
+
+class InfoParser;
+class LoadFailedDialog;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
 // The modal dialog of an import: it reads the chosen files in the background and hands the
 // records to the strip that is its parent (a PhotoListWidget in photo mode, an AudioListWidget
 // in audio mode); files that could not be added are listed at the end.
@@ -11,16 +20,42 @@ class ImportProgress : public VelDialog
 {
     Q_OBJECT
 public:
+    static constexpr int PollIntervalMs = 40;
+
     ImportProgress(bool photoMode, QWidget* parent);
     ~ImportProgress() override;
 
     // Begins reading `files` (at least one path).
     void start(const QStringList& files);
+    // Runs modally until the import completes or is cancelled.
+    int exec() override;
     // Whether at least one record reached the strip.
     bool added() const { return addedAny; }
+    // The report of the files not added; null until an import has finished.
+    LoadFailedDialog* failedReport() const { return report; }
+
+public slots:
+    void updateProgress();
+    void on_Cancel_clicked();
+    void reject() override;
+    void retranslate() override;
 
 private:
+    void handOverRecords();
+    void alertFolderFailures();
+    void showCurrentFile(int index);
+    void complete();
+    void stopWorker();
+
     bool photoMode;
     QStringList files;
+    std::unique_ptr<InfoParser> worker;
     bool addedAny = false;
+    bool polling = false;
+    bool completed = false;
+    LoadFailedDialog* report = nullptr;
+    QTimer* pollTimer = nullptr;
+    QLabel* label = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QPushButton* cancelButton = nullptr;
 };

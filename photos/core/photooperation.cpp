@@ -2,36 +2,69 @@
 
 #include "common/imageinfo.h"
 #include "common/workspace.h"
+#include "photos/core/imagereader.h"
 
-#include <QImage>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 namespace {
-bool transformFile(const QString& path, const QTransform& step)
+QString cannotRead(const QString& path)
 {
-    QImage image;
-    if (!image.load(path))
-        return false;
-    return image.transformed(step, Qt::FastTransformation).save(path, nullptr, 100);
+    return QCoreApplication::translate("PhotoOperation", "Cannot read the picture %1.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
-bool copyImage(const QString& from, const QString& to)
+QString cannotWrite(const QString& path)
 {
-    QImage image;
-    if (!image.load(from))
-        return false;
-    return image.save(to, nullptr, 100);
+    return QCoreApplication::translate("PhotoOperation", "Cannot write the picture %1.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// Turns the picture at `path` by `step` in place, at the working copies' quality.
+PhotoFileResult turnFile(const QString& path, const QTransform& step)
+{
+    const QImage image = ImageReader::decode(path).image;
+    if (image.isNull())
+        return {false, cannotRead(path)};
+    const QByteArray jpeg =
+        ImageReader::encodeJpeg(image.transformed(step, Qt::FastTransformation));
+    if (jpeg.isEmpty() || !ImageReader::writeFileAtomically(path, jpeg))
+        return {false, cannotWrite(path)};
+    return {};
+}
+
+// The backup is the file as it was at import: its bytes are copied, not decoded and encoded
+// again, so a restore loses nothing.
+PhotoFileResult restore(const QString& from, const QString& to)
+{
+    QFile file(from);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, cannotRead(from)};
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty() || file.error() != QFileDevice::NoError)
+        return {false, cannotRead(from)};
+    if (!ImageReader::writeFileAtomically(to, bytes))
+        return {false, cannotWrite(to)};
+    return {};
+}
+
+// Both files are always attempted; the first failure is the one reported.
+PhotoFileResult both(const PhotoFileResult& first, const PhotoFileResult& second)
+{
+    return first ? second : first;
 }
 } // namespace
 
-bool applyPhotoOperation(const ImageInfo& info)
+PhotoFileResult applyPhotoOperation(const ImageInfo& info)
 {
     if (!info.operations.isEmpty()) {
         const QTransform step = ImageInfo::stepOf(info.operations.first());
-        const bool copyDone = transformFile(workingCopyPath(info), step);
-        const bool thumbDone = transformFile(thumbnailPath(info), step);
-        return copyDone && thumbDone;
+        const PhotoFileResult copy = turnFile(workingCopyPath(info), step);
+        const PhotoFileResult thumb = turnFile(thumbnailPath(info), step);
+        return both(copy, thumb);
     }
-    const bool copyDone = copyImage(backupCopyPath(info), workingCopyPath(info));
-    const bool thumbDone = copyImage(backupThumbnailPath(info), thumbnailPath(info));
-    return copyDone && thumbDone;
+    const PhotoFileResult copy = restore(backupCopyPath(info), workingCopyPath(info));
+    const PhotoFileResult thumb = restore(backupThumbnailPath(info), thumbnailPath(info));
+    return both(copy, thumb);
 }

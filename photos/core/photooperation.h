@@ -1,9 +1,21 @@
 #pragma once
 
+#include <QString>
+
 struct ImageInfo;
+
+// What became of an orientation command's file work: `ok`, or a sentence the user can read
+// naming the file that could not be read or written.
+struct PhotoFileResult
+{
+    bool ok = true;
+    QString error;
+
+    explicit operator bool() const { return ok; }
+};
 
 // Brings a photo's working copy and thumbnail in the workspace up to date after an orientation
 // command: with operations, the newest one is applied to both files (they already carry the
-// older ones); without (the photo was restored), the backups are copied over them. Returns false
-// when a file could not be read or written.
-bool applyPhotoOperation(const ImageInfo& info);
+// older ones); without (the photo was restored), the backups are copied over them. A file is
+// only replaced once its new content is complete, so a failure leaves the old one intact.
+PhotoFileResult applyPhotoOperation(const ImageInfo& info);

@@ -1,0 +1,192 @@
+#include "photos/core/imagereader.h"
+
+#include "common/workspace.h"
+#include "platform/velmexif/velmexifinfo.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QUuid>
+
+namespace {
+void setFailure(ImageReader::Failure* failure, ImageReader::Failure value)
+{
+    if (failure)
+        *failure = value;
+}
+
+QSize transposedIf(bool turned, const QSize& size)
+{
+    return turned ? size.transposed() : size;
+}
+
+// `size` scaled to fit `box` keeping its proportions, enlarged if smaller; a sliver of a photo
+// keeps at least one pixel across instead of vanishing.
+QSize fitted(const QSize& size, const QSize& box)
+{
+    return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// `image` scaled to `size` (no work when it already has it).
+QImage resized(const QImage& image, const QSize& size)
+{
+    if (image.size() == size)
+        return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+} // namespace
+
+// Qt refuses to allocate a decoded picture above 128 MB, which stops at about 33 megapixels.
+// Pictures are only decoded after their declared size passed MaxPhotoPixels, so raising the
+// limit to exactly what such a picture needs at 4 bytes a pixel keeps memory bounded while
+// formats that cannot decode at a reduced scale (PNG, TIFF, BMP) still read large photos.
+void ImageReader::allowLargePhotos()
+{
+    static const bool raised = [] {
+        const qint64 bytes = MaxPhotoPixels * 4;
+        const int needed = int(bytes / (1024 * 1024)) + 1;
+        const int current = QImageReader::allocationLimit();
+        if (current != 0 && current < needed)
+            QImageReader::setAllocationLimit(needed);
+        return true;
+    }();
+    Q_UNUSED(raised);
+}
+
+bool ImageReader::isQuarterTurn(const QTransform& transform)
+{
+    return qFuzzyIsNull(transform.m11()) && qFuzzyIsNull(transform.m22());
+}
+
+QString ImageReader::temporaryFolderMissingText()
+{
+    return tr("Cannot find the temporary directory!");
+}
+
+ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& transform,
+                                         const QSize& box)
+{
+    allowLargePhotos();
+    Decoded photo;
+    QImageReader reader(path);
+    // The orientation is the record's business (its operations), not the decoder's.
+    reader.setAutoTransform(false);
+    // Below 50 the JPEG decoder switches to its fast, blocky transform and unsmoothed scaling.
+    reader.setQuality(100);
+
+    const QSize declared = reader.size();
+    if (declared.isValid() && qint64(declared.width()) * declared.height() > MaxPhotoPixels)
+        return photo;
+    bool reduced = false;
+    if (declared.isValid() && box.isValid()) {
+        // The working copy's size, computed on the turned photo as the copy itself is, then
+        // taken back to the stored orientation the decoder works in.
+        const bool turned = isQuarterTurn(transform);
+        const QSize target = transposedIf(turned, fitted(transposedIf(turned, declared), box));
+        if (target.width() < declared.width() && target.height() < declared.height()) {
+            reader.setScaledSize(target);
+            reduced = true;
+        }
+    }
+    const QImage::Format format = reader.imageFormat();
+    photo.image = reader.read();
+    if (photo.image.isNull())
+        return photo;
+    if (!reduced && qint64(photo.image.width()) * photo.image.height() > MaxPhotoPixels) {
+        photo.image = QImage();
+        return photo;
+    }
+    photo.size = reduced ? declared : photo.image.size();
+    photo.depth = reduced && format != QImage::Format_Invalid
+                      ? QImage::toPixelFormat(format).bitsPerPixel()
+                      : uint(photo.image.depth());
+    return photo;
+}
+
+bool ImageReader::readImageInfo(ImageInfo& info)
+{
+    return readImageInfo(info, nullptr);
+}
+
+bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure)
+{
+    setFailure(failure, Failure::Unreadable);
+    // The orientation comes first: it decides which side of the photo meets the working box.
+    const VelmExifInfo exif(info.path);
+    info.setExifOrientation(exif.Orientation());
+    const Decoded photo = decode(info.path, info.transform(), WorkingBox);
+    if (photo.image.isNull())
+        return false;
+
+    info.id = QUuid::createUuid();
+    info.width = photo.size.width();
+    info.height = photo.size.height();
+    info.depth = photo.depth;
+    for (int i = 0; i < VelmExifInfo::PropertyCount; ++i)
+        info.exifProperties[i] = exif.property(i);
+
+    // The previews are 80 x 60: shrink once to about that size, so neither has to smooth-scale
+    // or turn the whole working image.
+    const QImage forThumbnail = resized(photo.image, fitted(photo.image.size(), ThumbnailBox));
+    const QImage forRotated =
+        resized(photo.image, fitted(photo.image.size(), ThumbnailBox.transposed()));
+    info.thumbnail = ImageInfo::makeThumbnail(forThumbnail);
+    info.rotatedThumbnail = ImageInfo::makeRotatedThumbnail(forRotated);
+    return saveWorkingCopies(info, photo.image, failure);
+}
+
+bool ImageReader::saveWorkingCopies(const ImageInfo& info, const QImage& image, Failure* failure)
+{
+    if (!ensurePhotoFolders()) {
+        setFailure(failure, Failure::NoTemporaryFolder);
+        return false;
+    }
+    setFailure(failure, Failure::WriteFailed);
+    const QTransform transform = info.transform();
+    const QImage turned = image.transformed(transform, Qt::FastTransformation);
+    // Sizes follow the photo's own proportions, also when `image` is a reduced decode of it.
+    const QSize own = info.width > 0 && info.height > 0
+                          ? transposedIf(isQuarterTurn(transform), QSize(info.width, info.height))
+                          : turned.size();
+    const QImage large = resized(turned, fitted(own, WorkingBox));
+    const QImage small = resized(large, fitted(own, ThumbnailBox));
+
+    // The backups hold the same pictures: encode each once and write its bytes twice.
+    const QByteArray largeJpeg = encodeJpeg(large);
+    if (largeJpeg.isEmpty() || !writeFileAtomically(workingCopyPath(info), largeJpeg) ||
+        !writeFileAtomically(backupCopyPath(info), largeJpeg))
+        return false;
+    const QByteArray smallJpeg = encodeJpeg(small);
+    if (smallJpeg.isEmpty() || !writeFileAtomically(thumbnailPath(info), smallJpeg) ||
+        !writeFileAtomically(backupThumbnailPath(info), smallJpeg))
+        return false;
+    setFailure(failure, Failure::None);
+    return true;
+}
+
+QByteArray ImageReader::encodeJpeg(const QImage& image, int quality)
+{
+    QByteArray bytes;
+    if (image.isNull())
+        return bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(quality);
+    if (!writer.write(image))
+        bytes.clear();
+    return bytes;
+}
+
+bool ImageReader::writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

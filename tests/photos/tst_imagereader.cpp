@@ -1,0 +1,350 @@
+// ImageReader and the orientation file work on real files: the stored sizes and previews, the
+// real EXIF orientation pictures, large photos and headers that lie about their size, and the
+// failures each reports.
+#include "photofixtures.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
+
+#include "common/workspace.h"
+#include "photos/core/imagereader.h"
+#include "photos/core/photooperation.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace PhotoFixtures;
+using Failure = ImageReader::Failure;
+
+namespace {
+QSize sizeOf(const QString& path)
+{
+    return QImageReader(path).size();
+}
+
+long peakKilobytes()
+{
+    for (const QByteArray& line : TestFiles::read(QStringLiteral("/proc/self/status")).split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+void resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+QString testPicture(const QString& name)
+{
+    return QStringLiteral(LUMARO_TESTDATA_DIR "/exif-orientation/") + name;
+}
+} // namespace
+
+class TestImageReader : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString workspace;
+
+    // Reads `path` into a fresh record.
+    ImageInfo read(const QString& path, bool* ok = nullptr, Failure* failure = nullptr)
+    {
+        ImageInfo info;
+        info.path = path;
+        Failure why = Failure::None;
+        const bool done = ImageReader::readImageInfo(info, &why);
+        if (ok)
+            *ok = done;
+        if (failure)
+            *failure = why;
+        return info;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+    }
+
+    void init()
+    {
+        static int run = 0;
+        workspace = dir.filePath(QStringLiteral("ws%1").arg(++run));
+        useWorkspace(workspace);
+    }
+
+    void storedSizes_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("copySize");
+        QTest::addColumn<QSize>("thumbSize");
+        QTest::newRow("720x480 kept") << QSize(720, 480) << 0 << QSize(720, 480) << QSize(80, 53);
+        QTest::newRow("100x100 enlarged")
+            << QSize(100, 100) << 0 << QSize(540, 540) << QSize(60, 60);
+        QTest::newRow("4000x3000 reduced")
+            << QSize(4000, 3000) << 1 << QSize(720, 540) << QSize(80, 60);
+        QTest::newRow("4000x3000 orientation 6")
+            << QSize(4000, 3000) << 6 << QSize(405, 540) << QSize(45, 60);
+        QTest::newRow("3000x4000 orientation 8")
+            << QSize(3000, 4000) << 8 << QSize(720, 540) << QSize(80, 60);
+        QTest::newRow("panorama 5000x500")
+            << QSize(5000, 500) << 0 << QSize(720, 72) << QSize(80, 8);
+    }
+
+    void storedSizes()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, orientation);
+        QFETCH(QSize, copySize);
+        QFETCH(QSize, thumbSize);
+        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(makeJpeg(path, size, orientation));
+
+        bool ok = false;
+        const ImageInfo info = read(path, &ok);
+        QVERIFY(ok);
+        QVERIFY(!info.id.isNull());
+        // The photo's own size and depth, not those of the reduced decode.
+        QCOMPARE(QSize(info.width, info.height), size);
+        QCOMPARE(info.depth, 32u);
+        QCOMPARE(info.exifRotation, orientation == 6 ? 90 : orientation == 8 ? -90 : 0);
+        QCOMPARE(info.exifProperties.size(), 16);
+        QCOMPARE(info.thumbnail.size(), QSize(80, 60));
+        QCOMPARE(info.rotatedThumbnail.size(), QSize(80, 60));
+
+        QCOMPARE(sizeOf(workingCopyPath(info)), copySize);
+        QCOMPARE(sizeOf(thumbnailPath(info)), thumbSize);
+        QCOMPARE(TestFiles::read(backupCopyPath(info)), TestFiles::read(workingCopyPath(info)));
+        QCOMPARE(TestFiles::read(backupThumbnailPath(info)), TestFiles::read(thumbnailPath(info)));
+    }
+
+    void previewsShowTheStoredPicture()
+    {
+        // Red upper-left quarter: the plain preview keeps it there, the rotated one shows it
+        // upper right, whatever scale the photo was decoded at.
+        const QString path = dir.filePath(QStringLiteral("quarters.jpg"));
+        QVERIFY(makeJpeg(path, QSize(4000, 3000), 6));
+        bool ok = false;
+        const ImageInfo info = read(path, &ok);
+        QVERIFY(ok);
+        QVERIFY(TestFiles::closeColour(info.thumbnail.pixelColor(20, 15), Qt::red));
+        QVERIFY(TestFiles::closeColour(info.thumbnail.pixelColor(60, 45), Qt::blue));
+        // The turned 3000 x 4000 picture fills 45 x 60 in the middle of the 80 x 60 preview.
+        QVERIFY(TestFiles::closeColour(info.rotatedThumbnail.pixelColor(52, 10), Qt::red));
+        QVERIFY(TestFiles::closeColour(info.rotatedThumbnail.pixelColor(26, 10), Qt::blue));
+        QVERIFY(TestFiles::closeColour(info.rotatedThumbnail.pixelColor(5, 30),
+                                       QColor(0x80, 0x80, 0x80)));
+        // The working copy is stored turned clockwise: red upper right.
+        const QImage copy(workingCopyPath(info));
+        QVERIFY(TestFiles::closeColour(copy.pixelColor(300, 130), Qt::red));
+        QVERIFY(TestFiles::closeColour(copy.pixelColor(100, 130), Qt::blue));
+    }
+
+    void realOrientationsComeOutUpright_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("copySize");
+        for (const char* set : {"Landscape", "Portrait"}) {
+            const QSize size = QByteArray(set) == "Landscape" ? QSize(720, 480) : QSize(360, 540);
+            for (int code = 0; code <= 8; ++code) {
+                const QString name = QStringLiteral("%1_%2.jpg").arg(QLatin1String(set)).arg(code);
+                QTest::newRow(qPrintable(name)) << name << size;
+            }
+        }
+    }
+
+    void realOrientationsComeOutUpright()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, copySize);
+        const QString reference =
+            name.left(name.indexOf(QLatin1Char('_'))) + QStringLiteral("_1.jpg");
+        bool ok = false;
+        const ImageInfo upright = read(testPicture(reference), &ok);
+        QVERIFY(ok);
+        const ImageInfo info = read(testPicture(name), &ok);
+        QVERIFY(ok);
+        const QImage expected(workingCopyPath(upright));
+        const QImage copy(workingCopyPath(info));
+        QCOMPARE(copy.size(), copySize);
+        QVERIFY2(TestFiles::meanDifference(copy, expected) < 8,
+                 qPrintable(QString::number(TestFiles::meanDifference(copy, expected))));
+    }
+
+    void largePhotosImportWithBoundedMemory_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("copySize");
+        QTest::addColumn<int>("maxGrowthMb");
+        // 63 megapixels: a full decode would need 252 MB, the reduced one a few.
+        QTest::newRow("9000x7000 JPEG") << "big.jpg" << QSize(9000, 7000) << QSize(694, 540) << 120;
+        // 45 megapixels in a format without reduced decoding: above Qt's 128 MB default.
+        QTest::newRow("8192x5464 PNG") << "big.png" << QSize(8192, 5464) << QSize(720, 480) << 400;
+    }
+
+    void largePhotosImportWithBoundedMemory()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QSize, copySize);
+        QFETCH(int, maxGrowthMb);
+        const QString path = dir.filePath(name);
+        if (!QFile::exists(path)) {
+            const QString picture =
+                QStringLiteral("color=c=red:s=%1x%2,drawbox=x=%3:y=0:w=%3:h=%2:color=blue:t=fill")
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(size.width() / 2);
+            QVERIFY(TestMedia::runFfmpeg({"-f", "lavfi", "-i", picture, "-frames:v", "1", path}));
+        }
+        resetPeak();
+        const long before = peakKilobytes();
+        bool ok = false;
+        const ImageInfo info = read(path, &ok);
+        const long growth = peakKilobytes() - before;
+        QVERIFY(ok);
+        QCOMPARE(QSize(info.width, info.height), size);
+        QVERIFY2(growth < maxGrowthMb * 1024, qPrintable(QString::number(growth)));
+        const QImage copy(workingCopyPath(info));
+        QCOMPARE(copy.size(), copySize);
+        QVERIFY(TestFiles::closeColour(copy.pixelColor(20, 270), Qt::red));
+        QVERIFY(TestFiles::closeColour(copy.pixelColor(copySize.width() - 20, 270), Qt::blue));
+    }
+
+    void unreadableFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QImage small = pattern(QSize(64, 48));
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        small.save(&buffer, "JPG");
+        QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("just some words\n");
+        QTest::newRow("empty file") << "empty.jpg" << QByteArray();
+        QTest::newRow("cut after the header") << "cut.jpg" << jpeg.left(200);
+        QTest::newRow("header claims 30000x30000")
+            << "bomb1.jpg" << withDeclaredSize(jpeg, 30000, 30000);
+        QTest::newRow("header claims 65000x65000")
+            << "bomb2.jpg" << withDeclaredSize(jpeg, 65000, 65000);
+        QTest::newRow("missing file") << "" << QByteArray();
+    }
+
+    void unreadableFilesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QString path = dir.filePath(QStringLiteral("absent.jpg"));
+        if (!name.isEmpty()) {
+            path = dir.filePath(name);
+            QVERIFY(TestFiles::write(path, content));
+        }
+        bool ok = true;
+        Failure failure = Failure::None;
+        read(path, &ok, &failure);
+        QVERIFY(!ok);
+        QCOMPARE(failure, Failure::Unreadable);
+        QCOMPARE(filesIn(photosFolder()), 0);
+    }
+
+    void missingTemporaryFolderIsTold()
+    {
+        const QString blocker = dir.filePath(QStringLiteral("plain-file"));
+        QVERIFY(TestFiles::write(blocker, "x"));
+        useWorkspace(blocker + QStringLiteral("/ws"));
+        const QString path = dir.filePath(QStringLiteral("fine.jpg"));
+        QVERIFY(makeJpeg(path, QSize(200, 150)));
+        bool ok = true;
+        Failure failure = Failure::None;
+        read(path, &ok, &failure);
+        QVERIFY(!ok);
+        QCOMPARE(failure, Failure::NoTemporaryFolder);
+    }
+
+    void orientationCommandsRewriteTheFiles()
+    {
+        const QString path = dir.filePath(QStringLiteral("turn.jpg"));
+        QVERIFY(makeJpeg(path, QSize(400, 300)));
+        bool ok = false;
+        ImageInfo info = read(path, &ok);
+        QVERIFY(ok);
+
+        info.operations.prepend(TurnRight);
+        QVERIFY(applyPhotoOperation(info).ok);
+        QCOMPARE(sizeOf(workingCopyPath(info)), QSize(540, 720));
+        QCOMPARE(sizeOf(thumbnailPath(info)), QSize(60, 80));
+        QVERIFY(
+            TestFiles::closeColour(QImage(workingCopyPath(info)).pixelColor(400, 100), Qt::red));
+
+        // A restore puts back the files as they were at import, byte for byte.
+        info.operations.clear();
+        QVERIFY(applyPhotoOperation(info).ok);
+        QCOMPARE(TestFiles::read(workingCopyPath(info)), TestFiles::read(backupCopyPath(info)));
+        QCOMPARE(TestFiles::read(thumbnailPath(info)), TestFiles::read(backupThumbnailPath(info)));
+    }
+
+    void orientationFailuresAreReported_data()
+    {
+        QTest::addColumn<bool>("turn");      // else restore
+        QTest::addColumn<QString>("damage"); // which file, and how
+        QTest::addColumn<QString>("named");  // the file the reason names
+        QTest::newRow("turn, working copy gone") << true << "remove copy"
+                                                 << "copy";
+        QTest::newRow("turn, thumbnail not a picture") << true << "garble thumb"
+                                                       << "thumb";
+        QTest::newRow("restore, backup gone") << false << "remove backup"
+                                              << "backup";
+        QTest::newRow("restore onto a folder") << false << "folder copy"
+                                               << "copy";
+    }
+
+    void orientationFailuresAreReported()
+    {
+        QFETCH(bool, turn);
+        QFETCH(QString, damage);
+        QFETCH(QString, named);
+        const QString path = dir.filePath(QStringLiteral("damaged.jpg"));
+        QVERIFY(makeJpeg(path, QSize(400, 300)));
+        bool ok = false;
+        ImageInfo info = read(path, &ok);
+        QVERIFY(ok);
+        const QString copy = workingCopyPath(info);
+        const QString thumb = thumbnailPath(info);
+        const QString backup = backupCopyPath(info);
+        if (damage == QLatin1String("remove copy"))
+            QVERIFY(QFile::remove(copy));
+        else if (damage == QLatin1String("garble thumb"))
+            QVERIFY(TestFiles::write(thumb, "not a picture"));
+        else if (damage == QLatin1String("remove backup"))
+            QVERIFY(QFile::remove(backup));
+        else if (damage == QLatin1String("folder copy"))
+            QVERIFY(QFile::remove(copy) && QDir().mkpath(copy));
+        const QByteArray thumbBefore = TestFiles::read(thumb);
+
+        if (turn)
+            info.operations.prepend(TurnLeft);
+        const PhotoFileResult result = applyPhotoOperation(info);
+        QVERIFY(!result.ok);
+        const QString file = named == QLatin1String("copy")    ? copy
+                             : named == QLatin1String("thumb") ? thumb
+                                                               : backup;
+        QVERIFY2(result.error.contains(QDir::toNativeSeparators(file)), qPrintable(result.error));
+        // The intact file of the pair was still brought up to date.
+        if (damage == QLatin1String("remove copy"))
+            QCOMPARE(sizeOf(thumb), QSize(60, 80));
+        if (damage == QLatin1String("garble thumb"))
+            QCOMPARE(TestFiles::read(thumb), thumbBefore);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImageReader)
+#include "tst_imagereader.moc"

@@ -1,0 +1,246 @@
+// The import dialog and its thread driven as an import runs them: records reach the strip in
+// file order, failures are listed once at the end, cancel finishes only the file in progress,
+// the missing-folder alert comes from the GUI thread once per photo, and audio mode fills the
+// music strip through the real media-information tool.
+#include "photofixtures.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
+
+#include "audio/audiolistwidget.h"
+#include "common/workspace.h"
+#include "photos/core/infoparser.h"
+#include "photos/importprogress.h"
+#include "photos/loadfaileddialog.h"
+#include "photos/photolistwidget.h"
+#include "platform/velfc/velmessagebox.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace PhotoFixtures;
+
+namespace {
+// Answers every failure report that opens while it lives, keeping what it listed.
+class ReportAnswerer : public QObject
+{
+public:
+    int shown = 0;
+    QStringList rows;
+
+    ReportAnswerer()
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto* report = qobject_cast<LoadFailedDialog*>(QApplication::activeModalWidget());
+            if (!report)
+                return;
+            ++shown;
+            auto* table = report->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+            for (int row = 0; table && row < table->rowCount(); ++row)
+                rows << table->item(row, 0)->text();
+            report->reject();
+        });
+        timer.start(20);
+    }
+
+private:
+    QTimer timer;
+};
+
+QStringList pathsOf(const QList<ImageInfo>& photos)
+{
+    QStringList paths;
+    for (const ImageInfo& info : photos)
+        paths << info.path;
+    return paths;
+}
+} // namespace
+
+class TestImportProgress : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList photos; // ten small photos
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+        for (int i = 1; i <= 10; ++i) {
+            photos << dir.filePath(
+                QStringLiteral("in/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
+            QDir().mkpath(dir.filePath(QStringLiteral("in")));
+            QVERIFY(makeJpeg(photos.last(), QSize(320 + i * 8, 240)));
+        }
+    }
+
+    void init()
+    {
+        static int run = 0;
+        useWorkspace(dir.filePath(QStringLiteral("ws%1").arg(++run)));
+    }
+
+    void cleanup()
+    {
+        InfoParser::setFileHook(nullptr);
+        VelMessageBox::setHandler(nullptr);
+    }
+
+    void photosArriveInOrderAndFailuresAreListed()
+    {
+        const QString text = dir.filePath(QStringLiteral("in/readme.jpg"));
+        QVERIFY(TestFiles::write(text, "not a picture"));
+        const QStringList files{photos[0], text, photos[1], photos[2]};
+
+        PhotoListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(true, &strip);
+        progress.start(files);
+        progress.exec();
+
+        QVERIFY(progress.added());
+        QCOMPARE(pathsOf(strip.photos()), (QStringList{photos[0], photos[1], photos[2]}));
+        QCOMPARE(answerer.shown, 1);
+        QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(text)});
+        QCOMPARE(progress.findChild<QProgressBar*>(QStringLiteral("progressBar"))->value(), 100);
+    }
+
+    void allReadShowsNoReport()
+    {
+        PhotoListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(true, &strip);
+        progress.start({photos[3]});
+        progress.exec();
+        QCOMPARE(strip.photos().size(), 1);
+        QCOMPARE(answerer.shown, 0);
+    }
+
+    void cancelFinishesOnlyTheFileInProgress_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel button") << "button";
+        QTest::newRow("Escape key") << "escape";
+        QTest::newRow("window closed") << "close";
+    }
+
+    void cancelFinishesOnlyTheFileInProgress()
+    {
+        QFETCH(QString, how);
+        PhotoListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(true, &strip);
+        QList<int> reading;
+        InfoParser::setFileHook([&](int index, const QString&) {
+            reading << index;
+            if (index != 4)
+                return;
+            // Cancel while the fifth photo is being read, and read it only once the dialog has
+            // asked the thread to stop.
+            QMetaObject::invokeMethod(
+                &progress,
+                [&progress, how] {
+                    if (how == QLatin1String("button"))
+                        progress.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
+                    else if (how == QLatin1String("escape"))
+                        QTest::keyClick(&progress, Qt::Key_Escape);
+                    else
+                        progress.close();
+                },
+                Qt::QueuedConnection);
+            const auto* parser = qobject_cast<InfoParser*>(QThread::currentThread());
+            for (int wait = 0; wait < 1000 && parser && !parser->isStopRequested(); ++wait)
+                QThread::msleep(5);
+        });
+        progress.start(photos);
+        progress.exec();
+
+        QCOMPARE(reading, (QList<int>{0, 1, 2, 3, 4}));
+        QVERIFY(strip.photos().size() <= 4);
+        QCOMPARE(pathsOf(strip.photos()), photos.mid(0, strip.photos().size()));
+        QCOMPARE(answerer.shown, 0);
+        // The fifth photo was read to the end (its four files exist) but never added.
+        const QStringList written =
+            QDir(photosFolder()).entryList({QStringLiteral("*photo05*")}, QDir::Files);
+        QCOMPARE(written.size(), 2);
+        QCOMPARE(QDir(photosFolder()).entryList({QStringLiteral("*photo06*")}, QDir::Files).size(),
+                 0);
+    }
+
+    void stopBeforeTheThreadRunsReadsNothing()
+    {
+        // Cancel pressed before the thread got going: the dialog then waits for it, so reading
+        // on would freeze the window for the whole import.
+        const QStringList files = photos.mid(0, 3);
+        QList<int> reading;
+        InfoParser::setFileHook([&](int index, const QString&) { reading << index; });
+        InfoParser parser(&files, true);
+        parser.stop();
+        parser.start();
+        QVERIFY(parser.wait(30000));
+        QCOMPARE(parser.processedCount(), 0);
+        QVERIFY(reading.isEmpty());
+        // The request was used up: the next run reads every file.
+        parser.start();
+        QVERIFY(parser.wait(30000));
+        QCOMPARE(reading, (QList<int>{0, 1, 2}));
+        QCOMPARE(pathsOf(parser.takePhotos()), files);
+        QVERIFY(parser.takePhotos().isEmpty());
+    }
+
+    void missingFolderAlertsOncePerPhotoFromTheGuiThread()
+    {
+        const QString blocker = dir.filePath(QStringLiteral("plain-file"));
+        QVERIFY(TestFiles::write(blocker, "x"));
+        useWorkspace(blocker + QStringLiteral("/ws"));
+        QStringList alerts;
+        bool offThread = false;
+        VelMessageBox::setHandler([&](VelMessageBox::Kind, const QString& text, const QString&) {
+            offThread |= QThread::currentThread() != qApp->thread();
+            alerts << text;
+            return 0;
+        });
+        PhotoListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(true, &strip);
+        progress.start({photos[0], photos[1]});
+        progress.exec();
+
+        QVERIFY(!offThread);
+        const QString alert = QStringLiteral("Cannot find the temporary directory!");
+        QCOMPARE(alerts, (QStringList{alert, alert}));
+        QVERIFY(!progress.added());
+        QCOMPARE(answerer.rows.size(), 2);
+    }
+
+    void audioModeFillsTheMusicStrip()
+    {
+        const QString clip = dir.filePath(QStringLiteral("in/tone.mp3"));
+        QVERIFY(TestMedia::makeTone(clip, TestMedia::kind("mp3"), 2));
+        const QString text = dir.filePath(QStringLiteral("in/words.mp3"));
+        QVERIFY(TestFiles::write(text, "not music"));
+
+        AudioListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(false, &strip);
+        progress.start({text, clip});
+        progress.exec();
+
+        QVERIFY(progress.added());
+        QCOMPARE(strip.audioList().size(), 1);
+        QCOMPARE(strip.audioList().first().filePath, clip);
+        QCOMPARE(strip.audioList().first().sampleRate, 44100);
+        QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(text)});
+    }
+};
+
+QTEST_MAIN(TestImportProgress)
+#include "tst_importprogress.moc"
