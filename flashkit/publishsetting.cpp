@@ -48,13 +48,6 @@ QString pickFolder(QWidget* parent, const QString& caption, const QString& start
     return QFileDialog::getExistingDirectory(parent, caption, start, QFileDialog::ShowDirsOnly);
 }
 
-bool openFolder(const QUrl& url)
-{
-    if (folderOpener())
-        return folderOpener()(url);
-    return QDesktopServices::openUrl(url);
-}
-
 QString formText(const char* text)
 {
     return QCoreApplication::translate("PublishSettingDialog", text);
@@ -87,6 +80,13 @@ PublishSetting::FolderOpener PublishSetting::setFolderOpener(FolderOpener opener
     FolderOpener previous = folderOpener();
     folderOpener() = std::move(opener);
     return previous;
+}
+
+bool PublishSetting::openFolder(const QUrl& url)
+{
+    if (folderOpener())
+        return folderOpener()(url);
+    return QDesktopServices::openUrl(url);
 }
 
 PublishSetting::PublishSetting(QWidget* parent) : VelDialog(parent)

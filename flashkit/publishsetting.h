@@ -26,6 +26,8 @@ public:
     using FolderOpener = std::function<bool(const QUrl& folder)>;
     static FolderPicker setFolderPicker(FolderPicker picker);
     static FolderOpener setFolderOpener(FolderOpener opener);
+    // Shows a folder in the desktop's file manager (through the replaceable opener).
+    static bool openFolder(const QUrl& folder);
 
     // The nine characters a published name may not hold, in this order.
     static const QString forbiddenCharacters;
