@@ -23,9 +23,11 @@ QList<FlashKitAudio> musicEntriesFor(const QList<AudioInfo>& clips)
 {
     QList<FlashKitAudio> entries;
     entries.reserve(clips.size());
-    for (const AudioInfo& clip : clips) {
+    const QStringList paths = musicCopyPaths(clips);
+    for (int i = 0; i < clips.size(); ++i) {
+        const AudioInfo& clip = clips.at(i);
         FlashKitAudio entry;
-        entry.path = musicCopyPath(clip.filePath);
+        entry.path = paths.at(i);
         entry.fadeIn = QString::number(clip.fadeIn);
         entry.fadeOut = QString::number(clip.fadeOut);
         entry.loop = QString::number(clip.loop);

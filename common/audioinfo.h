@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 
 // One clip of the music strip: which file, what the media-information tool said of it, which part
 // is used and the fade and loop flags.
@@ -30,3 +31,9 @@ struct AudioInfo
 };
 
 Q_DECLARE_METATYPE(AudioInfo)
+
+// The file in the workspace music folder that holds each clip once converted or copied, in list
+// order: the source's complete base name + ".mp3", numbered "(1)", "(2)", ... where an earlier
+// clip from another source already holds that name (compared ignoring case, since a published
+// folder may travel to a system that ignores it). Clips of the same source share one file.
+QStringList musicCopyPaths(const QList<AudioInfo>& clips);

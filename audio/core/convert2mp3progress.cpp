@@ -13,11 +13,16 @@ const QString ConverterName = QStringLiteral("kvt");
 const QLatin1String ProgressMarker("|Time>>>");
 } // namespace
 
-Convert2Mp3Progress::Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>& clips)
+Convert2Mp3Progress::Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>& clips,
+                                         const QStringList& outputs)
     : QObject(parent), pendingClips(clips), process(std::make_unique<QProcess>())
 {
-    for (const AudioInfo& clip : clips)
-        totalSeconds += clip.duration;
+    for (int i = 0; i < clips.size(); ++i) {
+        totalSeconds += clips.at(i).duration;
+        pendingOutputs << (i < outputs.size() && !outputs.at(i).isEmpty()
+                               ? outputs.at(i)
+                               : musicCopyPath(clips.at(i).filePath));
+    }
     connect(process.get(), &QProcess::finished, this, &Convert2Mp3Progress::slotContinueConverting);
     connect(process.get(), &QProcess::errorOccurred, this, &Convert2Mp3Progress::onProcessError);
 }
@@ -58,7 +63,7 @@ void Convert2Mp3Progress::convertNext()
     if (pendingClips.isEmpty())
         return;
     currentClip = pendingClips.takeFirst();
-    const QString output = musicCopyPath(currentClip.filePath);
+    const QString output = pendingOutputs.takeFirst();
     // The music folder may not exist yet on the first publish of a session.
     QDir().mkpath(QFileInfo(output).absolutePath());
     process->start(ConverterName, converterArguments(currentClip.filePath, output),

@@ -18,7 +18,10 @@ class Convert2Mp3Progress : public QObject
     Q_OBJECT
 
 public:
-    Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>& clips);
+    // `outputs[i]` is the file clip i is converted to; where it is missing, the clip's
+    // musicCopyPath(). The publish driver passes the paths its kit entries name.
+    Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>& clips,
+                        const QStringList& outputs = QStringList());
     ~Convert2Mp3Progress() override;
 
     // Starts the next conversion; the owner calls it once to begin. Does nothing when no clip is
@@ -43,6 +46,7 @@ private:
     void onProcessError(QProcess::ProcessError error);
 
     QList<AudioInfo> pendingClips;
+    QStringList pendingOutputs;
     AudioInfo currentClip;
     double totalSeconds = 0.0;
     double doneSeconds = 0.0;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMutexLocker>
 
 std::atomic<int> FlashmoPublish::progress{0};
@@ -84,6 +85,8 @@ void FlashmoPublish::run()
     if (cancelled())
         return;
     workFolder = workspaceFolder() + QLatin1Char('/');
+    if (!checkInputs())
+        return;
     const bool prepared = res->createPublishResourse(&cancel);
     if (cancelled())
         return;
@@ -93,6 +96,8 @@ void FlashmoPublish::run()
                  .arg(workFolder));
         return;
     }
+    if (!checkReencodedPhotos())
+        return;
     const bool done = profile == 0 ? publishFolder() : publishSelfContained();
     if (done && !cancelled() && !failed())
         progress = 100;
@@ -133,6 +138,10 @@ bool FlashmoPublish::publishFolder()
             if (cancelled())
                 return false;
             const QString name = prefix + entry.fileName;
+            if (!QFileInfo::exists(workFolder + sub + name)) {
+                fail(QStringLiteral("The file %1 is missing").arg(workFolder + sub + name));
+                return false;
+            }
             if (!copyKeepingExisting(workFolder + sub + name, outputFolder + sub + name)) {
                 fail(QStringLiteral("Cannot copy %1 to %2").arg(name, outputFolder + sub));
                 return false;
@@ -142,4 +151,68 @@ bool FlashmoPublish::publishFolder()
     };
     return copyAll(plan.photos, photos, QStringLiteral("s_")) &&
            copyAll(plan.photos, photos, QString()) && copyAll(plan.music, music, QString());
+}
+
+// What the run reads must be there before anything is written: a photo or clip that went
+// missing would otherwise be published as an empty entry that the movie cannot show or play.
+bool FlashmoPublish::checkInputs()
+{
+    const QString movie = profile == 0 ? res->templateSourcePath() : res->templateSwfSourcePath();
+    if (!QFileInfo(movie).isFile()) {
+        fail(QStringLiteral("The template movie %1 is missing").arg(movie));
+        return false;
+    }
+    if (profile == 2) {
+        QString page = movie;
+        page.replace(QStringLiteral(".swf"), QStringLiteral(".html"), Qt::CaseSensitive);
+        if (!QFileInfo(page).isFile()) {
+            fail(QStringLiteral("The template page %1 is missing").arg(page));
+            return false;
+        }
+    }
+    const QString photos = workFolder + FlashmoRes::photosSubfolder;
+    for (const FlashKitPhoto& photo : res->photoList()) {
+        const QString name = QFileInfo(photo.path).fileName();
+        QStringList needed = {photos + name};
+        if (profile == 0) // the folder profile publishes the thumbnails too
+            needed << photos + QStringLiteral("s_") + name;
+        for (const QString& path : needed) {
+            if (!QFileInfo(path).isFile()) {
+                fail(QStringLiteral("The photo %1 is missing").arg(path));
+                return false;
+            }
+            QImageReader reader(path);
+            reader.setDecideFormatFromContent(true);
+            if (!reader.canRead()) {
+                fail(QStringLiteral("The photo %1 cannot be read").arg(path));
+                return false;
+            }
+        }
+    }
+    const QString music = workFolder + FlashmoRes::musicSubfolder;
+    for (const FlashKitAudio& clip : res->musicList()) {
+        const QString path = music + QFileInfo(clip.path).fileName();
+        if (QFileInfo(path).size() <= 0) {
+            fail(QStringLiteral("The music file %1 is missing").arg(path));
+            return false;
+        }
+    }
+    return true;
+}
+
+// A photo whose header looked fine may still fail to decode; its re-encoded copy is then
+// missing and would be published as an empty entry.
+bool FlashmoPublish::checkReencodedPhotos()
+{
+    for (const FlashKitPhoto& photo : res->photoList()) {
+        if (photo.size.toLongLong() <= 0) {
+            QString source = photo.fileName;
+            if (source.startsWith(QLatin1String("p_")))
+                source.remove(0, 2);
+            fail(QStringLiteral("The photo %1 cannot be read")
+                     .arg(workFolder + FlashmoRes::photosSubfolder + source));
+            return false;
+        }
+    }
+    return true;
 }

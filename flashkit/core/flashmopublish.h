@@ -51,6 +51,8 @@ private:
     bool cancelled() const { return cancel.load(); }
     void fail(const QString& text);
     bool makeFolder(const QString& path);
+    bool checkInputs();
+    bool checkReencodedPhotos();
     bool publishFolder();
     bool publishSelfContained();
     bool writePage();

@@ -17,6 +17,46 @@ bool writeAll(QFile& file, const QByteArray& data)
 {
     return file.write(data) == data.size();
 }
+
+// The publish name inside the movie's URL: characters that end a path or start an entity,
+// query or fragment are percent-encoded; spaces and other letters stay, as the browser takes
+// them.
+QString urlPart(const QString& name)
+{
+    static const QString special = QStringLiteral("%#?&\"'<>\\");
+    QString out;
+    for (const QChar c : name) {
+        if (special.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString htmlText(const QString& name)
+{
+    return name.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+}
+
+// Replaces every `from` in `page` by `to`, escaped for where it lands: where the movie's file
+// name follows, as part of a URL; anywhere else as HTML text.
+QString replaceName(const QString& page, const QString& from, const QString& to)
+{
+    if (from.isEmpty())
+        return page;
+    static const QString movieSuffix = QStringLiteral(".swf");
+    QString out;
+    qsizetype done = 0;
+    for (qsizetype at = page.indexOf(from, 0, Qt::CaseSensitive); at >= 0;
+         at = page.indexOf(from, done, Qt::CaseSensitive)) {
+        out += page.mid(done, at - done);
+        const bool inUrl = page.mid(at + from.size(), movieSuffix.size()) == movieSuffix;
+        out += inUrl ? urlPart(to) : htmlText(to);
+        done = at + from.size();
+    }
+    return out + page.mid(done);
+}
 } // namespace
 
 bool FlashmoPublish::publishSelfContained()
@@ -149,8 +189,7 @@ bool FlashmoPublish::writePage()
         text = QString::fromUtf8(page.readAll()); // pages are UTF-8: Latin-1 would mangle them
     else
         qDebug() << "Cannot open file for Reading";
-    if (!templateBase.isEmpty())
-        text.replace(templateBase, publishBase, Qt::CaseSensitive);
+    text = replaceName(text, templateBase, publishBase);
     page.close();
     page.remove();
     bool ok = page.open(QIODevice::WriteOnly);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -86,4 +87,24 @@ QString VelPopWidget::text() const
 void VelPopWidget::mousePressEvent(QMouseEvent*)
 {
     close();
+}
+
+QPushButton* VelPopWidget::addButton(const QString& text, std::function<void()> action)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QStringLiteral("velPopButton"));
+    button->setCursor(Qt::PointingHandCursor);
+    connect(button, &QPushButton::clicked, this, [this, action] {
+        if (action)
+            action();
+        close();
+    });
+    static_cast<QVBoxLayout*>(layout())->addWidget(button, 0, Qt::AlignRight);
+    // Grow for the button and stay in the corner.
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.right() - width() - 16, area.bottom() - height() - 16);
+    }
+    return button;
 }

@@ -2,7 +2,10 @@
 
 #include <QFrame>
 
+#include <functional>
+
 class QLabel;
+class QPushButton;
 class QTimer;
 
 // A small notification near the bottom right of the screen that closes itself after
@@ -23,6 +26,8 @@ public:
 
     QString title() const;
     QString text() const;
+    // Adds a button under the text; a click runs `action` and closes the notification.
+    QPushButton* addButton(const QString& text, std::function<void()> action);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

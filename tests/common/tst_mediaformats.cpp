@@ -81,6 +81,45 @@ private slots:
         QCOMPARE(info.endMs(), qint64(3500));
         QCOMPARE(::formatTime(qint64(info.clipLength())), QString("00:00:01"));
     }
+
+    void musicCopiesOfAList_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("distinct") << QStringList{"/m/a.wav", "/m/b.mp3"}
+                                  << QStringList{"a.mp3", "b.mp3"};
+        QTest::newRow("same base, other kind") << QStringList{"/m/a.wav", "/m/a.ogg", "/m/a.mp3"}
+                                               << QStringList{"a.mp3", "a(1).mp3", "a(2).mp3"};
+        QTest::newRow("same name, two folders") << QStringList{"/m/x/song.mp3", "/m/y/song.mp3"}
+                                                << QStringList{"song.mp3", "song(1).mp3"};
+        QTest::newRow("same source twice shares its file")
+            << QStringList{"/m/a.wav", "/m/a.ogg", "/m/a.wav"}
+            << QStringList{"a.mp3", "a(1).mp3", "a.mp3"};
+        QTest::newRow("case apart still clashes")
+            << QStringList{"/m/Song.wav", "/m/song.flac"} << QStringList{"Song.mp3", "song(1).mp3"};
+        QTest::newRow("numbered source meets a numbered copy")
+            << QStringList{"/m/a.wav", "/m/a.ogg", "/m/a(1).mp3"}
+            << QStringList{"a.mp3", "a(1).mp3", "a(1)(1).mp3"};
+    }
+
+    // Every clip gets a file of its own: two sources never end up in one MP3.
+    void musicCopiesOfAList()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(QStringList, names);
+        QStandardPaths::setTestModeEnabled(true);
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), QString("/ws"));
+        QList<AudioInfo> clips;
+        for (const QString& source : sources) {
+            AudioInfo info;
+            info.filePath = source;
+            clips << info;
+        }
+        QStringList expected;
+        for (const QString& name : names)
+            expected << QString("/ws/background music/") + name;
+        QCOMPARE(musicCopyPaths(clips), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMediaFormats)

@@ -76,6 +76,8 @@ private slots:
     void pageRewrite();
     void writeFailure_data();
     void writeFailure();
+    void missingInput_data();
+    void missingInput();
     void destroyWhileRunning();
 
 private:
@@ -238,19 +240,22 @@ void TestFlashmoPublish::progressReaches100OnlyAtTheEnd()
 {
     FlashmoKit kit(env.appFolder());
     const QString big = env.music() + QString("big.mp3");
-    FlashKitPhoto missing;
-    missing.path = env.photos() + QString("missing.jpg"); // appends 0 bytes
+    // A tiny photo: the last appended bytes stay a very small part of the total.
+    QVERIFY(KitTestEnv::testPicture(8, 8, 3).save(env.photos() + QString("dot.jpg"), "JPG", 50));
+    QVERIFY(KitTestEnv::testPicture(8, 8, 3).save(env.photos() + QString("s_dot.jpg"), "JPG", 50));
+    FlashKitPhoto dot;
+    dot.path = env.photos() + QString("dot.jpg");
     auto fill = [&] {
         kit.clear();
         kit.addMusic(
             {env.makeMusic(QString("big.mp3"), 40000000), env.makeMusic(QString("tiny.mp3"), 1)});
-        kit.addPhotos({missing});
+        kit.addPhotos({dot});
         kit.setTemplate(movie);
     };
     fill();
     QVERIFY(kit.resources().createPublishResourse());
-    const qint64 total =
-        50000 + 9 + QFileInfo(kit.resources().playDataPath()).size() + 40000000 + 1;
+    const qint64 total = 50000 + 9 + QFileInfo(kit.resources().playDataPath()).size() + 40000000 +
+                         1 + QFileInfo(env.photos() + QString("p_dot.jpg")).size();
     fill();
     QVERIFY(QFile::resize(big, 40000000 + (8 - total % 8) % 8));
 
@@ -260,6 +265,7 @@ void TestFlashmoPublish::progressReaches100OnlyAtTheEnd()
     QCOMPARE(progressAtMusic.size(), 2);
     QCOMPARE(progressAtMusic[0], 0);
     QCOMPARE(progressAtMusic[1], 99);
+    QVERIFY(QFileInfo(env.photos() + QString("p_dot.jpg")).size() < 2000);
     QCOMPARE(kit.publishProgress(), 100);
     QCOMPARE(QFileInfo(out + QString("big.swf")).size() % 8, 0);
     QFile::remove(out + QString("big.swf"));
@@ -282,7 +288,17 @@ void TestFlashmoPublish::pageRewrite_data()
     QTest::newRow("case kept apart")
         << QString("Case Test") << QByteArray("case test Case Test.swf CASE TEST") << QString("x y")
         << QByteArray("case test x y.swf CASE TEST");
-    QTest::newRow("no page") << QString("No Page") << QByteArray() << QString("a") << QByteArray();
+    // "#" would start a fragment and "&" an entity: the movie URL gets them percent-encoded,
+    // the text gets them as HTML.
+    QTest::newRow("name with URL and HTML specials")
+        << QString("Tpl Page")
+        << QByteArray("<title>Tpl Page</title><object data=\"Tpl Page.swf\">"
+                      "<param name=\"movie\" value=\"Tpl Page.swf\"></object>")
+        << QString("Trip #2 & 'Tom' <50%>")
+        << QByteArray("<title>Trip #2 &amp; &#39;Tom&#39; &lt;50%&gt;</title>"
+                      "<object data=\"Trip %232 %26 %27Tom%27 %3C50%25%3E.swf\">"
+                      "<param name=\"movie\" value=\"Trip %232 %26 %27Tom%27 %3C50%25%3E.swf\">"
+                      "</object>");
 }
 
 void TestFlashmoPublish::pageRewrite()
@@ -293,8 +309,6 @@ void TestFlashmoPublish::pageRewrite()
     QFETCH(QByteArray, expected);
 
     const QString swf = env.makeTemplate(base, 1000, page);
-    if (page.isEmpty())
-        QFile::remove(env.swfFolder() + base + QString(".html"));
     FlashmoKit kit(env.appFolder());
     fillKit(kit);
     kit.setTemplate(swf);
@@ -344,6 +358,70 @@ void TestFlashmoPublish::writeFailure()
     QVERIFY(finish(kit));
     QCOMPARE(kit.publishError(), QString());
     QCOMPARE(kit.publishProgress(), 100);
+}
+
+void TestFlashmoPublish::missingInput_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("reason");
+
+    for (int profile = 0; profile < 3; ++profile) {
+        QTest::addRow("working copy deleted, profile %d", profile)
+            << profile << "delete photo"
+            << "photos/second.jpg is missing";
+        QTest::addRow("working copy not a picture, profile %d", profile)
+            << profile << "garble photo"
+            << "photos/second.jpg cannot be read";
+        QTest::addRow("working copy broken after its header, profile %d", profile)
+            << profile << "break photo"
+            << "photos/second.jpg cannot be read";
+        QTest::addRow("music deleted, profile %d", profile)
+            << profile << "delete music"
+            << "background music/song.mp3 is missing";
+    }
+    QTest::newRow("thumbnail deleted, folder profile") << 0 << "delete thumbnail"
+                                                       << "photos/s_second.jpg is missing";
+    QTest::newRow("template page missing") << 2 << "delete page"
+                                           << "Magic Cube.html is missing";
+    QTest::newRow("template movie missing") << 1 << "delete movie"
+                                            << "Magic Cube.swf is missing";
+}
+
+// Something the run needs went away behind the program's back: the run fails with the reason
+// and never reaches 100 with an empty entry.
+void TestFlashmoPublish::missingInput()
+{
+    QFETCH(int, profile);
+    QFETCH(QString, what);
+    QFETCH(QString, reason);
+
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    const QString photo = env.photos() + QString("second.jpg");
+    if (what == "delete photo")
+        QVERIFY(QFile::remove(photo));
+    else if (what == "garble photo")
+        QVERIFY(TestFiles::write(photo, KitTestEnv::noise(5000, 3)));
+    else if (what == "break photo")
+        QVERIFY(TestFiles::write(photo, TestFiles::read(photo).left(200)));
+    else if (what == "delete thumbnail")
+        QVERIFY(QFile::remove(env.photos() + QString("s_second.jpg")));
+    else if (what == "delete music")
+        QVERIFY(QFile::remove(env.music() + QString("song.mp3")));
+    else if (what == "delete page")
+        QVERIFY(QFile::rename(env.swfFolder() + "Magic Cube.html", env.root() + "/page.bak"));
+    else if (what == "delete movie")
+        QVERIFY(QFile::rename(env.swfFolder() + movie, env.root() + "/movie.bak"));
+
+    QVERIFY(kit.publish(out, QString("a"), profile));
+    QVERIFY(finish(kit));
+    QFile::rename(env.root() + "/page.bak", env.swfFolder() + "Magic Cube.html");
+    QFile::rename(env.root() + "/movie.bak", env.swfFolder() + movie);
+    QVERIFY(kit.publishProgress() < 100);
+    QVERIFY2(kit.publishError().contains(reason), qPrintable(kit.publishError()));
+    // Refused before anything is written: no movie that would lack the entry.
+    QVERIFY(!QFileInfo::exists(out + QString("a.swf")));
 }
 
 // Closing the window mid-publish deletes the kit: the worker must be stopped and gone by then.

@@ -128,6 +128,23 @@ private slots:
         QTest::newRow("newline") << "a\nb" << true << false;
         QTest::newRow("trailing dot") << "name." << true << false;
         QTest::newRow("leading space") << " name" << true << false;
+        // Whole paths: each folder on the way is judged like a single name.
+        QTest::newRow("path") << "/home/ann/My Shows" << true << true;
+        QTest::newRow("path, trailing slash") << "/home/ann/Shows/" << true << true;
+        QTest::newRow("path, doubled slash") << "/home//ann" << true << true;
+        QTest::newRow("path, hidden folder") << "/home/ann/.shows" << true << true;
+        QTest::newRow("path, umlaut") << "/home/jörg/Grüße" << true << true;
+        QTest::newRow("path, spaces refused") << "/home/ann/My Shows" << false << false;
+        QTest::newRow("root alone") << "/" << true << false;
+        QTest::newRow("relative path") << "ann/Shows" << true << false;
+        QTest::newRow("path, colon") << "/home/ann/a:b" << true << false;
+        QTest::newRow("path, question mark") << "/media/x?/y" << true << false;
+        QTest::newRow("path, backslash") << "/home/ann\\Shows" << true << false;
+        QTest::newRow("path, dotdot") << "/home/ann/../bob" << true << false;
+        QTest::newRow("path, dot") << "/home/./ann" << true << false;
+        QTest::newRow("path, trailing dot") << "/home/ann/name." << true << false;
+        QTest::newRow("path, trailing space") << "/home/ann /x" << true << false;
+        QTest::newRow("path, control") << "/home/a\tb" << true << false;
     }
     void folderNames()
     {

@@ -48,7 +48,8 @@ QString Vel::outputPath()
     return QDir::toNativeSeparators(path);
 }
 
-bool Vel::isFolderNameValid(const QString& name, bool allowSpaces)
+namespace {
+bool isOneFolderNameValid(const QString& name, bool allowSpaces)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
@@ -63,6 +64,23 @@ bool Vel::isFolderNameValid(const QString& name, bool allowSpaces)
     }
     if (name.front().isSpace() || name.back().isSpace() || name.endsWith(QLatin1Char('.')))
         return false;
+    return true;
+}
+} // namespace
+
+bool Vel::isFolderNameValid(const QString& name, bool allowSpaces)
+{
+    if (!name.startsWith(QLatin1Char('/')))
+        return isOneFolderNameValid(name, allowSpaces);
+    // A whole path: every folder on the way must pass on its own. Doubled and trailing
+    // separators name no folder and are let through; the bare root names none at all.
+    const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty() || name.size() > 4096)
+        return false;
+    for (const QString& part : parts) {
+        if (!isOneFolderNameValid(part, allowSpaces))
+            return false;
+    }
     return true;
 }
 

@@ -19,7 +19,9 @@ QString outputPath();
 // True when `name` can be used as one folder name here and on other systems: not empty, not
 // "." or "..", no path separators or characters other systems forbid (\ / : * ? " < > |),
 // no control characters, no leading or trailing space, not ending in a dot. With
-// `allowSpaces` false, no spaces at all.
+// `allowSpaces` false, no spaces at all. A name starting with "/" is a whole absolute path:
+// then every folder in it must pass that check (so "." and ".." steps are refused too), and
+// the bare root is refused.
 bool isFolderNameValid(const QString& name, bool allowSpaces = true);
 
 // True when a file can really be created in `path` (an existing folder); probes with a

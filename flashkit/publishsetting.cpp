@@ -1,0 +1,310 @@
+#include "flashkit/publishsetting.h"
+
+#include "common/workspace.h"
+#include "platform/velfc/core/vel.h"
+#include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velmessagebox.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+const QString PublishSetting::forbiddenCharacters = QStringLiteral("/:*?\"<>|\\");
+
+namespace {
+const QString HistorySeparator = QStringLiteral("|||");
+constexpr int HistorySize = 5;
+// Quality choices in list order, and the profile value of each profile choice.
+constexpr int Qualities[] = {50, 85, 100};
+constexpr int ProfileValues[] = {1, 0, 2};
+
+PublishSetting::FolderPicker& folderPicker()
+{
+    static PublishSetting::FolderPicker picker;
+    return picker;
+}
+
+PublishSetting::FolderOpener& folderOpener()
+{
+    static PublishSetting::FolderOpener opener;
+    return opener;
+}
+
+QString pickFolder(QWidget* parent, const QString& caption, const QString& start)
+{
+    if (folderPicker())
+        return folderPicker()(parent, caption, start);
+    return QFileDialog::getExistingDirectory(parent, caption, start, QFileDialog::ShowDirsOnly);
+}
+
+QString formText(const char* text)
+{
+    return QCoreApplication::translate("PublishSettingDialog", text);
+}
+
+QStringList storedHistory()
+{
+    const QString stored =
+        VelPref::instance()->value(QLatin1String(PrefKey::PublishFolder), QString()).toString();
+    return stored.isEmpty() ? QStringList() : stored.split(HistorySeparator);
+}
+
+template <typename T> T* make(QWidget* parent, const char* name)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+} // namespace
+
+PublishSetting::FolderPicker PublishSetting::setFolderPicker(FolderPicker picker)
+{
+    FolderPicker previous = folderPicker();
+    folderPicker() = std::move(picker);
+    return previous;
+}
+
+PublishSetting::FolderOpener PublishSetting::setFolderOpener(FolderOpener opener)
+{
+    FolderOpener previous = folderOpener();
+    folderOpener() = std::move(opener);
+    return previous;
+}
+
+bool PublishSetting::openFolder(const QUrl& url)
+{
+    if (folderOpener())
+        return folderOpener()(url);
+    return QDesktopServices::openUrl(url);
+}
+
+PublishSetting::PublishSetting(QWidget* parent) : VelDialog(parent)
+{
+    buildForm();
+    retranslate();
+
+    const int profileIndex =
+        VelPref::instance()
+            ->value(QLatin1String(PrefKey::PublishProfile), PrefDefault::PublishProfile)
+            .toInt();
+    profileComboBox->setCurrentIndex(qBound(0, profileIndex, profileComboBox->count() - 1));
+    qualityComboBox->setCurrentIndex(1);
+    const QStringList history = storedHistory();
+    if (history.isEmpty())
+        dstComboBox->addItem(QDir::toNativeSeparators(Vel::outputPath()));
+    else
+        dstComboBox->addItems(history);
+    dstComboBox->setCurrentIndex(0);
+    dstComboBox->lineEdit()->setCursorPosition(0);
+
+    connect(publishName, &QLineEdit::textEdited, this, &PublishSetting::slotPublishNameEdited);
+    connect(okButton, &QToolButton::clicked, this, &PublishSetting::slotOKClicked);
+    connect(cancelButton, &QToolButton::clicked, this, &PublishSetting::slotCancelClicked);
+    connect(browseDstBtn, &QToolButton::clicked, this, &PublishSetting::on_browseDstBtn_clicked);
+    connect(openDstBtn, &QToolButton::clicked, this, &PublishSetting::on_openDstBtn_clicked);
+}
+
+void PublishSetting::buildForm()
+{
+    setObjectName(QStringLiteral("PublishSettingDialog"));
+    setFixedSize(500, 300);
+    frame = make<QFrame>(this, "frame");
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Raised);
+    label = make<QLabel>(frame, "label");
+    qualityComboBox = make<QComboBox>(frame, "qualityComboBox");
+    label_6 = make<QLabel>(frame, "label_6");
+    publishName = make<QLineEdit>(frame, "publishName");
+    label_7 = make<QLabel>(frame, "label_7");
+    profileComboBox = make<QComboBox>(frame, "profileComboBox");
+    label_10 = make<QLabel>(frame, "label_10");
+    dstComboBox = make<QComboBox>(frame, "dstComboBox");
+    dstComboBox->setEditable(true);
+    dstComboBox->setInsertPolicy(QComboBox::NoInsert);
+    dstComboBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    browseDstBtn = make<QToolButton>(frame, "browseDstBtn");
+    openDstBtn = make<QToolButton>(frame, "openDstBtn");
+    okButton = make<QToolButton>(this, "okButton");
+    cancelButton = make<QToolButton>(this, "cancelButton");
+    for (QToolButton* button : {browseDstBtn, openDstBtn, okButton, cancelButton})
+        button->setMinimumWidth(72);
+
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setVerticalSpacing(14);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(qualityComboBox, 0, 1, 1, 3);
+    grid->addWidget(label_6, 1, 0);
+    grid->addWidget(publishName, 1, 1, 1, 3);
+    grid->addWidget(label_7, 2, 0);
+    grid->addWidget(profileComboBox, 2, 1, 1, 3);
+    grid->addWidget(label_10, 3, 0);
+    grid->addWidget(dstComboBox, 3, 1);
+    grid->addWidget(browseDstBtn, 3, 2);
+    grid->addWidget(openDstBtn, 3, 3);
+    grid->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame, 1);
+    layout->addLayout(buttons);
+}
+
+void PublishSetting::retranslate()
+{
+    if (!label)
+        return; // a language change can arrive before the form exists
+    setWindowTitle(formText("Publish Settings"));
+    label->setText(formText("Photo Quality:"));
+    label_6->setText(formText("File Name:"));
+    label_7->setText(formText("Profile:"));
+    label_10->setText(formText("Destination:"));
+    browseDstBtn->setText(formText("Browse"));
+    openDstBtn->setText(formText("Open"));
+    okButton->setText(formText("OK"));
+    cancelButton->setText(formText("Cancel"));
+    if (publishName->text().isEmpty() && !publishName->isModified())
+        publishName->setText(formText("My Flash"));
+
+    const int quality = qMax(1, qualityComboBox->currentIndex());
+    qualityComboBox->clear();
+    qualityComboBox->addItems({formText("Low(50)"), formText("Better(85)"), formText("High(100)")});
+    qualityComboBox->setCurrentIndex(quality);
+    const int profile = qMax(0, profileComboBox->currentIndex());
+    profileComboBox->clear();
+    profileComboBox->addItems(
+        {QStringLiteral("swf"), QStringLiteral("xml"), QStringLiteral("swf+html")});
+    profileComboBox->setCurrentIndex(profile);
+}
+
+void PublishSetting::showNameHint(const QString& text)
+{
+    QToolTip::showText(publishName->mapToGlobal(QPoint(0, 0)), text, publishName);
+}
+
+void PublishSetting::slotPublishNameEdited(const QString& text)
+{
+    const int p = publishName->cursorPosition();
+    if (isValidFolderPath(text) || text.isEmpty() || p <= 0 || p > text.size())
+        return;
+    if (!forbiddenCharacters.contains(text.at(p - 1)))
+        return;
+    QString shortened = text;
+    shortened.remove(p - 1, 1);
+    publishName->setText(shortened);
+    publishName->setCursorPosition(p - 1);
+    showNameHint(
+        tr("The file name cannot contain one of these characters:%1").arg(forbiddenCharacters));
+}
+
+void PublishSetting::on_browseDstBtn_clicked()
+{
+    const QStringList history = storedHistory();
+    const QString start = history.isEmpty() ? Vel::outputPath() : history.first();
+    const QString folder = pickFolder(this, tr("Select one folder"), start);
+    if (folder.isEmpty())
+        return;
+    while (dstComboBox->count() >= HistorySize)
+        dstComboBox->removeItem(dstComboBox->count() - 1);
+    dstComboBox->insertItem(0, QDir::toNativeSeparators(folder));
+    dstComboBox->setCurrentIndex(0);
+}
+
+void PublishSetting::on_openDstBtn_clicked()
+{
+    const QString folder = dstComboBox->currentText();
+    // Only a whole, acceptable path is created: a relative one would land in whatever the
+    // current folder happens to be.
+    if (!QDir(folder).exists() && QDir::isAbsolutePath(folder) &&
+        Vel::isFolderNameValid(folder, true))
+        QDir().mkpath(folder);
+    const QString message =
+        tr("The specified directory was not found.") + QLatin1Char('\n') + folder;
+    if (!folder.isEmpty() && QDir(folder).exists()) {
+        if (!openFolder(QUrl::fromLocalFile(folder)))
+            VelMessageBox::info(message, QString(), nullptr, true);
+        return;
+    }
+    VelMessageBox::info(message, QString(), nullptr, true);
+    dstComboBox->setEditText(dstComboBox->itemText(dstComboBox->currentIndex()));
+}
+
+void PublishSetting::slotOKClicked()
+{
+    nameResult = publishName->text();
+    if (nameResult.isEmpty()) {
+        showNameHint(tr("The file name cannot be left blank, please enter a file name!"));
+        return;
+    }
+    static const QRegularExpression forbidden(
+        QLatin1Char('[') + QRegularExpression::escape(forbiddenCharacters) + QLatin1Char(']'));
+    if (nameResult.contains(forbidden)) {
+        showNameHint(
+            tr("The file name cannot contain one of these characters:%1").arg(forbiddenCharacters));
+        return;
+    }
+    qualityResult = Qualities[qBound(0, qualityComboBox->currentIndex(), 2)];
+    const int profileIndex = qBound(0, profileComboBox->currentIndex(), 2);
+    VelPref::instance()->setValue(QLatin1String(PrefKey::PublishProfile), profileIndex);
+    profileResult = ProfileValues[profileIndex];
+
+    folderResult = dstComboBox->currentText();
+    // A single folder name is valid as a name, but the destination must be a whole path.
+    if (!QDir::isAbsolutePath(folderResult) || !Vel::isFolderNameValid(folderResult, true)) {
+        VelMessageBox::alert(tr("The selected path is incorrect, please select again."), QString(),
+                             nullptr, true);
+        dstComboBox->setFocus();
+        return;
+    }
+    // One trailing or doubled separator must not end up inside the output paths.
+    const QString chosen = QDir::cleanPath(folderResult);
+    folderResult = chosen;
+    if (profileResult == 0) {
+        QString folderName = nameResult;
+        uniqueFolderName(folderName, chosen);
+        folderResult = chosen + QLatin1Char('/') + folderName;
+        if (!QDir(folderResult).exists())
+            QDir().mkpath(folderResult);
+    } else {
+        uniqueFileName(nameResult, chosen, QStringLiteral("swf"));
+    }
+    rememberFolder(chosen);
+    accept();
+}
+
+// Newest first, at most five. As the history has always behaved: when it is full, the oldest
+// entry goes even if the chosen folder is already in it, which then stands there twice.
+void PublishSetting::rememberFolder(const QString& folder)
+{
+    QStringList history = storedHistory();
+    if (history.isEmpty()) {
+        history = {folder};
+    } else {
+        if (history.size() >= HistorySize)
+            history.removeLast();
+        else
+            history.removeAll(folder);
+        history.prepend(folder);
+    }
+    VelPref::instance()->setValue(QLatin1String(PrefKey::PublishFolder),
+                                  history.join(HistorySeparator));
+}
+
+void PublishSetting::slotCancelClicked()
+{
+    reject();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/velfc/veldialog.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+// Asks for what a publish needs: the photo quality, the output name, the profile and the
+// destination folder. Checks the name and the folder, proposes a name that is free in the
+// destination, remembers the profile and the last five destinations.
+class PublishSetting : public VelDialog
+{
+    Q_OBJECT
+public:
+    // The folder picker and the desktop's folder opener, replaceable so tests answer them.
+    using FolderPicker =
+        std::function<QString(QWidget* parent, const QString& caption, const QString& start)>;
+    using FolderOpener = std::function<bool(const QUrl& folder)>;
+    static FolderPicker setFolderPicker(FolderPicker picker);
+    static FolderOpener setFolderOpener(FolderOpener opener);
+    // Shows a folder in the desktop's file manager (through the replaceable opener).
+    static bool openFolder(const QUrl& folder);
+
+    // The nine characters a published name may not hold, in this order.
+    static const QString forbiddenCharacters;
+
+    explicit PublishSetting(QWidget* parent = nullptr);
+
+    QString chosenName() const { return nameResult; }
+    // The destination; for the "xml" profile the new folder inside it that takes the output.
+    QString chosenFolder() const { return folderResult; }
+    int profileValue() const { return profileResult; } // 0 "xml", 1 "swf", 2 "swf+html"
+    int photoQuality() const { return qualityResult; }
+
+    void retranslate() override;
+
+public slots:
+    void on_browseDstBtn_clicked();
+    void on_openDstBtn_clicked();
+    void slotOKClicked();
+    void slotCancelClicked();
+    void slotPublishNameEdited(const QString& text);
+
+private:
+    void buildForm();
+    void showNameHint(const QString& text);
+    void rememberFolder(const QString& folder);
+
+    QFrame* frame = nullptr;
+    QLabel* label = nullptr;
+    QComboBox* qualityComboBox = nullptr;
+    QLabel* label_6 = nullptr;
+    QLineEdit* publishName = nullptr;
+    QLabel* label_7 = nullptr;
+    QComboBox* profileComboBox = nullptr;
+    QLabel* label_10 = nullptr;
+    QComboBox* dstComboBox = nullptr;
+    QToolButton* browseDstBtn = nullptr;
+    QToolButton* openDstBtn = nullptr;
+    QToolButton* okButton = nullptr;
+    QToolButton* cancelButton = nullptr;
+
+    QString nameResult;
+    QString folderResult;
+    int profileResult = 1;
+    int qualityResult = 80;
+};

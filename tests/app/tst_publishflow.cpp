@@ -1,0 +1,384 @@
+// Publishing from the window: the stages with and without conversion, cancel in each stage,
+// failures told to the user, the success pop-up, the action after publishing, clips of one
+// base name, and repeated publishes after a preview.
+#include "flashkit/core/iflashkitinterface.h"
+#include "flashkit/menutemplateselectionframe.h"
+#include "platform/velfc/core/vel.h"
+#include "platform/velfc/core/velpoweraction.h"
+#include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velmessagebox.h"
+#include "platform/velfc/velpopwidget.h"
+#include "platform/velfc/velpowerstate.h"
+#include "publishtestenv.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace PublishTestEnv;
+
+namespace {
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+QList<VelPopWidget*> popUps()
+{
+    QList<VelPopWidget*> list;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* pop = qobject_cast<VelPopWidget*>(widget); pop && pop->isVisible())
+            list << pop;
+    }
+    return list;
+}
+
+void closePopUps()
+{
+    for (VelPopWidget* pop : popUps())
+        pop->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+} // namespace
+
+class TestPublishFlow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Vel::setApplicationFolder(QString(LUMARO_TEST_APP_DIR));
+        originalPath = qgetenv("PATH");
+        QVERIFY(media.isValid());
+        for (const char* folder : {"wav22", "other", "mp3"})
+            QDir().mkpath(media.filePath(folder));
+        // Clips shared by the cases: a WAV at 22050 Hz, a 44100 Hz MP3, a 22050 Hz MP3.
+        QVERIFY(TestMedia::makeTone(media.filePath("wav22/a.wav"),
+                                    {"wav", "pcm_s16le", nullptr, "", 1, 22050}, 2));
+        QVERIFY(TestMedia::makeTone(media.filePath("other/a.wav"),
+                                    {"wav", "pcm_s16le", nullptr, "", 2, 44100}, 4));
+        QVERIFY(TestMedia::makeTone(media.filePath("mp3/song.mp3"), TestMedia::kind("mp3"), 3));
+        QVERIFY(TestMedia::makeTone(media.filePath("mp3/low.mp3"),
+                                    {"mp3", "libmp3lame", nullptr, "", 2, 22050}, 2));
+        VelMessageBox::setHandler([this](VelMessageBox::Kind, const QString& text, const QString&) {
+            messages << text;
+            return 0;
+        });
+        VelPowerAction::setRunner([this](int code) {
+            powerActions << code;
+            return true;
+        });
+        VelPowerState::s_countdownSeconds = 1;
+        PublishSetting::setFolderOpener([this](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+    }
+
+    void init()
+    {
+        home.reset(new QTemporaryDir);
+        VelPref::instance()->open(home->filePath("lumaro.ini"));
+        VelPref::instance()->setValue(PrefKey::LastSkin, "plenvo");
+        VelPref::instance()->setValue(PrefKey::TemporaryDir, home->filePath("data"));
+        VelPref::instance()->setValue(PrefKey::Temporary,
+                                      QString(home->filePath("data/") + WorkspaceFolderName));
+        messages.clear();
+        powerActions.clear();
+        opened.clear();
+        out = home->filePath("out");
+        QDir().mkpath(out);
+    }
+
+    void cleanup()
+    {
+        qputenv("PATH", originalPath);
+        closePopUps();
+    }
+
+    void stages_data()
+    {
+        QTest::addColumn<QStringList>("clips");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<bool>("converts");
+        QTest::newRow("no music") << QStringList{} << "" << false;
+        QTest::newRow("44100 Hz MP3 only, copied") << QStringList{"mp3/song.mp3"} << "" << false;
+        QTest::newRow("WAV converted") << QStringList{"wav22/a.wav", "mp3/song.mp3"} << "" << true;
+        QTest::newRow("22050 Hz MP3 converted") << QStringList{"mp3/low.mp3"} << "" << true;
+        QTest::newRow("codec named MP3 in capitals")
+            << QStringList{"mp3/song.mp3"} << "MP3" << true;
+    }
+    // Conversion only where a clip needs it; the controls are busy throughout, then idle.
+    void stages()
+    {
+        QFETCH(QStringList, clips);
+        QFETCH(QString, codec);
+        QFETCH(bool, converts);
+        Lumaro window;
+        addPhoto(window, "/p/red.jpg", Qt::red);
+        for (const QString& clip : clips)
+            QVERIFY(addClip(window, media.filePath(clip), codec));
+        answerSettings(window, {"Show", 1, out});
+        auto* flow = window.publishFlow();
+        bool convertedSeen = false;
+        bool busySeen = false;
+        QSignalSpy ended(flow, &PublishFlow::publishEnded);
+        window.findChild<QToolButton*>("publishBtn")->click();
+        convertedSeen = flow->isConverting();
+        busySeen = window.findChild<QWidget*>("publishBtn")->isHidden() &&
+                   !window.findChild<QFrame*>("matterFrame")->isEnabled();
+        QVERIFY(ended.wait(60000) || !ended.isEmpty());
+        QCOMPARE(ended.first().first().toBool(), true);
+        QCOMPARE(convertedSeen, converts);
+        QVERIFY(busySeen);
+        QVERIFY(messages.isEmpty());
+        QVERIFY(!window.findChild<QWidget*>("publishBtn")->isHidden());
+        QVERIFY(window.findChild<QWidget*>("cancelBtn")->isHidden());
+        QVERIFY(window.findChild<QFrame*>("matterFrame")->isEnabled());
+        QCOMPARE(window.findChild<QProgressBar*>("publishProgressBar")->value(), 0);
+
+        const QString folder = out + "/Show";
+        QCOMPARE(flow->targetFolder, folder);
+        QStringList music;
+        for (const QString& clip : clips)
+            music << QFileInfo(clip).completeBaseName() + ".mp3";
+        music.sort();
+        QCOMPARE(entries(folder + "/background music"), music);
+        for (const QString& name : music) {
+            AudioInfo published;
+            published.filePath = folder + "/background music/" + name;
+            QVERIFY(AudioReader::readAudioInfo(published));
+            QCOMPARE(published.codecName, QString("mp3"));
+            QCOMPARE(published.sampleRate, 44100);
+        }
+
+        // The pop-up says so and offers the folder.
+        const QList<VelPopWidget*> pops = popUps();
+        QCOMPARE(pops.size(), 1);
+        QCOMPARE(pops.first()->title(), QString("Lumaro"));
+        QCOMPARE(pops.first()->text(), QString("Publish Succeeded!"));
+        auto* openButton = pops.first()->findChild<QPushButton*>("velPopButton");
+        QVERIFY(openButton);
+        QCOMPARE(openButton->text(), QString("Open Folder"));
+        openButton->click();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    }
+
+    void cancelDuringConversion()
+    {
+        // A converter that takes its time, so Cancel meets it at work.
+        QVERIFY(
+            TestFiles::installStandIn(home->filePath("bin"), "kvt", "sleep 30\n", originalPath));
+        Lumaro window;
+        addPhoto(window, "/p/red.jpg", Qt::red);
+        QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
+        answerSettings(window, {"Show", 0, out});
+        QSignalSpy ended(window.publishFlow(), &PublishFlow::publishEnded);
+        window.findChild<QToolButton*>("publishBtn")->click();
+        QVERIFY(window.publishFlow()->isConverting());
+        auto* cancel = window.findChild<QToolButton*>("cancelBtn");
+        cancel->click();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.first().first().toBool(), false);
+        QVERIFY(!cancel->isEnabled());
+        window.publishFlow()->cancel(); // a second Cancel changes nothing
+        QCOMPARE(ended.size(), 1);
+        QTest::qWait(300);
+        QVERIFY(!window.findChild<QWidget*>("publishBtn")->isHidden());
+        QVERIFY(!QFileInfo::exists(out + "/Show.swf"));
+        QVERIFY(popUps().isEmpty());
+        QVERIFY(powerActions.isEmpty());
+        QVERIFY(messages.isEmpty());
+    }
+
+    void cancelDuringRun()
+    {
+        Lumaro window;
+        for (int i = 0; i < 60; ++i)
+            addPhoto(window, QString("/p/%1.jpg").arg(i), QColor::fromHsv(i * 6, 200, 200));
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
+        answerSettings(window, {"Show", 0, out});
+        QSignalSpy ended(window.publishFlow(), &PublishFlow::publishEnded);
+        window.findChild<QToolButton*>("publishBtn")->click();
+        QVERIFY(window.publishFlow()->isBusy());
+        QVERIFY(!window.publishFlow()->isConverting()); // no music: straight to the run
+        window.findChild<QToolButton*>("cancelBtn")->click();
+        window.findChild<QToolButton*>("cancelBtn")->click(); // disabled by the first press
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.first().first().toBool(), false);
+        window.flashKit()->cancelAndWait();
+        QVERIFY(window.flashKit()->publishProgress() < 100);
+        QTest::qWait(300);
+        QVERIFY(popUps().isEmpty());
+        QVERIFY(powerActions.isEmpty());
+        QVERIFY(!window.publishFlow()->isBusy());
+    }
+
+    void postTaskAction_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QList<int>>("acted");
+        QTest::newRow("quit") << 0 << QList<int>{0};
+        QTest::newRow("stand by") << 1 << QList<int>{1};
+        QTest::newRow("hibernate") << 2 << QList<int>{2};
+        QTest::newRow("unknown 3") << 3 << QList<int>{};
+        QTest::newRow("shut down") << 4 << QList<int>{4};
+        QTest::newRow("nothing") << 5 << QList<int>{};
+    }
+    void postTaskAction()
+    {
+        QFETCH(int, stored);
+        QFETCH(QList<int>, acted);
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, stored);
+        Lumaro window;
+        addPhoto(window, "/p/red.jpg", Qt::red);
+        answerSettings(window, {"Show", 0, out});
+        bool succeeded = false;
+        QVERIFY(publishAndWait(window, &succeeded));
+        QVERIFY(succeeded);
+        QCOMPARE(powerActions, acted);
+    }
+
+    // Whatever stops a publish, the user hears why and the window is idle again; no pop-up,
+    // no action after publishing.
+    void failuresAreTold_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("template gone") << "template"
+                                       << "Gone.swf is missing";
+        QTest::newRow("destination not writable") << "destination"
+                                                  << "Cannot create the folder";
+        QTest::newRow("working copy deleted") << "delete"
+                                              << "is missing";
+        QTest::newRow("working copy undecodable") << "garble"
+                                                  << "cannot be read";
+        QTest::newRow("conversion left no file") << "converter"
+                                                 << "is missing";
+    }
+    void failuresAreTold()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, reason);
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
+        Lumaro window;
+        const ImageInfo photo = addPhoto(window, "/p/red.jpg", Qt::red);
+        QString destination = out;
+        if (cause == "template") {
+            auto* panel = window.findChild<MenuTemplateSelectionFrame*>("templateFrame");
+            emit panel->templateSelectionChanged(home->filePath("tpl/Gone.jpg"));
+        } else if (cause == "destination") {
+            QVERIFY(TestFiles::write(home->filePath("file"), "x"));
+            destination = home->filePath("file/out");
+        } else if (cause == "delete") {
+            QVERIFY(QFile::remove(workingCopyPath(photo)));
+        } else if (cause == "garble") {
+            QVERIFY(TestFiles::write(workingCopyPath(photo), QByteArray(3000, 'x')));
+        } else if (cause == "converter") {
+            QVERIFY(
+                TestFiles::installStandIn(home->filePath("bin"), "kvt", "exit 1\n", originalPath));
+            QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+        }
+        answerSettings(window, {"Show", 0, destination});
+        bool succeeded = true;
+        QVERIFY(publishAndWait(window, &succeeded));
+        QVERIFY(!succeeded);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith("The slideshow could not be published.\n"),
+                 qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
+        QVERIFY(!window.findChild<QWidget*>("publishBtn")->isHidden());
+        QVERIFY(window.findChild<QWidget*>("cancelBtn")->isHidden());
+        QVERIFY(window.findChild<QFrame*>("rightFrame")->isEnabled());
+        QVERIFY(!window.publishFlow()->isBusy());
+        QTest::qWait(300);
+        QVERIFY(popUps().isEmpty());
+        QVERIFY(powerActions.isEmpty());
+        QVERIFY(!QFileInfo::exists(destination + "/Show.swf"));
+    }
+
+    // a.wav from two folders: two MP3s, each entry pointing at its own.
+    void clipsOfOneBaseName()
+    {
+        Lumaro window;
+        addPhoto(window, "/p/red.jpg", Qt::red);
+        QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+        QVERIFY(addClip(window, media.filePath("other/a.wav")));
+        answerSettings(window, {"Show", 1, out});
+        bool succeeded = false;
+        QVERIFY(publishAndWait(window, &succeeded));
+        QVERIFY(succeeded);
+        const QString folder = out + "/Show/background music/";
+        QCOMPARE(entries(folder), (QStringList{"a(1).mp3", "a.mp3"}));
+        AudioInfo first, second;
+        first.filePath = folder + "a.mp3";
+        second.filePath = folder + "a(1).mp3";
+        QVERIFY(AudioReader::readAudioInfo(first) && AudioReader::readAudioInfo(second));
+        QVERIFY(qAbs(first.duration - 2) < 0.2);
+        QVERIFY(qAbs(second.duration - 4) < 0.2);
+        const QByteArray config =
+            TestFiles::read(out + "/Show/" + window.currentTemplateName() + ".xml");
+        const qsizetype a = config.indexOf("filename=\"a.mp3\"");
+        const qsizetype a1 = config.indexOf("filename=\"a(1).mp3\"");
+        QVERIFY(a >= 0 && a1 > a);
+    }
+
+    // Publishing after a preview, twice: the same photos each time, re-encoded from the working
+    // copies, never from an earlier publish's copies.
+    void previewThenTwoPublishes()
+    {
+        Lumaro window;
+        addPhoto(window, "/p/red.jpg", Qt::red);
+        addPhoto(window, "/p/blue.jpg", Qt::blue);
+        IFlashKitInterface* kit = window.flashKit();
+        QVERIFY(kit->clear() && kit->addPhotos(window.photoKitEntries()) &&
+                kit->setTemplate(window.currentTemplateName() + ".swf") &&
+                kit->createPreviewResource());
+        answerSettings(window, {"Show", 1, out});
+        bool succeeded = false;
+        QVERIFY(publishAndWait(window, &succeeded));
+        QVERIFY(succeeded);
+        QVERIFY(publishAndWait(window, &succeeded));
+        QVERIFY(succeeded);
+        QCOMPARE(window.publishFlow()->targetFolder, out + "/Show(1)");
+        const QStringList first = entries(out + "/Show/photos");
+        QCOMPARE(first.size(), 4);
+        QCOMPARE(entries(out + "/Show(1)/photos"), first);
+        for (const QString& name : first) {
+            QVERIFY2(name.startsWith("p_") || name.startsWith("s_p_"), qPrintable(name));
+            QVERIFY2(!name.contains("p_p_"), qPrintable(name));
+            QCOMPARE(TestFiles::read(out + "/Show(1)/photos/" + name),
+                     TestFiles::read(out + "/Show/photos/" + name));
+        }
+        QVERIFY(!entries(photosFolder()).join(' ').contains("p_p_"));
+    }
+
+private:
+    QTemporaryDir media;
+    std::unique_ptr<QTemporaryDir> home;
+    QString out;
+    QByteArray originalPath;
+    QStringList messages;
+    QList<int> powerActions;
+    QList<QUrl> opened;
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestPublishFlow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_publishflow.moc"
