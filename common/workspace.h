@@ -10,7 +10,16 @@ struct ImageInfo;
 // The private working folder and the names of the files in it.
 inline constexpr char WorkspaceFolderName[] = "DF287552-FB87-4731-9A26-72843EC8A1E2";
 
+// Inside the workspace: the folders above it that the program made when it created it.
+inline constexpr char WorkspaceCreatedRecord[] = ".created-folders";
+
 QString workspaceFolder();
+// Creates the workspace folder when missing and records which folders above it were made on
+// the way (createdWorkspaceParents). False when it does not exist afterwards.
+bool ensureWorkspaceFolder();
+// The recorded folders above `workspace` that the program made, deepest first; only folders
+// that really contain `workspace` are returned.
+QStringList createdWorkspaceParents(const QString& workspace);
 QString photosFolder();      // workspace + "/photos/"
 QString photoBackupFolder(); // workspace + "/photos/bak/"
 QString musicFolder();       // workspace + "/background music/"
