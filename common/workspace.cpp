@@ -49,6 +49,21 @@ QString createdRecordPath(const QString& workspace)
 }
 } // namespace
 
+bool forgetForeignWorkspace()
+{
+    VelPref* pref = VelPref::instance();
+    const QString stored = pref->value(QLatin1String(PrefKey::Temporary), QString()).toString();
+    if (stored.isEmpty())
+        return false;
+    const QString clean = QDir::cleanPath(stored);
+    if (!QDir::isRelativePath(clean) &&
+        QFileInfo(clean).fileName() == QLatin1String(WorkspaceFolderName))
+        return false;
+    pref->remove(QLatin1String(PrefKey::Temporary));
+    pref->remove(QLatin1String(PrefKey::TemporaryDir));
+    return true;
+}
+
 bool ensureWorkspaceFolder()
 {
     const QString workspace = QDir::cleanPath(workspaceFolder());

@@ -14,6 +14,11 @@ inline constexpr char WorkspaceFolderName[] = "DF287552-FB87-4731-9A26-72843EC8A
 inline constexpr char WorkspaceCreatedRecord[] = ".created-folders";
 
 QString workspaceFolder();
+// Damaged or hand-edited settings may name "/", the home folder or a relative path as the
+// workspace: the program would make its folders there and could never clean them up. Such a
+// setting is dropped (both keys), so the workspace is worked out afresh at its default place.
+// True when it was dropped.
+bool forgetForeignWorkspace();
 // Creates the workspace folder when missing and records which folders above it were made on
 // the way (createdWorkspaceParents). False when it does not exist afterwards.
 bool ensureWorkspaceFolder();
