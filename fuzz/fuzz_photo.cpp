@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // A declared size of gigapixels must be refused, not allocated.
     QImageReader::setAllocationLimit(256);
     const QString base = QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-    exifFile = base + QStringLiteral("/lumaro-fuzz-photo-%1.jpg").arg(QCoreApplication::applicationPid());
+    exifFile =
+        base + QStringLiteral("/lumaro-fuzz-photo-%1.jpg").arg(QCoreApplication::applicationPid());
     return 0;
 }
 

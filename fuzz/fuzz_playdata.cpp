@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // Files live in memory where possible; the reader only reads from a path.
     const QString base = QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-    folder = base + QStringLiteral("/lumaro-fuzz-playdata-%1/").arg(QCoreApplication::applicationPid());
+    folder =
+        base + QStringLiteral("/lumaro-fuzz-playdata-%1/").arg(QCoreApplication::applicationPid());
     QDir().mkpath(folder);
     return 0;
 }

@@ -139,10 +139,11 @@ double AudioReader::parseTimeText(const QString& text)
         fraction.truncate(3);
         pieces << fraction;
     }
-    // 64-bit sums: a duration past 596 hours must not come out negative.
-    const qint64 hours = pieces[0].toLongLong();
-    const qint64 minutes = pieces[1].toLongLong();
-    const qint64 seconds = pieces[2].toLongLong();
-    const qint64 millis = pieces.value(3).toLongLong();
-    return static_cast<double>(((hours * 60 + minutes) * 60 + seconds) * 1000 + millis);
+    // Summed as doubles: a duration past 596 hours must not come out negative, and pieces of
+    // twenty digits from a damaged report must not overflow the sum (exact up to 2^53 ms).
+    const double hours = static_cast<double>(pieces[0].toLongLong());
+    const double minutes = static_cast<double>(pieces[1].toLongLong());
+    const double seconds = static_cast<double>(pieces[2].toLongLong());
+    const double millis = static_cast<double>(pieces.value(3).toLongLong());
+    return ((hours * 60 + minutes) * 60 + seconds) * 1000 + millis;
 }

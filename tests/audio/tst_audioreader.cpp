@@ -46,6 +46,9 @@ private slots:
         QTest::newRow("three-digit hours") << "100:00:00.00" << 360000000.0;
         // Past the 32-bit range of milliseconds the length must not turn negative.
         QTest::newRow("very long") << "700:00:00.00" << 2520000000.0;
+        // Found by fuzzing: pieces this long overflowed a 64-bit sum.
+        QTest::newRow("nineteen-digit minutes")
+            << "p:3222222222222222222:5" << 1.9333333333333332e23;
     }
     void parseTimeText()
     {
