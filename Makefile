@@ -2,7 +2,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test clean
+# Checking builds, each in a folder of its own.
+SANITIZE_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+.PHONY: deps configure build run test clean sanitize fuzz
 
 deps:
 	bash scripts/install-deps.sh
@@ -20,5 +26,21 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every test that can run under AddressSanitizer + UndefinedBehaviorSanitizer (the exceptions and
+# their reasons are in tests/CMakeLists.txt). The Haxe templates are taken from the normal build.
+sanitize: build
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
+	    -DLUMARO_SANITIZE=ON -DLUMARO_BENCH=OFF \
+	    -DLUMARO_PREBUILT_TEMPLATES=$(abspath $(BUILD))/bin
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Each fuzzer for FUZZ_SECONDS (libFuzzer through clang; only the fuzz targets are built).
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMARO_FUZZ=ON -DLUMARO_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh $(FUZZ_BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -152,6 +152,8 @@ void Lumaro::initSkin()
 
 void Lumaro::ensureMusicFolder()
 {
+    forgetForeignWorkspace();
+    ensureWorkspaceFolder(); // first: it notes which folders above the workspace are ours
     const QString folder = musicFolder();
     if (!QDir(folder).exists())
         QDir().mkpath(folder);

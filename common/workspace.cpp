@@ -42,8 +42,73 @@ QString musicFolder()
     return workspaceFolder() + QStringLiteral("/background music/");
 }
 
+namespace {
+QString createdRecordPath(const QString& workspace)
+{
+    return workspace + QLatin1Char('/') + QLatin1String(WorkspaceCreatedRecord);
+}
+} // namespace
+
+bool forgetForeignWorkspace()
+{
+    VelPref* pref = VelPref::instance();
+    const QString stored = pref->value(QLatin1String(PrefKey::Temporary), QString()).toString();
+    if (stored.isEmpty())
+        return false;
+    const QString clean = QDir::cleanPath(stored);
+    if (!QDir::isRelativePath(clean) &&
+        QFileInfo(clean).fileName() == QLatin1String(WorkspaceFolderName))
+        return false;
+    pref->remove(QLatin1String(PrefKey::Temporary));
+    pref->remove(QLatin1String(PrefKey::TemporaryDir));
+    return true;
+}
+
+bool ensureWorkspaceFolder()
+{
+    const QString workspace = QDir::cleanPath(workspaceFolder());
+    if (QDir::isRelativePath(workspace))
+        return false;
+    if (QFileInfo(workspace).isDir())
+        return true;
+    // The folders above the workspace that do not exist yet are the program's own from now on;
+    // they are written down so that the close clean-up removes those and no others.
+    QStringList created;
+    for (QString folder = QFileInfo(workspace).path();
+         !QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink() &&
+         folder != QFileInfo(folder).path();
+         folder = QFileInfo(folder).path())
+        created.append(folder);
+    if (!QDir().mkpath(workspace))
+        return false;
+    QFile record(createdRecordPath(workspace));
+    if (!created.isEmpty() && record.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        record.write(created.join(QLatin1Char('\n')).toUtf8() + '\n');
+    return true;
+}
+
+QStringList createdWorkspaceParents(const QString& workspace)
+{
+    QFile record(createdRecordPath(workspace));
+    if (!record.open(QIODevice::ReadOnly))
+        return {};
+    const QString clean = QDir::cleanPath(workspace);
+    QStringList parents;
+    // The record lives inside a folder anyone with access could write to: take only folders
+    // that really lie above this workspace.
+    const QStringList lines = QString::fromUtf8(record.read(64 * 1024)).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString folder = QDir::cleanPath(line);
+        if (!line.isEmpty() && !QDir::isRelativePath(folder) && folder != QLatin1String("/") &&
+            clean.startsWith(folder + QLatin1Char('/')) && !parents.contains(folder))
+            parents.append(folder);
+    }
+    return parents;
+}
+
 bool ensurePhotoFolders()
 {
+    ensureWorkspaceFolder();
     QDir dir;
     const QString photos = photosFolder();
     const QString backup = photoBackupFolder();
@@ -196,10 +261,9 @@ void deleteTree(const QString& path)
                     deleteTree(dir.filePath(entry));
             }
         }
-        QDir parent = info.absoluteDir();
-        parent.rmdir(info.fileName());
-        // The containing folder goes too, but only when nothing else is left in it.
-        QDir().rmdir(parent.absolutePath());
+        // The containing folder stays: it may be the user's own, and only the close clean-up
+        // knows which folders above the workspace the program made.
+        info.absoluteDir().rmdir(info.fileName());
     } else if (info.exists()) {
         QFile::remove(info.absoluteFilePath());
     }

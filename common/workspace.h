@@ -10,7 +10,21 @@ struct ImageInfo;
 // The private working folder and the names of the files in it.
 inline constexpr char WorkspaceFolderName[] = "DF287552-FB87-4731-9A26-72843EC8A1E2";
 
+// Inside the workspace: the folders above it that the program made when it created it.
+inline constexpr char WorkspaceCreatedRecord[] = ".created-folders";
+
 QString workspaceFolder();
+// Damaged or hand-edited settings may name "/", the home folder or a relative path as the
+// workspace: the program would make its folders there and could never clean them up. Such a
+// setting is dropped (both keys), so the workspace is worked out afresh at its default place.
+// True when it was dropped.
+bool forgetForeignWorkspace();
+// Creates the workspace folder when missing and records which folders above it were made on
+// the way (createdWorkspaceParents). False when it does not exist afterwards.
+bool ensureWorkspaceFolder();
+// The recorded folders above `workspace` that the program made, deepest first; only folders
+// that really contain `workspace` are returned.
+QStringList createdWorkspaceParents(const QString& workspace);
 QString photosFolder();      // workspace + "/photos/"
 QString photoBackupFolder(); // workspace + "/photos/bak/"
 QString musicFolder();       // workspace + "/background music/"

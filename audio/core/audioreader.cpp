@@ -86,6 +86,7 @@ bool AudioReader::timeStringFromXml(const QString& xml, AudioInfo& info)
     QDomElement stream = root.firstChildElement(QStringLiteral("stream"));
     QString durationText;
     bool result = false;
+    AudioInfo read = info; // `info` changes only when the file is accepted
     while (!stream.isNull() && durationText.isEmpty()) {
         const QDomNamedNodeMap attributes = stream.attributes();
         const auto attribute = [&attributes](const char* name) {
@@ -94,12 +95,12 @@ bool AudioReader::timeStringFromXml(const QString& xml, AudioInfo& info)
         if (!attributes.contains(QStringLiteral("type")) ||
             attribute("type") != QLatin1String("audio"))
             break; // a file whose first stream is not audio is not music
-        info.bitsPerSample = 16;
-        info.startPoint = 0.0;
+        read.bitsPerSample = 16;
+        read.startPoint = 0.0;
         durationText = attribute("duration");
-        info.codecName = attribute("codec_name");
-        info.channels = attribute("channels").toInt();
-        info.sampleRate = attribute("sample_rate").toInt();
+        read.codecName = attribute("codec_name");
+        read.channels = attribute("channels").toInt();
+        read.sampleRate = attribute("sample_rate").toInt();
 
         if (isUnknownDuration(durationText)) {
             if (root.tagName() == QLatin1String("media")) {
@@ -109,12 +110,17 @@ bool AudioReader::timeStringFromXml(const QString& xml, AudioInfo& info)
                 writeLogEntry("audioreader", 156, "AudioReader::timeStringFromXml", "");
             }
         }
-        info.duration = parseTimeText(durationText) / 1000.0;
-        info.endPoint = info.duration;
+        read.duration = parseTimeText(durationText) / 1000.0;
+        read.endPoint = read.duration;
         result = true;
         stream = stream.nextSiblingElement(QStringLiteral("stream"));
     }
-    return result;
+    // Sound without a rate or channels cannot be played (random bytes named .mp3 were reported
+    // like that): not music, whatever else the report says.
+    if (!result || read.channels <= 0 || read.sampleRate <= 0)
+        return false;
+    info = read;
+    return true;
 }
 
 double AudioReader::parseTimeText(const QString& text)
@@ -133,10 +139,11 @@ double AudioReader::parseTimeText(const QString& text)
         fraction.truncate(3);
         pieces << fraction;
     }
-    // 64-bit sums: a duration past 596 hours must not come out negative.
-    const qint64 hours = pieces[0].toLongLong();
-    const qint64 minutes = pieces[1].toLongLong();
-    const qint64 seconds = pieces[2].toLongLong();
-    const qint64 millis = pieces.value(3).toLongLong();
-    return static_cast<double>(((hours * 60 + minutes) * 60 + seconds) * 1000 + millis);
+    // Summed as doubles: a duration past 596 hours must not come out negative, and pieces of
+    // twenty digits from a damaged report must not overflow the sum (exact up to 2^53 ms).
+    const double hours = static_cast<double>(pieces[0].toLongLong());
+    const double minutes = static_cast<double>(pieces[1].toLongLong());
+    const double seconds = static_cast<double>(pieces[2].toLongLong());
+    const double millis = static_cast<double>(pieces.value(3).toLongLong());
+    return ((hours * 60 + minutes) * 60 + seconds) * 1000 + millis;
 }

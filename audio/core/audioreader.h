@@ -26,8 +26,8 @@ public:
     static QString extractXml(QProcess& process);
     static QString extractXml(const QByteArray& errorOutput);
 
-    // Reads the first stream(s) of the report into `info`. False for malformed XML or when the
-    // first stream is not audio.
+    // Reads the first stream(s) of the report into `info`. False for malformed XML, when the
+    // first stream is not audio, or when it has no sample rate or no channels.
     static bool timeStringFromXml(const QString& xml, AudioInfo& info);
 
     // "HH:MM:SS.ff" (fraction digits are read as milliseconds after padding to three digits) to

@@ -15,6 +15,9 @@ bool nextStartElement(QXmlStreamReader& xml)
     return false;
 }
 
+// Reads the whole document into `plan`; false for a damaged or unsafe one.
+bool readPlan(QXmlStreamReader& xml, PublishPlan& plan);
+
 PlayDataEntry entryOf(const QXmlStreamReader& xml)
 {
     const QXmlStreamAttributes attributes = xml.attributes();
@@ -127,40 +130,87 @@ bool PlayDataFile::openForRead()
     sizeWhenOpened = static_cast<int>(file->size());
     if (!file->open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
+    // The publish worker copies and appends what the file names: a cut or tampered file must stop
+    // the publish here, not turn into a shorter slideshow or a copy from somewhere else.
+    {
+        QXmlStreamReader check(file.get());
+        PublishPlan scratch;
+        if (!readPlan(check, scratch))
+            return false;
+    }
+    if (!file->seek(0))
+        return false;
     reader = std::make_unique<QXmlStreamReader>(file.get());
     return reader != nullptr;
 }
 
-void PlayDataFile::readEntries(PublishPlan& plan)
+bool PlayDataFile::readEntries(PublishPlan& plan)
+{
+    if (!reader) {
+        plan.music.clear();
+        plan.photos.clear();
+        return false;
+    }
+    return readPlan(*reader, plan);
+}
+
+bool PlayDataFile::isPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
+namespace {
+bool readPlan(QXmlStreamReader& xml, PublishPlan& plan)
 {
     plan.music.clear();
     plan.photos.clear();
-    if (!reader)
-        return;
-    QXmlStreamReader& xml = *reader;
-    if (!nextStartElement(xml) || xml.name() != QLatin1String("playdata"))
-        return;
+    const qint64 totalBefore = plan.total;
+    const auto refuse = [&plan, totalBefore] {
+        plan.music.clear();
+        plan.photos.clear();
+        plan.total = totalBefore;
+        return false;
+    };
+    // The rest of the document must still be well-formed up to its end: a file cut short stops
+    // with a premature-end error, which is what tells it from a complete one.
+    const auto finish = [&xml, &refuse] {
+        while (!xml.atEnd())
+            xml.readNext();
+        return xml.hasError() ? refuse() : true;
+    };
     if (!nextStartElement(xml))
-        return;
+        return finish();
+    if (xml.name() != QLatin1String("playdata"))
+        return finish();
+    const auto take = [&plan](QList<PlayDataEntry>& list, const PlayDataEntry& entry) {
+        if (!PlayDataFile::isPlainFileName(entry.fileName))
+            return false;
+        list.append(entry);
+        plan.total += entry.size;
+        return true;
+    };
+    if (!nextStartElement(xml))
+        return finish();
     for (;;) {
         if (xml.name() == QLatin1String("backgroundmusic")) {
-            const PlayDataEntry entry = entryOf(xml);
-            plan.music.append(entry);
-            plan.total += entry.size;
+            if (!take(plan.music, entryOf(xml)))
+                return refuse();
             if (!nextStartElement(xml))
-                return;
+                return finish();
         } else if (xml.name() == QLatin1String("thumbnails")) {
             if (!nextStartElement(xml))
-                return;
+                return finish();
             while (xml.name() == QLatin1String("thumbnail")) {
-                const PlayDataEntry entry = entryOf(xml);
-                plan.photos.append(entry);
-                plan.total += entry.size;
+                if (!take(plan.photos, entryOf(xml)))
+                    return refuse();
                 if (!nextStartElement(xml))
-                    return;
+                    return finish();
             }
         } else {
-            return;
+            return finish();
         }
     }
 }
+} // namespace

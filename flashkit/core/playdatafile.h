@@ -52,8 +52,16 @@ public:
     void writeThumbnails(const QList<FlashKitPhoto>& photos);
     bool closeFile();
 
+    // Opens the file and checks it whole before anything is read from it: a document cut short
+    // or damaged, or a file name that is not a plain name inside its folder, makes it false.
     bool openForRead();
-    void readEntries(PublishPlan& plan);
+    // False (with the lists emptied) for a document that is cut short or damaged and for a name
+    // that is not a plain file name ("../x", "/etc/x", "a/b", "..", empty): the names end up in
+    // copy paths. A file whose root is not `playdata` reads as empty lists and is no error.
+    bool readEntries(PublishPlan& plan);
+
+    // A name the template resolves inside its own folder and nothing else.
+    static bool isPlainFileName(const QString& name);
 
 private:
     QString folderPath;

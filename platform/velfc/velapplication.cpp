@@ -224,6 +224,14 @@ void VelApplication::onTerminationSignal()
     char byte = 0;
     [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
     qCDebug(lcVelInstance, "termination requested");
+    terminationRequested_ = true;
+    // A modal box shown before the main loop (the installation-error message) runs an event loop
+    // of its own that quit() does not reach: close it, so the code after it can end the program.
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* modal = activeModalWidget();
+        if (!modal || !modal->close())
+            break;
+    }
     if (mainWindow_)
         mainWindow_->close();
     quit();

@@ -50,6 +50,8 @@ public:
     void activateWindow();
 
     VelPref* pref() const;
+    // SIGTERM or SIGINT arrived: whatever runs now should end rather than start something.
+    bool terminationRequested() const { return terminationRequested_; }
 
 signals:
     void messageReceived(const QString& message);
@@ -69,4 +71,5 @@ private:
     QPointer<VelMainWindow> mainWindow_;
     QPointer<QWidget> activationWindow_;
     bool activateOnMessage = true;
+    bool terminationRequested_ = false;
 };

@@ -64,14 +64,48 @@ private slots:
     {
         QTemporaryDir root;
         const QString parent = root.filePath("a/b/c");
-        touch(root.filePath("a/other.txt"));
-        touch(parent + "/" + WorkspaceFolderName + "/photos/bak/x.jpg");
+        QVERIFY(QDir(root.path()).mkpath("a"));
         VelPref::instance()->setValue(PrefKey::Temporary,
                                       QString(parent + "/" + WorkspaceFolderName));
         VelPref::instance()->setValue(PrefKey::TemporaryDir, parent);
+        QVERIFY(ensureWorkspaceFolder()); // the program makes a/b and a/b/c
+        touch(parent + "/" + WorkspaceFolderName + "/photos/bak/x.jpg");
+        touch(root.filePath("a/other.txt"));
         QVERIFY(cleanUpWorkspace());
         QVERIFY(!QDir(root.filePath("a/b")).exists());
         QVERIFY(QFile::exists(root.filePath("a/other.txt")));
+    }
+
+    // Empty folders that were there before the program made its workspace are the user's, also
+    // when the settings name them ("TemporaryDir"), and a record naming a folder that does not
+    // hold the workspace is not believed.
+    void foldersNotMadeByUsStay_data()
+    {
+        QTest::addColumn<QString>("claimed"); // what a tampered record adds, relative to root
+        QTest::newRow("no record") << QString();
+        QTest::newRow("record claims a sibling") << QString("x/other");
+    }
+    void foldersNotMadeByUsStay()
+    {
+        QFETCH(QString, claimed);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath("x/y"));
+        QVERIFY(QDir(root.path()).mkpath("x/other"));
+        const QString workspace = root.filePath("x/y/") + WorkspaceFolderName;
+        VelPref::instance()->setValue(PrefKey::Temporary, workspace);
+        VelPref::instance()->setValue(PrefKey::TemporaryDir, root.filePath("x/y"));
+        QVERIFY(ensureWorkspaceFolder());
+        touch(workspace + "/photos/a.jpg");
+        if (!claimed.isEmpty()) {
+            QFile record(workspace + "/" + WorkspaceCreatedRecord);
+            QVERIFY(record.open(QIODevice::WriteOnly));
+            for (const QString& line : claimed.split('\n'))
+                record.write(QFile::encodeName(root.filePath(line)) + "\n");
+        }
+        QVERIFY(cleanUpWorkspace());
+        QVERIFY(!QFileInfo::exists(workspace));
+        QVERIFY(QDir(root.filePath("x/other")).exists());
+        QVERIFY(QDir(root.filePath("x/y")).exists());
     }
 
     void homeIsNeverRemoved()

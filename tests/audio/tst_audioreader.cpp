@@ -46,6 +46,9 @@ private slots:
         QTest::newRow("three-digit hours") << "100:00:00.00" << 360000000.0;
         // Past the 32-bit range of milliseconds the length must not turn negative.
         QTest::newRow("very long") << "700:00:00.00" << 2520000000.0;
+        // Found by fuzzing: pieces this long overflowed a 64-bit sum.
+        QTest::newRow("nineteen-digit minutes")
+            << "p:3222222222222222222:5" << 1.9333333333333332e23;
     }
     void parseTimeText()
     {
@@ -117,12 +120,33 @@ private slots:
                    "</media>"
             << true << "vorbis" << 1 << 22050 << 9.25;
         QTest::newRow("zero length takes media duration")
-            << "<media duration=\"00:01:00.00\">" + s("type=\"audio\" duration=\"00:00:00.00\"") +
+            << "<media duration=\"00:01:00.00\">" +
+                   s("type=\"audio\" duration=\"00:00:00.00\" channels=\"2\" "
+                     "sample_rate=\"8000\"") +
                    "</media>"
-            << true << "" << 0 << 0 << 60.0;
+            << true << "" << 2 << 8000 << 60.0;
         QTest::newRow("unknown everywhere")
-            << "<media>" + s("type=\"audio\" duration=\"N/A\" codec_name=\"aac\"") + "</media>"
-            << true << "aac" << 0 << 0 << 0.0;
+            << "<media>" +
+                   s("type=\"audio\" duration=\"N/A\" codec_name=\"aac\" channels=\"1\" "
+                     "sample_rate=\"44100\"") +
+                   "</media>"
+            << true << "aac" << 1 << 44100 << 0.0;
+        // Random bytes named .mp3 used to come back as a stream of 0 Hz and 0 channels.
+        QTest::newRow("no rate or channels")
+            << "<media>" +
+                   s("type=\"audio\" duration=\"N/A\" codec_name=\"mp3\" channels=\"0\" "
+                     "sample_rate=\"0\"") +
+                   "</media>"
+            << false << "" << 0 << 0 << 0.0;
+        QTest::newRow("no rate")
+            << "<media>" + s("type=\"audio\" duration=\"00:00:01.00\" channels=\"2\"") + "</media>"
+            << false << "" << 0 << 0 << 0.0;
+        QTest::newRow("negative channels")
+            << "<media>" +
+                   s("type=\"audio\" duration=\"00:00:01.00\" channels=\"-2\" "
+                     "sample_rate=\"44100\"") +
+                   "</media>"
+            << false << "" << 0 << 0 << 0.0;
         QTest::newRow("no duration: next stream replaces")
             << "<media>" + s("type=\"audio\" codec_name=\"flac\" channels=\"1\"") +
                    s("type=\"audio\" duration=\"00:00:04.00\" codec_name=\"ac3\" channels=\"6\" "
@@ -133,7 +157,7 @@ private slots:
             << "<media>" +
                    s("type=\"audio\" duration=\"00:00:01.00\" channels=\"two\" sample_rate=\"\"") +
                    "</media>"
-            << true << "" << 0 << 0 << 1.0;
+            << false << "" << 0 << 0 << 0.0;
     }
     void timeStringFromXml()
     {
@@ -161,7 +185,9 @@ private slots:
         QFile::remove(TestFiles::logPath());
         AudioInfo info;
         QVERIFY(AudioReader::timeStringFromXml(
-            QString("<ffprobe><stream type=\"audio\" duration=\"N/A\"/></ffprobe>"), info));
+            QString("<ffprobe><stream type=\"audio\" duration=\"N/A\" channels=\"1\" "
+                    "sample_rate=\"8000\"/></ffprobe>"),
+            info));
         QCOMPARE(info.duration, 0.0);
         QVERIFY(
             TestFiles::read(TestFiles::logPath()).contains("): in AudioReader::timeStringFromXml"));
@@ -198,6 +224,7 @@ private slots:
         QTest::newRow("photo") << "photo.jpg";
         QTest::newRow("video with sound") << "clip.mp4";
         QTest::newRow("missing") << "gone.ogg";
+        QTest::newRow("zeros named .mp3") << "zeros.mp3";
     }
     void rejectsWhatIsNotMusic()
     {
@@ -207,6 +234,8 @@ private slots:
             QVERIFY(TestMedia::makePhoto(path));
         else if (name == QLatin1String("clip.mp4"))
             QVERIFY(TestMedia::makeVideo(path));
+        else if (name == QLatin1String("zeros.mp3"))
+            writeFile(path, QByteArray(1 << 20, '\0'));
         AudioInfo info;
         info.filePath = path;
         QVERIFY(!AudioReader::readAudioInfo(info));

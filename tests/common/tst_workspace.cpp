@@ -44,6 +44,34 @@ private slots:
                  QString("/elsewhere"));
     }
 
+    // The folders made on the way to the workspace are written down, the ones that were there
+    // are not; a record naming anything else is not believed.
+    void creationRecordsOwnFoldersOnly()
+    {
+        QTemporaryDir base;
+        QVERIFY(QDir(base.path()).mkpath("existing"));
+        const QString workspace = base.filePath("existing/new/deeper/") + WorkspaceFolderName;
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), workspace);
+        QVERIFY(ensureWorkspaceFolder());
+        QVERIFY(QFileInfo(workspace).isDir());
+        QCOMPARE(
+            createdWorkspaceParents(workspace),
+            (QStringList{base.filePath("existing/new/deeper"), base.filePath("existing/new")}));
+        QVERIFY(ensureWorkspaceFolder()); // already there: the record stays as it was
+        QCOMPARE(createdWorkspaceParents(workspace).size(), 2);
+
+        touch(workspace + "/" + WorkspaceCreatedRecord);
+        QFile record(workspace + "/" + WorkspaceCreatedRecord);
+        QVERIFY(record.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        record.write("/\n/home\n" + QFile::encodeName(base.filePath("elsewhere")) + "\nrelative\n" +
+                     QFile::encodeName(base.filePath("existing/new/../new")) + "\n");
+        record.close();
+        QCOMPARE(createdWorkspaceParents(workspace), QStringList{base.filePath("existing/new")});
+
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), QString("relative/ws"));
+        QVERIFY(!ensureWorkspaceFolder());
+    }
+
     void namesInsideTheWorkspace()
     {
         QTemporaryDir dir;
@@ -171,7 +199,7 @@ private slots:
 
         deleteTree(root.filePath("parent/tree"));
         QVERIFY(!root.exists("parent/tree"));
-        QVERIFY(!root.exists("parent")); // emptied, so it goes too
+        QVERIFY(root.exists("parent")); // the folder around it is not the tree's
         QVERIFY(root.exists());
 
         deleteTree(root.filePath("missing")); // nothing to do, nothing breaks

@@ -103,6 +103,25 @@ private slots:
         QCOMPARE(run->readAllStandardOutput(), QByteArray()); // not even the version
     }
 
+    // Without arguments a broken installation shows its message box; the desktop's SIGTERM
+    // (logout, shutdown) must still end the program, with status 0, instead of being ignored.
+    void brokenInstallMessageEndsOnTerminate()
+    {
+        const QString copy = home->filePath("app/lumaro");
+        QVERIFY(QDir().mkpath(home->filePath("app")));
+        QVERIFY(QFile::copy(program, copy));
+        QFile::setPermissions(copy, QFile::permissions(program));
+        std::unique_ptr<QProcess> run = start({}, QString(), copy);
+        QVERIFY(!run->waitForFinished(2000)); // the box waits for an answer
+        run->terminate();
+        const bool ended = run->waitForFinished(15000);
+        if (!ended)
+            run->kill();
+        QVERIFY(ended);
+        QCOMPARE(run->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run->exitCode(), 0);
+    }
+
 private:
     static QByteArray readUntil(QProcess& process, const QByteArray& expected)
     {

@@ -38,6 +38,8 @@ private slots:
     void init();
     void exactText_data();
     void exactText();
+    void refusesDamagedOrUnsafeFiles_data();
+    void refusesDamagedOrUnsafeFiles();
     void roundTrip();
     void readsForeignFiles_data();
     void readsForeignFiles();
@@ -210,6 +212,56 @@ void TestPlayDataFile::failures()
     full.setFileName(QString("again.xml"));
     QVERIFY(writeFile(full, {}, {}));
     QVERIFY(TestFiles::read(folder + QString("again.xml")).contains("<thumbnails/>"));
+}
+
+// The names end up in copy paths and the sizes in the appended data: a tampered or cut file must
+// stop the publish rather than copy from elsewhere or publish a shorter show as a success.
+void TestPlayDataFile::refusesDamagedOrUnsafeFiles_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    const auto doc = [](const char* music, const char* photo) -> QByteArray {
+        return QByteArray("<?xml version=\"1.0\"?>\n<playdata>\n    <backgroundmusic filename=\"") +
+               music + "\" size=\"10\"/>\n    <thumbnails>\n        <thumbnail filename=\"" +
+               photo + "\" size=\"20\"/>\n    </thumbnails>\n</playdata>\n";
+    };
+    QTest::newRow("parent folder music") << doc("../../x.mp3", "a.jpg");
+    QTest::newRow("absolute photo") << doc("m.mp3", "/etc/passwd");
+    QTest::newRow("sub-folder photo") << doc("m.mp3", "sub/a.jpg");
+    QTest::newRow("backslash") << doc("..\\m.mp3", "a.jpg");
+    QTest::newRow("dot-dot alone") << doc("m.mp3", "..");
+    QTest::newRow("empty name") << doc("", "a.jpg");
+    const QByteArray whole = doc("m.mp3", "a.jpg");
+    QTest::newRow("cut after the music") << whole.left(whole.indexOf("<thumbnails>"));
+    QTest::newRow("cut inside the photos") << whole.left(whole.indexOf("</thumbnails>"));
+    QTest::newRow("cut before the end tag") << whole.left(whole.indexOf("</playdata>"));
+    QTest::newRow("garbage after") << whole + "<playdata/>";
+}
+
+void TestPlayDataFile::refusesDamagedOrUnsafeFiles()
+{
+    QFETCH(QByteArray, text);
+    QVERIFY(TestFiles::write(folder + QString("config.xml"), text));
+    PlayDataFile file;
+    file.setFolder(folder);
+    QVERIFY(!file.openForRead());
+    file.closeFile();
+
+    // Nothing to read from: an error, not an empty success.
+    PlayDataFile direct;
+    PublishPlan plan;
+    plan.total = 7;
+    QVERIFY(!direct.readEntries(plan)); // nothing opened
+    QVERIFY(plan.music.isEmpty() && plan.photos.isEmpty());
+
+    // The complete, plain version of the same file is accepted.
+    const QByteArray plain = QByteArray("<playdata><backgroundmusic filename=\"m.mp3\" size=\"1\"/>"
+                                        "<thumbnails><thumbnail filename=\"a b.jpg\" size=\"2\"/>"
+                                        "</thumbnails></playdata>\n");
+    QVERIFY(TestFiles::write(folder + QString("config.xml"), plain));
+    QVERIFY(file.openForRead());
+    QVERIFY(file.readEntries(plan));
+    QCOMPARE(plan.total, qint64(10));
+    QVERIFY(file.closeFile());
 }
 
 QTEST_GUILESS_MAIN(TestPlayDataFile)

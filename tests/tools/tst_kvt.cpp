@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -268,6 +269,90 @@ private slots:
         QVERIFY(kvt.waitForFinished(10000));
         QCOMPARE(work.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"long.wav"});
+    }
+
+    // Names up to the file system's 255-byte limit are written; a longer one fails at once,
+    // before any work, and leaves nothing behind.
+    void longOutputNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("245 bytes") << QString(241, QLatin1Char('a')) + ".mp3" << true;
+        QTest::newRow("255 bytes") << QString(251, QLatin1Char('b')) + ".mp3" << true;
+        QTest::newRow("255 bytes, two-byte letters") << QString(125, QChar(0xe9)) + "x.mp3" << true;
+        QTest::newRow("256 bytes") << QString(252, QLatin1Char('c')) + ".mp3" << false;
+    }
+    void longOutputNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, fits);
+        QDir work(dir.filePath("long"));
+        QVERIFY(work.mkpath("."));
+        const QString in = dir.filePath("long-in.wav");
+        if (!QFile::exists(in))
+            QVERIFY(TestMedia::makeWav(in, 1.0));
+        const Run run = runKvt(programArguments(in, work.filePath(name)));
+        if (fits) {
+            QVERIFY2(run.exitCode == 0, run.err.constData());
+            QCOMPARE(work.entryList(QDir::Files | QDir::Hidden), QStringList{name});
+            QCOMPARE(probe(work.filePath(name)).value("codec_name"), QString("mp3"));
+            QVERIFY(QFile::remove(work.filePath(name)));
+        } else {
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains("too long"), run.err.constData());
+            QVERIFY(run.out.isEmpty()); // refused before converting anything
+            QVERIFY(work.entryList(QDir::Files | QDir::Hidden).isEmpty());
+        }
+    }
+
+    // Whoever reads the progress goes away: kvt ends with its error status, not by the signal,
+    // and cleans up after itself.
+    void progressReaderGoesAway()
+    {
+        QDir work(dir.filePath("pipe"));
+        QVERIFY(work.mkpath("."));
+        const QString in = dir.filePath("pipe-in.wav");
+        QVERIFY(TestMedia::makeWav(in, 120.0));
+        QProcess shell;
+        shell.start("bash", QStringList{"-c", "\"$0\" \"$@\" | head -c 40 >/dev/null; "
+                                              "echo \"status ${PIPESTATUS[0]}\""}
+                                << Kvt << programArguments(in, work.filePath("out.mp3")));
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.readAllStandardOutput().trimmed(), QByteArray("status 1"));
+        QVERIFY(shell.readAllStandardError().contains("kvt: "));
+        QVERIFY(work.entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // Gigabytes of zeros, alone or after a song: a bounded time and bounded memory, and the
+    // song before the garbage is still converted.
+    void hugeGarbageInput_data()
+    {
+        QTest::addColumn<bool>("songFirst");
+        QTest::newRow("zeros only") << false;
+        QTest::newRow("song, then zeros") << true;
+    }
+    void hugeGarbageInput()
+    {
+        QFETCH(bool, songFirst);
+        const QString in = dir.filePath(songFirst ? "tail.mp3" : "zeros.mp3");
+        if (songFirst)
+            QVERIFY(TestMedia::makeTone(in, TestMedia::kind("mp3"), 3.0));
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(qint64(3) << 30)); // sparse: no disk space taken
+        file.close();
+        const QString out = dir.filePath("garbage-out.mp3");
+        QElapsedTimer timer;
+        timer.start();
+        const Run run = runKvt(programArguments(in, out));
+        QVERIFY(timer.elapsed() < 30000);
+        QCOMPARE(run.exitCode, songFirst ? 0 : 1);
+        if (songFirst)
+            QVERIFY(qAbs(toSeconds(probe(out).value("duration")) - 3.0) < 0.2);
+        struct rusage usage = {};
+        QCOMPARE(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+        QVERIFY2(usage.ru_maxrss < 700 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
+        QFile::remove(in);
     }
 
 private:

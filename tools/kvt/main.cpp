@@ -4,6 +4,7 @@
 #include "kvtoptions.h"
 #include "mp3converter.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -13,6 +14,9 @@ extern "C" {
 
 int main(int argc, char** argv)
 {
+    // A reader of the progress lines that goes away must not kill us before the clean-up: the
+    // failed write ends the conversion with the error status instead.
+    std::signal(SIGPIPE, SIG_IGN);
     KvtOptions options;
     std::string error;
     if (!parseKvtOptions(argc, argv, options, error)) {

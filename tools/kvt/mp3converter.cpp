@@ -3,6 +3,7 @@
 #include "mp3converter_p.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
@@ -15,6 +16,7 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/error.h>
 #include <libavutil/opt.h>
+#include <libavutil/time.h>
 #include <libswresample/swresample.h>
 }
 
@@ -27,6 +29,18 @@ std::string avText(int code)
     return text;
 }
 
+int InputGuard::check(void* opaque)
+{
+    const auto* guard = static_cast<const InputGuard*>(opaque);
+    const AVIOContext* io = guard->format ? guard->format->pb : nullptr;
+    if (io && io->pos - guard->lastSoundAt > ByteLimit)
+        return 1;
+    return *guard->samplesIn == 0 &&
+                   av_gettime_relative() / 1000 - guard->startedMs > SecondsLimit * 1000
+               ? 1
+               : 0;
+}
+
 void ProgressWriter::report(double seconds, bool force)
 {
     if (!enabled || (!force && seconds - lastReported < 0.25))
@@ -35,8 +49,10 @@ void ProgressWriter::report(double seconds, bool force)
     char line[64];
     const int n = std::snprintf(line, sizeof line, "|Time>>>%.2f\n", seconds);
     // One write per line keeps a reader from ever seeing half a number.
-    if (::write(STDOUT_FILENO, line, static_cast<size_t>(n)) < 0)
+    if (::write(STDOUT_FILENO, line, static_cast<size_t>(n)) < 0) {
         enabled = false;
+        gone = errno == EPIPE;
+    }
 }
 
 bool Converter::run(std::string& error)
@@ -74,7 +90,15 @@ bool Converter::openInput(std::string& error)
     }
     AVDictionary* dict = nullptr;
     av_dict_set(&dict, "protocol_whitelist", "file", 0);
-    AVFormatContext* context = nullptr;
+    AVFormatContext* context = avformat_alloc_context();
+    if (!context) {
+        av_dict_free(&dict);
+        error = "out of memory";
+        return false;
+    }
+    guard = InputGuard{context, &samplesIn, av_gettime_relative() / 1000};
+    context->interrupt_callback.callback = &InputGuard::check;
+    context->interrupt_callback.opaque = &guard;
     // "file:" keeps names such as "concat:x" from being taken for protocols.
     int rc = avformat_open_input(&context, ("file:" + options.input).c_str(), nullptr, &dict);
     av_dict_free(&dict);

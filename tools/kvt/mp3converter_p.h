@@ -54,10 +54,28 @@ class ProgressWriter
 public:
     explicit ProgressWriter(bool enabled) : enabled(enabled) {}
     void report(double seconds, bool force = false);
+    // The reader of the progress lines went away: nobody waits for the result any more.
+    bool readerGone() const { return gone; }
 
 private:
     bool enabled;
+    bool gone = false;
     double lastReported = -1.0;
+};
+
+// Stops reading input that brings no sound: gigabytes of zeros named .mp3 (or appended to a
+// song) would otherwise be read to the end, the demuxer buffering all of it while it looks for
+// a frame. No sound within ByteLimit bytes of the last that gave some (or within SecondsLimit
+// at the start) ends the input there.
+struct InputGuard
+{
+    static constexpr int64_t ByteLimit = 32 * 1024 * 1024;
+    static constexpr int SecondsLimit = 20;
+    const AVFormatContext* format = nullptr;
+    const int64_t* samplesIn = nullptr;
+    int64_t startedMs = 0;
+    int64_t lastSoundAt = 0; // input position when sound last came out of the decoder
+    static int check(void* opaque);
 };
 
 class Converter
@@ -90,6 +108,7 @@ private:
     std::unique_ptr<AVFrame, FrameDeleter> encoded{av_frame_alloc()};
     std::unique_ptr<AVPacket, PacketDeleter> packet{av_packet_alloc()};
     OutputFile file;
+    InputGuard guard;
     int streamIndex = -1;
     // What the resampler was set up for; a change mid-stream sets it up again.
     AVChannelLayout resamplerLayout{};

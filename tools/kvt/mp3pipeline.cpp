@@ -29,7 +29,8 @@ bool Converter::decodeAll(std::string& error)
         }
     }
     if (rc != AVERROR_EOF && samplesIn == 0) {
-        error = "cannot read '" + options.input + "': " + avText(rc);
+        error = rc == AVERROR_EXIT ? "no audio found near the start of '" + options.input + "'"
+                                   : "cannot read '" + options.input + "': " + avText(rc);
         return false;
     }
     // Flush: decoder, resampler, FIFO (last short frame), encoder.
@@ -57,12 +58,18 @@ bool Converter::receiveFrames(std::string& error)
         }
         const bool ok = resample(decoded.get(), error);
         samplesIn += decoded->nb_samples;
+        if (decoded->nb_samples > 0 && input->pb)
+            guard.lastSoundAt = input->pb->pos;
         const int rate = decoded->sample_rate > 0 ? decoded->sample_rate : decoder->sample_rate;
         av_frame_unref(decoded.get());
         if (!ok)
             return false;
         if (rate > 0)
             progress.report(static_cast<double>(samplesIn) / rate);
+        if (progress.readerGone()) {
+            error = "the reader of the progress output went away";
+            return false;
+        }
     }
 }
 

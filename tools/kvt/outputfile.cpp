@@ -1,5 +1,6 @@
 #include "outputfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -29,9 +30,11 @@ void removeTempAndExit(int signalNumber)
     ::raise(signalNumber);
 }
 
+// SIGPIPE is ignored for the whole run (main): a lost progress reader ends the conversion
+// through the failed write, with the ordinary clean-up.
 void watchSignals()
 {
-    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+    for (int s : {SIGINT, SIGTERM, SIGHUP})
         ::signal(s, removeTempAndExit);
 }
 
@@ -83,6 +86,25 @@ std::string systemError(const std::string& what, const std::string& path)
     return what + " '" + path + "': " + std::strerror(errno);
 }
 
+long nameLimit(const std::string& folder)
+{
+    errno = 0;
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? limit : 255;
+}
+
+// "." + the target's name + `suffix`, with the name cut (at a character boundary) so the whole
+// stays within the folder's name limit: a target name near the limit must still be writable.
+std::string tempName(const std::string& folder, const std::string& name, const std::string& suffix)
+{
+    const size_t room = static_cast<size_t>(nameLimit(folder)) - 1 - suffix.size();
+    size_t keep = std::min(name.size(), room);
+    while (keep > 0 && keep < name.size() &&
+           (static_cast<unsigned char>(name[keep]) & 0xc0) == 0x80)
+        --keep;
+    return folder + "/." + name.substr(0, keep) + suffix;
+}
+
 } // namespace
 
 OutputFile::~OutputFile()
@@ -94,6 +116,19 @@ bool OutputFile::open(const std::string& targetPath, std::string& error)
 {
     target = targetPath;
     const std::string folder = folderOf(target);
+    // Found out now rather than after the whole conversion, when the result cannot be stored.
+    if (nameOf(target).empty()) {
+        error = "no output file name in '" + target + "'";
+        return false;
+    }
+    if (static_cast<long>(nameOf(target).size()) > nameLimit(folder)) {
+        error = "output file name too long: '" + nameOf(target) + "'";
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        error = systemError("cannot write in folder", folder);
+        return false;
+    }
 #ifdef O_TMPFILE
     fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
     if (fd >= 0 && ::access("/proc/self/fd", X_OK) != 0) {
@@ -102,7 +137,7 @@ bool OutputFile::open(const std::string& targetPath, std::string& error)
     }
 #endif
     if (fd < 0) {
-        std::string pattern = folder + "/." + nameOf(target) + ".XXXXXX";
+        std::string pattern = tempName(folder, nameOf(target), ".XXXXXX");
         if (pattern.size() >= sizeof pendingTemp) {
             error = "output path too long";
             return false;
@@ -142,7 +177,7 @@ bool OutputFile::commit(std::string& error)
     }
     if (namedTemp.empty()) {
         // Give the anonymous file a temporary name, then move it over the target in one step.
-        namedTemp = folderOf(target) + "/." + nameOf(target) + ".kvt" + std::to_string(::getpid());
+        namedTemp = tempName(folderOf(target), nameOf(target), ".kvt" + std::to_string(::getpid()));
         ::unlink(namedTemp.c_str());
         const std::string fdPath = "/proc/self/fd/" + std::to_string(fd);
         if (::linkat(AT_FDCWD, fdPath.c_str(), AT_FDCWD, namedTemp.c_str(), AT_SYMLINK_FOLLOW) !=

@@ -15,6 +15,9 @@ std::string formatDuration(double seconds);
 std::string xmlEscape(const std::string& text);
 
 // Opens `path` as a local file (never as a URL or protocol), probes it and returns the report.
-// `ok` is false when the file cannot be opened or probed; the report then has no streams and
-// says why in an `error` attribute.
+// `ok` is false when the file cannot be opened or probed, or holds no stream that can be played
+// (sound without a rate or channels); the report then has no streams and says why in an `error`
+// attribute. Streams that cannot be played are left out. Probing keeps to a time and a byte
+// limit. For files of sound only, durations are those of the data present: a file cut short
+// does not report the length its header promises.
 std::string mediaReport(const std::string& path, bool& ok);

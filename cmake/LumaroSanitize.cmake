@@ -1,0 +1,18 @@
+# LUMARO_SANITIZE: every target of the build, the tools kvt and velminfo included, is compiled
+# with AddressSanitizer and UndefinedBehaviorSanitizer. -O1 keeps the build and the test run
+# short while the reports still point at the right lines. Undefined behaviour stops the program
+# (no recovery), so a finding fails its test instead of scrolling past in the log.
+if(LUMARO_SANITIZE)
+    set(lumaro_sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    add_compile_options(${lumaro_sanitize_flags} -O1 -g)
+    add_link_options(${lumaro_sanitize_flags})
+endif()
+
+# LUMARO_FUZZ (clang only): coverage for libFuzzer plus the same two sanitizers on everything;
+# the fuzz programs themselves link libFuzzer (fuzz/CMakeLists.txt).
+if(LUMARO_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer -O1 -g)
+    add_link_options(-fsanitize=address,undefined)
+endif()
