@@ -93,7 +93,9 @@ void FlashmoPublish::run()
                  .arg(workFolder));
         return;
     }
-    const bool done = profile == 0 ? publishFolder() : publishSelfContained();
+    const bool done = profile == 0   ? publishFolder()
+                      : profile == 3 ? publishOfflinePage()
+                                     : publishSelfContained();
     if (done && !cancelled() && !failed())
         progress = 100;
 }
