@@ -5,8 +5,8 @@
 //   node drive.js [--ruffle DIR] [--chromium PATH] [--size WxH] [--timeout MS] --cases FILE.json
 //
 // A case: --root DIR --page NAME [--swf NAME] [--until JS] [--shot PREFIX] [--shots N]
-// [--interval MS] [--click] [--press JS]; or --url URL instead of --root and --page to open an
-// address as it is (a file:// page); FILE.json holds an array of objects with the same keys, all played
+// [--interval MS] [--click] [--press JS] [--prelude JS]; or --url URL instead of --root and --page to open an
+// address as it is (a file:// page); --prelude runs before the page's own scripts; FILE.json holds an array of objects with the same keys, all played
 // in one Chromium, one tab after the other (starting Chromium and Ruffle once saves seconds).
 //
 // A tiny HTTP server on 127.0.0.1 serves case i's DIR under /i/, and Ruffle under /i/ruffle/
@@ -163,7 +163,7 @@ async function runCase(cdp, c, index, port, opt) {
         await s('Runtime.enable');
         await s('Page.enable');
         await s('Emulation.setDeviceMetricsOverride', { width: w, height: h, deviceScaleFactor: 1, mobile: false });
-        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK });
+        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK + (c.prelude || '') });
         if (opt.offline)
             await s('Network.emulateNetworkConditions', { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
         const url = c.url || `http://127.0.0.1:${port}/${index}/${c.page.split('/').map(encodeURIComponent).join('/')}`;
