@@ -16,6 +16,7 @@ packages=(
   haxe
   xvfb xauth chromium ffmpeg libjpeg-turbo-progs imagemagick
   fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev
 )
 # Node.js and npm may come from outside Debian (their own packaging conflicts with Debian's npm);
 # only ask Debian for them when no npm is on the machine.

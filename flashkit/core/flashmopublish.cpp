@@ -98,7 +98,9 @@ void FlashmoPublish::run()
     }
     if (!checkReencodedPhotos())
         return;
-    const bool done = profile == 0 ? publishFolder() : publishSelfContained();
+    const bool done = profile == 0   ? publishFolder()
+                      : profile == 3 ? publishOfflinePage()
+                                     : publishSelfContained();
     if (done && !cancelled() && !failed())
         progress = 100;
 }

@@ -12,7 +12,8 @@ struct PlayDataEntry;
 
 // Produces the published slideshow in the chosen folder on its own thread: profile 0 "xml" (the
 // template movie, its configuration and folders of photos and music), 1 "swf" (one movie with
-// configuration, music and photos appended) or 2 "swf+html" (that movie and a page showing it).
+// configuration, music and photos appended), 2 "swf+html" (that movie and a page showing it) or
+// 3 "html (offline)" (one page holding the player and that movie, playable from disk).
 // The GUI polls publishProgress(); 100 means finished and every file written. A run that could
 // not write its output stops below 100 and says why through errorText().
 class FlashmoPublish : public QThread
@@ -55,6 +56,8 @@ private:
     bool checkReencodedPhotos();
     bool publishFolder();
     bool publishSelfContained();
+    bool publishOfflinePage();
+    QString selfContainedPath() const;
     bool writePage();
     bool appendHeader(QFile& swf, qint64& written);
     bool appendEntry(QFile& swf, const QString& path, const PlayDataEntry& entry, qint64& written);

@@ -64,7 +64,7 @@ bool FlashmoPublish::publishSelfContained()
     if (!makeFolder(outputFolder))
         return false;
     templateSource = res->templateSwfSourcePath();
-    const QString swfPath = outputFolder + outputSwf;
+    const QString swfPath = selfContainedPath();
     if (!copyWithRetry(templateSource, swfPath)) {
         fail(QStringLiteral("Cannot copy %1 to %2").arg(templateSource, swfPath));
         return false;

@@ -5,7 +5,8 @@
 //   node drive.js [--ruffle DIR] [--chromium PATH] [--size WxH] [--timeout MS] --cases FILE.json
 //
 // A case: --root DIR --page NAME [--swf NAME] [--until JS] [--shot PREFIX] [--shots N]
-// [--interval MS] [--click]; FILE.json holds an array of objects with the same keys, all played
+// [--interval MS] [--click] [--press JS] [--prelude JS]; or --url URL instead of --root and --page to open an
+// address as it is (a file:// page); --prelude runs before the page's own scripts; FILE.json holds an array of objects with the same keys, all played
 // in one Chromium, one tab after the other (starting Chromium and Ruffle once saves seconds).
 //
 // A tiny HTTP server on 127.0.0.1 serves case i's DIR under /i/, and Ruffle under /i/ruffle/
@@ -15,9 +16,11 @@
 // expression --until is true over `s` (the latest status) and `all` (every status), N
 // screenshots are taken (PREFIX-0.png ...); then with --click the movie is asked where its
 // largest photo is, that point is clicked and, once the movie reports a photo open large,
-// PREFIX-large.png is taken. Chromium is driven through the DevTools protocol on a pipe, so no
+// PREFIX-large.png is taken. With --press, the Enter key is pressed once and the JS expression
+// is awaited (pressOk); `before` is the status just before the key. --offline starts Chromium
+// with the network cut off and without the autoplay exemption, as a person's browser is. Chromium is driven through the DevTools protocol on a pipe, so no
 // npm package is needed. Prints JSON on stdout: one result {ok, last, clickOk, reports,
-// console, error} per case, an array of them with --cases.
+// console, error, pressOk, before} per case, an array of them with --cases.
 'use strict';
 const http = require('http');
 const fs = require('fs');
@@ -30,6 +33,7 @@ function parseArgs(argv) {
     for (let i = 2; i < argv.length; ++i) {
         const k = argv[i].replace(/^--/, '');
         if (k === 'click') a.click = true;
+        else if (k === 'offline') a.offline = true;
         else a[k] = argv[++i];
     }
     return a;
@@ -159,8 +163,10 @@ async function runCase(cdp, c, index, port, opt) {
         await s('Runtime.enable');
         await s('Page.enable');
         await s('Emulation.setDeviceMetricsOverride', { width: w, height: h, deviceScaleFactor: 1, mobile: false });
-        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK });
-        const url = `http://127.0.0.1:${port}/${index}/${c.page.split('/').map(encodeURIComponent).join('/')}`;
+        await s('Page.addScriptToEvaluateOnNewDocument', { source: HOOK + (c.prelude || '') });
+        if (opt.offline)
+            await s('Network.emulateNetworkConditions', { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+        const url = c.url || `http://127.0.0.1:${port}/${index}/${c.page.split('/').map(encodeURIComponent).join('/')}`;
         await s('Page.navigate', { url });
         result.ok = await poll(c.until || 'false', Date.now() + Number(opt.timeout));
         if (!result.ok) result.error = 'timed out waiting for: ' + c.until;
@@ -182,6 +188,12 @@ async function runCase(cdp, c, index, port, opt) {
             await sleep(450);
             if (c.shot) await shoot(`${c.shot}-large.png`);
         }
+        if (result.ok && c.press) {
+            result.before = result.last;
+            for (const type of ['keyDown', 'keyUp'])
+                await s('Input.dispatchKeyEvent', { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
+            result.pressOk = await poll(c.press, Date.now() + 10000);
+        }
         const r = await s('Runtime.evaluate', { expression: '(window.__lumaro||[]).length', returnByValue: true });
         result.reports = r.result.value;
     } catch (e) {
@@ -199,12 +211,16 @@ async function main() {
     const server = await serve(cases, opt.ruffle);
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumaro-chromium-'));
     const [w, h] = opt.size.split('x').map(Number);
-    const child = spawn(opt.chromium, [
+    const flags = [
         '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
         '--disable-background-networking', '--disable-component-update', '--disable-sync',
-        '--user-data-dir=' + profile, '--autoplay-policy=no-user-gesture-required',
-        '--remote-debugging-pipe', '--mute-audio', `--window-size=${w},${h}`, 'about:blank',
-    ], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+        '--user-data-dir=' + profile, '--remote-debugging-pipe', '--mute-audio',
+        `--window-size=${w},${h}`];
+    if (opt.offline)
+        flags.push('--host-resolver-rules=MAP * ~NOTFOUND', '--proxy-server=http://127.0.0.1:9');
+    else
+        flags.push('--autoplay-policy=no-user-gesture-required');
+    const child = spawn(opt.chromium, [...flags, 'about:blank'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
     const results = [];
     let finished = false;
     const finish = () => {
