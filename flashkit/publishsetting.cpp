@@ -27,7 +27,8 @@ const QString HistorySeparator = QStringLiteral("|||");
 constexpr int HistorySize = 5;
 // Quality choices in list order, and the profile value of each profile choice.
 constexpr int Qualities[] = {50, 85, 100};
-constexpr int ProfileValues[] = {1, 0, 2};
+constexpr int ProfileValues[] = {1, 0, 2, 3};
+constexpr int ProfileCount = int(sizeof(ProfileValues) / sizeof(ProfileValues[0]));
 
 PublishSetting::FolderPicker& folderPicker()
 {
@@ -186,8 +187,9 @@ void PublishSetting::retranslate()
     qualityComboBox->setCurrentIndex(quality);
     const int profile = qMax(0, profileComboBox->currentIndex());
     profileComboBox->clear();
-    profileComboBox->addItems(
-        {QStringLiteral("swf"), QStringLiteral("xml"), QStringLiteral("swf+html")});
+    // The offline page is one file that plays when opened from disk.
+    profileComboBox->addItems({QStringLiteral("swf"), QStringLiteral("xml"),
+                               QStringLiteral("swf+html"), formText("html (offline)")});
     profileComboBox->setCurrentIndex(profile);
 }
 
@@ -258,7 +260,7 @@ void PublishSetting::slotOKClicked()
         return;
     }
     qualityResult = Qualities[qBound(0, qualityComboBox->currentIndex(), 2)];
-    const int profileIndex = qBound(0, profileComboBox->currentIndex(), 2);
+    const int profileIndex = qBound(0, profileComboBox->currentIndex(), ProfileCount - 1);
     VelPref::instance()->setValue(QLatin1String(PrefKey::PublishProfile), profileIndex);
     profileResult = ProfileValues[profileIndex];
 
@@ -280,7 +282,10 @@ void PublishSetting::slotOKClicked()
         if (!QDir(folderResult).exists())
             QDir().mkpath(folderResult);
     } else {
-        uniqueFileName(nameResult, chosen, QStringLiteral("swf"));
+        // The offline page is a single .html file; the other profiles write a .swf (and a page
+        // of the same name beside it).
+        uniqueFileName(nameResult, chosen,
+                       profileResult == 3 ? QStringLiteral("html") : QStringLiteral("swf"));
     }
     rememberFolder(chosen);
     accept();

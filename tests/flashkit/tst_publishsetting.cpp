@@ -184,6 +184,9 @@ private slots:
         QTest::newRow("swf+html, taken twice")
             << 2 << QStringList{"My Flash.swf", "My Flash(1).swf"} << "My Flash(2)"
             << "" << 2;
+        QTest::newRow("html (offline), page taken")
+            << 3 << QStringList{"My Flash.html", "My Flash.swf"} << "My Flash(1)"
+            << "" << 3;
         QTest::newRow("xml, free") << 1 << QStringList{} << "My Flash"
                                    << "My Flash" << 0;
         QTest::newRow("xml, folder taken") << 1 << QStringList{"My Flash/"} << "My Flash"
@@ -272,6 +275,7 @@ private slots:
         QTest::newRow("swf") << 0 << 1;
         QTest::newRow("xml") << 1 << 0;
         QTest::newRow("swf+html") << 2 << 2;
+        QTest::newRow("html (offline)") << 3 << 3;
     }
     void profileStoredAndRestored()
     {
@@ -296,7 +300,7 @@ private slots:
         QCOMPARE(form.destination->currentText(), home->filePath("out"));
 
         // Cancel stores nothing.
-        form.profile->setCurrentIndex((index + 1) % 3);
+        form.profile->setCurrentIndex((index + 1) % 4);
         again.findChild<QToolButton*>("cancelButton")->click();
         QCOMPARE(again.result(), int(QDialog::Rejected));
         QCOMPARE(VelPref::instance()->value(PrefKey::PublishProfile).toInt(), index);
