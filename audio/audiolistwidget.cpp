@@ -156,7 +156,8 @@ QImage AudioListWidget::renderBar(int row, const AudioInfo& info, const QSize& s
     }
     QPainter painter(&bar);
     painter.setPen(Qt::black);
-    painter.drawRect(QRect(QPoint(1, 3), QPoint(width - 5, height - 4)));
+    // A one-pixel outline of a QRect also covers the column and row past its right and bottom.
+    painter.drawRect(QRect(QPoint(1, 3), QPoint(width - 6, height - 5)));
     painter.setFont(font);
     painter.drawText(QRect(QPoint(30, 0), QPoint(width - 1, height - 1)),
                      Qt::AlignLeft | Qt::AlignVCenter, barText(row, info));
