@@ -134,8 +134,9 @@ QImage AudioListWidget::renderBar(int row, const AudioInfo& info, const QSize& s
 {
     const int width = size.width();
     const int height = size.height();
+    // Above and below the grey band the strip's own background shows, light or dark skin alike.
     QImage bar(size, QImage::Format_ARGB32);
-    bar.fill(Qt::white);
+    bar.fill(Qt::transparent);
     {
         QPainter painter(&bar);
         painter.drawImage(QRect(0, 3, head.width(), height - 6), head);

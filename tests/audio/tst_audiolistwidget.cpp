@@ -105,7 +105,7 @@ private slots:
         QVERIFY(strip->item(0)->text().isEmpty());
         QCOMPARE(bar.pixel(1, 3), qRgb(0, 0, 0));    // the frame
         QCOMPARE(bar.pixel(215, 28), qRgb(0, 0, 0)); // its far corner
-        QCOMPARE(bar.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(qAlpha(bar.pixel(0, 0)), 0);        // the strip shows above the band
         int skinPixels = 0;
         for (int y = 3; y <= 28; ++y) {
             for (int x = 0; x < 220; ++x) {
