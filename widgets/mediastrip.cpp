@@ -167,7 +167,7 @@ void MediaStrip::paintEvent(QPaintEvent* event)
 bool MediaStrip::fromThisStrip(const QDropEvent* event) const
 {
     // Inside one process the drop carries the very data object of the drag that made it.
-    return runningDrag && event->mimeData() == runningDrag->mimeData();
+    return runningDrag && (event->mimeData() == runningDrag->mimeData() || event->source() == this);
 }
 
 void MediaStrip::dragEnterEvent(QDragEnterEvent* event)
