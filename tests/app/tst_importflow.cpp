@@ -99,14 +99,9 @@ private slots:
                          "*.xpm);;JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files "
                          "(*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBM Files (*.xbm);;XPM "
                          "Files (*.xpm);;All Files(*.*);;"));
-        flow->importAudio();
-        QVERIFY(asked.filter.startsWith("All Supported Files (*.aac *.aif *.aiff *.ac3 *.ape *.au "
-                                        "*.flac *.mpa *.mp2 *.mp3 *.ogg *.ra *.wav *.wma *.m4a);;"
-                                        "AAC Files (*.aac);;"));
-        QVERIFY(asked.filter.endsWith("M4A Files (*.m4a);;All Files(*.*);;"));
         flow->importPictureFolder();
         QCOMPARE(asked.caption, QString("Select one folder"));
-        QCOMPARE(asked.times, 3);
+        QCOMPARE(asked.times, 2);
         QVERIFY(handed.isEmpty()); // every dialog was cancelled
     }
 

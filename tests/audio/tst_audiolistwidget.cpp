@@ -244,10 +244,6 @@ private slots:
                                                    "424242\0",
                                                    9)
                                      << false;
-        QTest::newRow("count mismatch") << QByteArray("2\0"
-                                                      "1\0",
-                                                      4)
-                                        << false;
     }
     void refusedDrops()
     {
@@ -333,16 +329,6 @@ private slots:
         QCOMPARE(changed.size(), 1);
         QVERIFY(changed.first().first().value<QList<AudioInfo>>().isEmpty());
         QCOMPARE(strip->count(), 0);
-    }
-
-    void hintBoxOfAnEmptyStrip()
-    {
-        QCOMPARE(strip->hintRect().left(), strip->spacing() + 4);
-        QCOMPARE(strip->hintRect().top(), 3);
-        QCOMPARE(strip->hintRect().height(), strip->viewport()->height() - 7);
-        strip->setAudioList({clip("/m/a.mp3")});
-        QCOMPARE(strip->hintRect().left(),
-                 strip->spacing() + strip->visualItemRect(strip->item(0)).right() + 4);
     }
 
 private:
