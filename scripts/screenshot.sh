@@ -34,7 +34,8 @@ if command -v ffmpeg >/dev/null; then
     done
     ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=95 "$media/Morning Walk.mp3" || true
     ffmpeg -v error -y -f lavfi -i sine=frequency=330:duration=142 "$media/Evening.mp3" || true
-    printf 'click\timportPictureDir\t%s\nclick\timportAudio\t%s\t%s\n' \
+    # A click's dialog closes after 5 s at the latest, well before the picture is taken.
+    printf 'timeout\t5\nclick\timportPictureDir\t%s\nclick\timportAudio\t%s\t%s\n' \
         "$media/photos" "$media/Morning Walk.mp3" "$media/Evening.mp3" > "$home/script.txt"
     export LUMARO_TEST_SCRIPT="$home/script.txt"
 fi
