@@ -1,12 +1,19 @@
 #include "app/importflow.h"
 
 #include "audio/audiolistwidget.h"
+#include "common/mediaformats.h"
+#include "common/workspace.h"
+#include "photos/importprogress.h"
 #include "photos/photolistwidget.h"
+#include "platform/velfc/core/velpref.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
 
 ImportFlow::ImportFlow(QWidget* window, PhotoListWidget* photos, AudioListWidget* audio)
-    : QObject(window), window(window), photoList(photos), audioList(audio)
+    : QObject(window), window(window), photoList(photos), audioList(audio),
+      importRunner(&ImportFlow::runImportDialog)
 {
     fileDialogs.openFiles = [](QWidget* parent, const QString& caption, const QString& folder,
                                const QString& filter) {
@@ -16,9 +23,72 @@ ImportFlow::ImportFlow(QWidget* window, PhotoListWidget* photos, AudioListWidget
         return QFileDialog::getExistingDirectory(
             parent, caption, folder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     };
+    MediaStrip::setDefaultImportRunner(&ImportFlow::runImportDialog);
 }
 
-// The commands arrive with the import progress dialog.
-void ImportFlow::importPictures() {}
-void ImportFlow::importPictureFolder() {}
-void ImportFlow::importAudio() {}
+bool ImportFlow::runImportDialog(bool photoMode, QWidget* strip, const QStringList& files)
+{
+    ImportProgress progress(photoMode, strip);
+    progress.start(files);
+    progress.exec();
+    return progress.added();
+}
+
+QString ImportFlow::photoStartFolder()
+{
+    const QString stored =
+        VelPref::instance()
+            ->value(QString::fromLatin1(PrefKey::PhotoLastDir), PrefDefault::photoLastDir())
+            .toString()
+            .trimmed();
+    return stored.isEmpty() ? PrefDefault::photoLastDir() : stored;
+}
+
+void ImportFlow::importPhotoFiles(const QStringList& files)
+{
+    if (importRunner(true, photoList, files))
+        photoList->notifyChanged();
+}
+
+void ImportFlow::importPictures()
+{
+    const QString filter = openFileDialogFilter(imageExtensions, imageFileFilter);
+    const QStringList files =
+        fileDialogs.openFiles(window, tr("Select One or More Files"), photoStartFolder(), filter);
+    if (files.isEmpty())
+        return;
+    VelPref::instance()->setValue(QString::fromLatin1(PrefKey::PhotoLastDir),
+                                  QFileInfo(files.first()).absolutePath());
+    importPhotoFiles(files);
+}
+
+void ImportFlow::importPictureFolder()
+{
+    const QString folder =
+        fileDialogs.openFolder(window, tr("Select one folder"), photoStartFolder());
+    if (folder.isEmpty())
+        return;
+    const QStringList files = scanMediaFiles({QUrl::fromLocalFile(folder)}, imageExtensions);
+    if (files.isEmpty())
+        return;
+    VelPref::instance()->setValue(QString::fromLatin1(PrefKey::PhotoLastDir), folder);
+    importPhotoFiles(files);
+}
+
+void ImportFlow::importAudio()
+{
+    const QString filter = openFileDialogFilter(audioExtensions, audioFileFilter);
+    // Used as stored: an empty value reaches the dialog, which then opens where it likes.
+    const QString start =
+        VelPref::instance()
+            ->value(QString::fromLatin1(PrefKey::AudioLastDir), PrefDefault::audioLastDir())
+            .toString();
+    const QStringList files =
+        fileDialogs.openFiles(window, tr("Select One or More Files"), start, filter);
+    if (files.isEmpty())
+        return;
+    VelPref::instance()->setValue(QString::fromLatin1(PrefKey::AudioLastDir),
+                                  QFileInfo(files.first()).absolutePath());
+    if (importRunner(false, audioList, files))
+        audioList->updateAudioList();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/mediastrip.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -25,17 +27,29 @@ public:
             openFolder;
     };
 
+    // Also makes the import progress dialog the one both strips run for dropped files.
     ImportFlow(QWidget* window, PhotoListWidget* photos, AudioListWidget* audio);
 
     void setDialogs(const Dialogs& dialogs) { fileDialogs = dialogs; }
+    // Replaces the import dialog for the commands (the strips keep theirs).
+    void setImportRunner(const MediaStrip::ImportRunner& runner) { importRunner = runner; }
 
     void importPictures();
     void importPictureFolder();
     void importAudio();
 
+    // The import progress dialog, modal, over `strip`; true when it added anything.
+    static bool runImportDialog(bool photoMode, QWidget* strip, const QStringList& files);
+
+    // The folder the photo dialogs open in: the stored one, trimmed, or the pictures folder.
+    static QString photoStartFolder();
+
 private:
+    void importPhotoFiles(const QStringList& files);
+
     QWidget* window;
     PhotoListWidget* photoList;
     AudioListWidget* audioList;
     Dialogs fileDialogs;
+    MediaStrip::ImportRunner importRunner;
 };

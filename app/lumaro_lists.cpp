@@ -7,8 +7,10 @@
 #include "audio/audiolistwidget.h"
 #include "photos/core/photooperation.h"
 #include "photos/photolistwidget.h"
+#include "platform/velfc/velmessagebox.h"
 #include "widgets/publishbutton.h"
 
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -116,11 +118,19 @@ void Lumaro::slotPhotoListProcessed(const QList<ImageInfo>& list)
     slideshow.photoList = list;
     resetControls();
     const QModelIndexList processed = ui->photoListWidget->processedIndexes();
+    QStringList failed;
     for (const QModelIndex& index : processed) {
-        if (index.row() >= 0 && index.row() < slideshow.photoList.size())
-            applyPhotoOperation(slideshow.photoList.at(index.row()));
+        if (index.row() < 0 || index.row() >= slideshow.photoList.size())
+            continue;
+        const ImageInfo& info = slideshow.photoList.at(index.row());
+        if (!applyPhotoOperation(info))
+            failed << QFileInfo(info.path).fileName();
     }
     refreshControls();
+    // The preview and the publish use the working copies: a stale one must not pass unnoticed.
+    if (!failed.isEmpty())
+        VelMessageBox::alert(tr("Cannot save the turned photo(s): %1").arg(failed.join(", ")),
+                             QString(), this);
 }
 
 void Lumaro::changeScrollRange()

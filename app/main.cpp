@@ -1,4 +1,5 @@
 #include "app/lumaro.h"
+#include "app/testscript.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velapplication.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
         window.show(true);
         std::fputs("command:close splash screen", stdout);
         std::fflush(stdout);
+        TestScript::startIfRequested(&window);
         app.exec();
     }
     return 0;

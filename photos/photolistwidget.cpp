@@ -1,13 +1,48 @@
 #include "photos/photolistwidget.h"
 
+#include "common/mediaformats.h"
+#include "common/workspace.h"
+
+#include <QContextMenuEvent>
 #include <QFileInfo>
-#include <QScrollBar>
+#include <QMenu>
 
 #include <algorithm>
 
-PhotoListWidget::PhotoListWidget(QWidget* parent) : QListWidget(parent)
+namespace {
+bool near(qreal value, qreal wanted)
+{
+    return qAbs(value - wanted) < 0.0001;
+}
+} // namespace
+
+PhotoListWidget::PhotoListWidget(QWidget* parent)
+    : MediaStrip(true, QStringLiteral("ImageList"), parent)
 {
     setIconSize(QSize(80, 60));
+    contextMenu = new QMenu(this);
+    deleteAction = contextMenu->addAction(QString());
+    clearAction = contextMenu->addAction(QString());
+    contextMenu->addSeparator();
+    selectAllAction = contextMenu->addAction(QString());
+    contextMenu->addSeparator();
+    turnLeftAction = contextMenu->addAction(QString());
+    turnRightAction = contextMenu->addAction(QString());
+    mirrorAction = contextMenu->addAction(QString());
+    flipAction = contextMenu->addAction(QString());
+    retranslateMenu();
+    connect(contextMenu, &QMenu::triggered, this, &PhotoListWidget::slotContextMenuTriggered);
+}
+
+void PhotoListWidget::retranslateMenu()
+{
+    deleteAction->setText(tr("Delete"));
+    clearAction->setText(tr("Clear"));
+    selectAllAction->setText(tr("Select All"));
+    turnLeftAction->setText(tr("Turn Left"));
+    turnRightAction->setText(tr("Turn Right"));
+    mirrorAction->setText(tr("Mirror"));
+    flipAction->setText(tr("Flip"));
 }
 
 void PhotoListWidget::addPhoto(const ImageInfo& info)
@@ -16,6 +51,7 @@ void PhotoListWidget::addPhoto(const ImageInfo& info)
     records.insert(row, info);
     auto* item = new QListWidgetItem;
     item->setSizeHint(QSize(88, 66));
+    tagItem(item);
     insertItem(row, item);
     insertRow = row + 1;
     updateItem(row);
@@ -34,74 +70,165 @@ void PhotoListWidget::clearPhotos()
     insertRow = 0;
 }
 
-QList<int> PhotoListWidget::selectedRows() const
+void PhotoListWidget::clearFromMenu()
 {
-    QList<int> rows;
-    const QModelIndexList indexes = selectionModel()->selectedIndexes();
-    for (const QModelIndex& index : indexes)
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    clearPhotos();
+    emit photoListChanged(records);
 }
 
 void PhotoListWidget::deleteSelected()
 {
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return;
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        delete takeItem(*it);
-        records.removeAt(*it);
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    int lowest = chosen.isEmpty() ? -1 : row(chosen.first());
+    for (QListWidgetItem* each : chosen) {
+        const int at = row(each);
+        if (at < 0)
+            continue;
+        lowest = std::min(lowest, at);
+        records.removeAt(at);
+        delete takeItem(at);
     }
-    notifyChanged();
+    insertRow = count();
+    emit photoListChanged(records);
+    if (lowest >= count() - 1)
+        lowest = count() - 1;
+    if (lowest >= 0)
+        scrollToItem(item(lowest));
+    setCurrentRow(lowest);
 }
 
 void PhotoListWidget::applyOperation(int code)
 {
-    processed.clear();
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return;
-    for (int row : rows) {
-        records[row].operations.prepend(code);
-        processed << model()->index(row, 0);
-        updateItem(row);
+    processed = selectionModel()->selectedIndexes();
+    for (const QModelIndex& index : std::as_const(processed)) {
+        records[index.row()].operations.prepend(code);
+        updateItem(index.row());
     }
     emit photoListProcessed(records);
 }
 
 void PhotoListWidget::restoreSelected()
 {
-    processed.clear();
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return;
-    for (int row : rows) {
-        records[row].operations.clear();
-        processed << model()->index(row, 0);
-        updateItem(row);
+    processed = selectionModel()->selectedIndexes();
+    for (const QModelIndex& index : std::as_const(processed)) {
+        records[index.row()].operations.clear();
+        updateItem(index.row());
     }
     emit photoListProcessed(records);
 }
 
-int PhotoListWidget::contentWidth() const
-{
-    if (count() == 0)
-        return 0;
-    return visualItemRect(item(count() - 1)).right() + horizontalScrollBar()->value();
-}
-
 void PhotoListWidget::retranslate()
 {
+    retranslateMenu();
     for (int row = 0; row < count(); ++row)
         updateItem(row);
+}
+
+QImage PhotoListWidget::iconOf(const ImageInfo& info)
+{
+    // A quarter-turned photo shows the pre-rendered turned preview, which fills the landscape
+    // cell, rather than a turned landscape thumbnail.
+    const QTransform t = info.transform();
+    const bool straight = near(t.m12(), 0) && near(t.m21(), 0);
+    if (straight) {
+        const bool mirrorX = near(t.m11(), -1);
+        const bool mirrorY = near(t.m22(), -1);
+        return info.thumbnail.mirrored(mirrorX, mirrorY);
+    }
+    // m12 = 1, m21 = -1 is the quarter turn clockwise that rotatedThumbnail already shows.
+    if (near(t.m12(), 1) && near(t.m21(), -1))
+        return info.rotatedThumbnail;
+    if (near(t.m12(), -1) && near(t.m21(), 1))
+        return info.rotatedThumbnail.mirrored(true, true);
+    if (near(t.m12(), 1) && near(t.m21(), 1))
+        return info.rotatedThumbnail.mirrored(true, false);
+    return info.rotatedThumbnail.mirrored(false, true);
+}
+
+QString PhotoListWidget::toolTipOf(const ImageInfo& info)
+{
+    const QString name = QFileInfo(info.path).fileName().toHtmlEscaped();
+    return QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") + name +
+           QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
+           QString::number(info.depth) + tr("Bits") + QStringLiteral("</b><nobr/>");
 }
 
 void PhotoListWidget::updateItem(int row)
 {
     QListWidgetItem* it = item(row);
     const ImageInfo& info = records.at(row);
-    if (!info.thumbnail.isNull())
-        it->setIcon(QIcon(QPixmap::fromImage(info.thumbnail.transformed(info.transform()))));
-    it->setToolTip(QFileInfo(info.path).fileName());
+    it->setData(Qt::DecorationRole, iconOf(info));
+    it->setToolTip(toolTipOf(info));
+}
+
+void PhotoListWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool selected = !selectedItems().isEmpty();
+    for (QAction* action :
+         {deleteAction, turnLeftAction, turnRightAction, mirrorAction, flipAction})
+        action->setEnabled(selected);
+    clearAction->setEnabled(count() > 0);
+    selectAllAction->setEnabled(count() > 0);
+    contextMenu->popup(event->globalPos());
+}
+
+void PhotoListWidget::slotContextMenuTriggered(QAction* action)
+{
+    if (action == deleteAction)
+        deleteSelected();
+    else if (action == clearAction)
+        clearFromMenu();
+    else if (action == selectAllAction)
+        selectAll();
+    else if (action == turnLeftAction)
+        applyOperation(TurnLeft);
+    else if (action == turnRightAction)
+        applyOperation(TurnRight);
+    else if (action == mirrorAction)
+        applyOperation(Mirror);
+    else if (action == flipAction)
+        applyOperation(Flip);
+}
+
+QStringList PhotoListWidget::filesOf(const QList<QUrl>& urls) const
+{
+    return scanMediaFiles(urls, imageExtensions);
+}
+
+QString PhotoListWidget::hintText() const
+{
+    return tr("Drag Photo(s) Here");
+}
+
+void PhotoListWidget::dropCopies(const QList<int>& rows)
+{
+    // Copied out first: each addPhoto shifts the rows after the insertion point.
+    QList<ImageInfo> copies;
+    for (const int row : rows)
+        copies.append(records.at(row));
+    emit photoListAboutToChange();
+    for (const ImageInfo& info : std::as_const(copies))
+        addPhoto(info);
+    insertRow = count();
+    emit photoListChanged(records);
+}
+
+void PhotoListWidget::dropFiles(const QStringList& files)
+{
+    emit photoListAboutToChange();
+    if (runImport(files)) {
+        insertRow = count();
+        emit photoListChanged(records);
+    }
+}
+
+void PhotoListWidget::dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged)
+{
+    if (action == Qt::MoveAction) {
+        for (const int row : takeDragged(dragged))
+            records.removeAt(row);
+        insertRow = count();
+        emit photoListChanged(records);
+    }
+    clearSelection();
 }

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "common/imageinfo.h"
+#include "widgets/mediastrip.h"
 
 #include <QList>
-#include <QListWidget>
 #include <QModelIndexList>
 
-// The strip of photo thumbnails. It owns one ImageInfo per item, in item order, and announces
-// every change of its content with a copy of all records.
-class PhotoListWidget : public QListWidget
+class QAction;
+class QMenu;
+
+// The strip of photo thumbnails. It owns one ImageInfo per item, in item order, shows each photo
+// in its current orientation and announces every change of its content with a copy of all
+// records.
+class PhotoListWidget : public MediaStrip
 {
     Q_OBJECT
 public:
@@ -25,9 +29,13 @@ public:
     // Drops the orientation operations of every selected photo.
     void restoreSelected();
     QModelIndexList processedIndexes() const { return processed; }
-    // 0 when empty, else the right edge of the last item plus the horizontal offset.
-    int contentWidth() const;
     const QList<ImageInfo>& photos() const { return records; }
+    QMenu* menu() const { return contextMenu; }
+
+    // The picture a photo's item shows: its preview in the orientation its operations give.
+    static QImage iconOf(const ImageInfo& info);
+    // The item's rich-text tool tip: file name and depth.
+    static QString toolTipOf(const ImageInfo& info);
 
     // Rebuilds the items' texts after a language change.
     virtual void retranslate();
@@ -37,11 +45,30 @@ signals:
     void photoListChanged(const QList<ImageInfo>& photoList);
     void photoListProcessed(const QList<ImageInfo>& photoList);
 
+public slots:
+    void slotContextMenuTriggered(QAction* action);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QStringList filesOf(const QList<QUrl>& urls) const override;
+    QString hintText() const override;
+    void dropCopies(const QList<int>& rows) override;
+    void dropFiles(const QStringList& files) override;
+    void dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged) override;
+
 private:
     void updateItem(int row);
-    QList<int> selectedRows() const;
+    void clearFromMenu();
+    void retranslateMenu();
 
     QList<ImageInfo> records;
-    int insertRow = 0;
     QModelIndexList processed;
+    QMenu* contextMenu = nullptr;
+    QAction* deleteAction = nullptr;
+    QAction* clearAction = nullptr;
+    QAction* selectAllAction = nullptr;
+    QAction* turnLeftAction = nullptr;
+    QAction* turnRightAction = nullptr;
+    QAction* mirrorAction = nullptr;
+    QAction* flipAction = nullptr;
 };

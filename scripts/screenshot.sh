@@ -21,6 +21,25 @@ export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home" TMPDIR="$home"
 export LUMARO_SHOT="$out" LUMARO_PROGRAM="$program"
 
+# Something in the strips: a few made-up photos and a song, brought in through the window's own
+# import commands (the program plays LUMARO_TEST_SCRIPT after start-up).
+if command -v ffmpeg >/dev/null; then
+    media="$home/media"
+    mkdir -p "$media/photos"
+    i=0
+    for source in testsrc2 mandelbrot life rgbtestsrc smptehdbars; do
+        i=$((i + 1))
+        ffmpeg -v error -y -f lavfi -i "$source=size=640x480" -frames:v 1 \
+            "$media/photos/photo$i.jpg" || true
+    done
+    ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=95 "$media/Morning Walk.mp3" || true
+    ffmpeg -v error -y -f lavfi -i sine=frequency=330:duration=142 "$media/Evening.mp3" || true
+    # A click's dialog closes after 5 s at the latest, well before the picture is taken.
+    printf 'timeout\t5\nclick\timportPictureDir\t%s\nclick\timportAudio\t%s\t%s\n' \
+        "$media/photos" "$media/Morning Walk.mp3" "$media/Evening.mp3" > "$home/script.txt"
+    export LUMARO_TEST_SCRIPT="$home/script.txt"
+fi
+
 xvfb-run -a -s "-screen 0 900x800x24" bash -c '
     "$LUMARO_PROGRAM" >/dev/null 2>&1 &
     pid=$!

@@ -8,6 +8,7 @@
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velmessagebox.h"
 #include "support/testfiles.h"
 
 #include <QAction>
@@ -247,6 +248,26 @@ private slots:
         QCOMPARE(QImage(workingCopyPath(info)).size(), QSize(120, 60));
         QCOMPARE(QImage(thumbnailPath(info)).size(), QSize(80, 40));
         QVERIFY(window.findChild<QToolButton*>("turnLeft")->isEnabled()); // still selected
+    }
+
+    // A working copy that cannot be rewritten is reported, not passed over in silence.
+    void failedResaveIsReported()
+    {
+        Lumaro window;
+        auto* photos = window.findChild<PhotoListWidget*>("photoListWidget");
+        photos->addPhoto(photo("/p/gone.jpg")); // no working copies in the workspace
+        photos->notifyChanged();
+        photos->item(0)->setSelected(true);
+        QStringList alerts;
+        const auto previous = VelMessageBox::setHandler(
+            [&](VelMessageBox::Kind, const QString& text, const QString&) {
+                alerts << text;
+                return 0;
+            });
+        window.findChild<QToolButton*>("mirror")->click();
+        VelMessageBox::setHandler(previous);
+        QCOMPARE(alerts.size(), 1);
+        QVERIFY2(alerts.first().contains("gone.jpg"), qPrintable(alerts.first()));
     }
 
     void closeDeletesTheWorkspaceOnly()

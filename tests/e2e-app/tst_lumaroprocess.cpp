@@ -1,9 +1,14 @@
 // The real program as separate processes: command line, start-up line for the splash screen,
-// single instance, clean end on SIGTERM, and a broken installation.
+// single instance, clean end on SIGTERM, a broken installation, and an import of photos and
+// music through the window's own commands.
 #include "platform/velfc/core/velintegrity.h"
+#include "support/testfiles.h"
+#include "support/testmedia.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,7 +30,11 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     }
 
-    void init() { home.reset(new QTemporaryDir); }
+    void init()
+    {
+        home.reset(new QTemporaryDir);
+        extraEnvironment.clear();
+    }
 
     void commandLine_data()
     {
@@ -122,6 +131,53 @@ private slots:
         QCOMPARE(run->exitCode(), 0);
     }
 
+    // The toolbar's folder and audio commands, their file dialogs answered by the program's test
+    // script, fill both strips with what the import read.
+    void importsThroughTheCommands()
+    {
+        const QString photos = home->filePath("My Photos");
+        QVERIFY(QDir().mkpath(photos + "/older"));
+        const QString samples = QString(LUMARO_TESTDATA_DIR "/exif-orientation/");
+        QVERIFY(QFile::copy(samples + "Landscape_1.jpg", photos + "/beach.jpg"));
+        QVERIFY(QFile::copy(samples + "Portrait_6.jpg", photos + "/older/tower.jpg"));
+        QVERIFY(TestFiles::write(photos + "/notes.txt", "not a photo"));
+        const QString song = home->filePath("song.mp3");
+        QVERIFY(TestMedia::makeTone(song, TestMedia::kind("mp3"), 3));
+        const QString shot = home->filePath("window.png");
+        const QString script = home->filePath("script.txt");
+        QVERIFY(TestFiles::write(script, QString("timeout\t30\n"
+                                                 "click\timportPictureDir\t%1\n"
+                                                 "click\timportAudio\t%2\n"
+                                                 "screenshot\t%3\n")
+                                             .arg(photos, song, shot)
+                                             .toUtf8()));
+        extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
+        if (qEnvironmentVariableIsSet("DISPLAY")) // under xvfb-run: a real X server
+            extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
+        std::unique_ptr<QProcess> run = start({});
+        QByteArray err;
+        QElapsedTimer timer;
+        timer.start();
+        while (!err.contains("test-script: done") && timer.elapsed() < 150000 &&
+               run->state() == QProcess::Running) {
+            run->waitForReadyRead(1000);
+            err += run->readAllStandardError();
+        }
+        run->terminate();
+        QVERIFY(run->waitForFinished(30000));
+        QVERIFY2(err.contains("test-script: done"), err.constData());
+        if (err.contains("test-script: photos=0 audio=0"))
+            QSKIP("the import dialog added nothing: the photo and audio reading is not in yet");
+        QVERIFY2(err.contains("test-script: photos=2 audio=1"), err.constData());
+        // The folder's own photos first, then its sub-folder's; the text file is not a photo.
+        QVERIFY2(err.indexOf("test-script: photo beach.jpg") <
+                         err.indexOf("test-script: photo tower.jpg") &&
+                     err.contains("test-script: photo beach.jpg"),
+                 err.constData());
+        QVERIFY(err.contains("test-script: clip song.mp3"));
+        QVERIFY(!QImage(shot).isNull());
+    }
+
 private:
     static QByteArray readUntil(QProcess& process, const QByteArray& expected)
     {
@@ -153,6 +209,8 @@ private:
         env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
         if (!logRules.isEmpty())
             env.insert("QT_LOGGING_RULES", logRules);
+        for (auto it = extraEnvironment.cbegin(); it != extraEnvironment.cend(); ++it)
+            env.insert(it.key(), it.value());
         process->setProcessEnvironment(env);
         process->start(executable, arguments);
         process->waitForStarted();
@@ -160,6 +218,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> home;
+    QMap<QString, QString> extraEnvironment;
 };
 
 QTEST_GUILESS_MAIN(TestLumaroProcess)
