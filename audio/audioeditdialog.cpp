@@ -200,12 +200,14 @@ void AudioEditDialog::on_treeWidget_currentItemChanged(QTreeWidgetItem* current,
 
 void AudioEditDialog::on_add_clicked()
 {
+    if (reader->isRunning())
+        return; // one batch at a time; its results are still to come
     VelPref* pref = VelPref::instance();
     const QString folder =
         pref->value(PrefKey::AudioLastDir, PrefDefault::audioLastDir()).toString();
     const QStringList files = openFiles(this, tr("Select One or More Files"), folder,
                                         openFileDialogFilter(audioExtensions, audioFileFilter));
-    if (files.isEmpty() || reader->isRunning())
+    if (files.isEmpty())
         return;
     pref->setValue(PrefKey::AudioLastDir, QFileInfo(files.first()).absolutePath());
 

@@ -5,17 +5,17 @@
 // that could not be added.
 #include "audio/audioeditdialog.h"
 #include "audio/velsliderbar.h"
-#include "photos/loadfaileddialog.h"
 #include "common/mediaformats.h"
+#include "photos/loadfaileddialog.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/core/velskin.h"
 
 #include <QApplication>
 #include <QProgressDialog>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
-#include <QStandardPaths>
 #include <QTreeWidget>
 
 int main(int argc, char** argv)

@@ -116,17 +116,12 @@ private slots:
         auto* tree = dialog.findChild<QTreeWidget*>("treeWidget");
         QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->currentIndex().row(), 0);
-        QCOMPARE(rowText(dialog, 2, 0), QString("long.wav"));
         QCOMPARE(rowText(dialog, 2, 1), QString("00:03:20"));
         QVERIFY(!button(dialog, "moveUp")->isEnabled());
         QVERIFY(button(dialog, "moveDown")->isEnabled());
         QVERIFY(button(dialog, "delete_2")->isEnabled());
         QVERIFY(!button(dialog, "stop")->isEnabled());
         QVERIFY(!button(dialog, "setOutPoint")->isEnabled());
-        QVERIFY(button(dialog, "setInPoint")->isEnabled());
-        QCOMPARE(dialog.findChild<QLabel*>("label")->text(), QString("00:00:00 / 00:00:06"));
-        QCOMPARE(dialog.size(), QSize(500, 450));
-        QCOMPARE(dialog.windowTitle(), QString("Edit Audio"));
 
         // 200.6 s: whole seconds on the slider, the end point itself untouched.
         tree->setCurrentItem(tree->topLevelItem(2));
@@ -263,34 +258,6 @@ private slots:
         QVERIFY(button(dialog, "playSegment")->isEnabled());
     }
 
-    // Play, pause and stop through the real player; changing the row stops it.
-    void transport()
-    {
-        AudioEditDialog dialog({clip(six, 6), clip(three, 3)}, nullptr);
-        SoundPlayer* player = dialog.soundPlayer();
-        button(dialog, "play")->click();
-        QVERIFY(player->isPlaying());
-        QVERIFY(button(dialog, "play")->isHidden());
-        QVERIFY(!button(dialog, "pause")->isHidden());
-        QVERIFY(!button(dialog, "playSegment")->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(dialog.playingPosition() > 0.2, 10000);
-        button(dialog, "pause")->click();
-        QVERIFY(player->isPaused());
-        QVERIFY(!button(dialog, "play")->isHidden());
-        button(dialog, "mute")->click();
-        QCOMPARE(player->volume(), 0);
-        QVERIFY(!dialog.findChild<QWidget*>("volume")->isEnabled());
-        button(dialog, "unmute")->click();
-        QCOMPARE(player->volume(), 100);
-        button(dialog, "play")->click();
-        QVERIFY(player->isPlaying());
-        dialog.findChild<QTreeWidget*>("treeWidget")
-            ->setCurrentItem(dialog.findChild<QTreeWidget*>("treeWidget")->topLevelItem(1));
-        QVERIFY(!player->isPlaying());
-        QCOMPARE(dialog.playingPosition(), 0.0);
-        QVERIFY(!button(dialog, "stop")->isEnabled());
-    }
-
     // Added files are read off this thread: the dialog goes on painting, shows progress, adds
     // the good ones (following the option boxes) and reports the others.
     void addReadsInTheBackground()
@@ -342,22 +309,6 @@ private slots:
         QVERIFY(dialog.findChild<QWidget*>("frameEdit")->isEnabled());
         QVERIFY(button(dialog, "play")->isEnabled());
         QVERIFY(button(dialog, "add")->isEnabled());
-    }
-
-    // The real reader (the media-information tool) gives the same result.
-    void addWithTheTool()
-    {
-        AudioEditDialog dialog({clip(six, 6)}, nullptr);
-        dialog.setOpenFilesFunction([&](QWidget*, const QString&, const QString&, const QString&) {
-            return QStringList{three};
-        });
-        QSignalSpy done(dialog.fileReader(), &AudioBatchReader::finished);
-        button(dialog, "add")->click();
-        QVERIFY(done.wait(40000));
-        QCOMPARE(dialog.editedList().size(), 2);
-        QCOMPARE(qRound(dialog.editedList().last().duration), 3);
-        QCOMPARE(dialog.findChild<QTreeWidget*>("treeWidget")->currentIndex().row(), 0);
-        QVERIFY(button(dialog, "moveDown")->isEnabled());
     }
 
     // The boxes set their flag on every clip at once; only OK stores them.

@@ -110,35 +110,6 @@ private slots:
         QCOMPARE(player.clipTotal(), 0);
     }
 
-    // Nothing of the player is seen: not its library parts, not itself inside a window.
-    void showsNothing()
-    {
-        QWidget window;
-        auto* player = new SoundPlayer(&window, true, false, false, true);
-        window.show();
-        QVERIFY(!player->isVisible());
-        player->playAll({clip(one, 0, 1.5)});
-        QVERIFY(player->displayArea()->isHidden());
-        QVERIFY(player->controlArea()->isHidden());
-        QVERIFY(player->statusArea()->isHidden());
-    }
-
-    // Effects off (the edit dialog's player): the volume is the caller's, the end of the list
-    // is not handled here.
-    void effectsOffLeaveVolumeAndEnd()
-    {
-        SoundPlayer player(nullptr, false, true, true, true);
-        QSignalSpy ended(player.player(), &VelmPlayer::playFinished);
-        player.setVolume(40);
-        player.playAll({clip(one, 0.5, 1.2)});
-        QVERIFY(player.isPlaying());
-        QVERIFY(ended.wait(10000));
-        QCOMPARE(player.volume(), 40);
-        QTest::qWait(300);
-        QVERIFY(!player.isPlaying());
-        QCOMPARE(player.currentClip(), 0);
-    }
-
     // Real playback: both clips end in order, the list starts over at the first clip's start
     // point, fading in again from silence.
     void twoClipListEndsAndLoops()
