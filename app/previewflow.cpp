@@ -103,7 +103,9 @@ bool PreviewFlow::editMusic(QList<AudioInfo>* edited)
 {
     stopMusic();
     // The movie is let go while the clips are edited (its own sound would play over them), then
-    // the template's own movie comes back.
+    // the template's own movie comes back, also after a preview whose build failed and left the
+    // control cleared.
+    flash->setControl(QLatin1String(FlashPlayerWidget::FlashControlId));
     flash->dynamicCall("SetMovie(const QString&)", QStringLiteral("0"));
     AudioEditDialog dialog(show->audioList, window);
     const bool accepted = dialog.exec() == QDialog::Accepted;

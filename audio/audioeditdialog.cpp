@@ -184,6 +184,9 @@ void AudioEditDialog::on_treeWidget_currentItemChanged(QTreeWidgetItem* current,
         sliderClipping->setRange(0, int(clip.duration));
         sliderClipping->setClipStartValue(int(clip.startPoint));
         sliderClipping->setClipEndValue(int(clip.endPoint));
+        // A thumb left far along a long clip would lie past the end of a short one.
+        position = 0;
+        sliderClipping->setValue(0);
         showStoppedTime();
     } else {
         editedIndex = -1;

@@ -235,12 +235,21 @@ private slots:
         const QString log = TestFiles::logPath();
         Window window;
         fill(window, true);
-        window.main.previewFlow()->selectTemplate(home->filePath("Not Installed.jpg"));
+        // A folder where the copy of the template movie belongs: the build cannot finish.
+        QVERIFY(QDir().mkpath(window.workspaceMovie()));
         window.preview->click();
         qunsetenv("TMPDIR");
         QVERIFY(window.flash->currentMovie().isEmpty());
         QVERIFY(TestFiles::read(log).contains("in Lumaro::on_previewBtn_clicked : "));
         QVERIFY(window.music() && window.music()->isPlaying());
+
+        // Edit Audio brings the template's own movie back to the cleared area.
+        whenEditDialogOpens(&window.main, [](AudioEditDialog* dialog) { dialog->reject(); });
+        QSignalSpy loaded(window.flash, &FlashPlayerWidget::movieLoaded);
+        window.main.findChild<QToolButton*>("editMusic")->click();
+        QVERIFY(loaded.wait(90000));
+        QCOMPARE(loaded.first().first().toString(),
+                 QFileInfo(window.main.currentTemplateMoviePath()).absoluteFilePath());
     }
 
     // Cancel keeps the strip as it was; OK hands over the edited clips.

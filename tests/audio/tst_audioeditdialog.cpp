@@ -124,7 +124,9 @@ private slots:
         QVERIFY(!button(dialog, "setOutPoint")->isEnabled());
 
         // 200.6 s: whole seconds on the slider, the end point itself untouched.
+        slider(dialog)->setValue(5);
         tree->setCurrentItem(tree->topLevelItem(2));
+        QCOMPARE(slider(dialog)->value(), 0);
         QCOMPARE(slider(dialog)->maximum(), 200);
         QCOMPARE(slider(dialog)->clipEndValue(), 200);
         QCOMPARE(dialog.editedList().at(2).endPoint, 200.6);
