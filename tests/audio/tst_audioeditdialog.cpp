@@ -250,7 +250,7 @@ private slots:
         QVERIFY(dialog.soundPlayer()->isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.soundPlayer()->isPlaying(), 10000);
         QVERIFY(!heard.isEmpty());
-        QVERIFY2(heard.first() >= 0.95 && heard.first() < 1.6,
+        QVERIFY2(heard.first() >= 0.95 && heard.first() < 2.05,
                  qPrintable(QString::number(heard.first())));
         QCOMPARE(dialog.playingPosition(), 1.0);
         QCOMPARE(slider(dialog)->value(), 1);
