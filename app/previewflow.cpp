@@ -1,9 +1,13 @@
 #include "app/previewflow.h"
 
 #include "app/slideshow.h"
+#include "audio/audioeditdialog.h"
+#include "audio/soundplayer.h"
+#include "common/logfile.h"
+#include "common/workspace.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "platform/flashplayer/flashplayerwidget.h"
-#include "platform/velmplayer/velmediapreviewwidget.h"
+#include "platform/velfc/core/velpref.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -66,15 +70,47 @@ bool PreviewFlow::isMusicPlaying() const
 
 void PreviewFlow::preview()
 {
-    // Building the preview resources and playing the music arrive with the sound player.
+    previewButton->setEnabled(false);
+    flash->clear();
+    const QString movieName = show->templateName + QStringLiteral(".swf");
+    // Every step runs even after one failed, as the kit expects its calls in this order.
+    const bool cleared = kit->clear();
+    const bool photosAdded = kit->addPhotos(show->photoEntries);
+    const bool templateSet = kit->setTemplate(movieName);
+    const bool built = kit->createPreviewResource();
+    if (cleared && photosAdded && templateSet && built) {
+        flash->setControl(QLatin1String(FlashPlayerWidget::FlashControlId));
+        flash->dynamicCall(
+            "LoadMovie(long,string)", 0,
+            QDir::toNativeSeparators(workspaceFolder() + QLatin1Char('/') + movieName));
+    } else {
+        writeLogEntry("app/previewflow", __LINE__, "Lumaro::on_previewBtn_clicked", "");
+    }
+
+    audioPreview.reset();
+    VelPref* pref = VelPref::instance();
+    const bool fadeIn = pref->value(PrefKey::IsFadeIn, PrefDefault::IsFadeIn).toBool();
+    const bool fadeOut = pref->value(PrefKey::IsFadeOut, PrefDefault::IsFadeOut).toBool();
+    const bool loop = pref->value(PrefKey::IsLoop, PrefDefault::IsLoop).toBool();
+    if (!show->audioList.isEmpty()) {
+        audioPreview = std::make_unique<SoundPlayer>(window, true, fadeIn, fadeOut, loop);
+        audioPreview->playAll(show->audioList);
+    }
+    previewButton->setEnabled(true);
 }
 
-bool PreviewFlow::editMusic(QList<AudioInfo>*)
+bool PreviewFlow::editMusic(QList<AudioInfo>* edited)
 {
     stopMusic();
-    // The movie is let go while the clips are edited, then shown again. The edit dialog itself
-    // joins here once it exists; until then the clips stay as they are.
+    // The movie is let go while the clips are edited (its own sound would play over them), then
+    // the template's own movie comes back, also after a preview whose build failed and left the
+    // control cleared.
+    flash->setControl(QLatin1String(FlashPlayerWidget::FlashControlId));
     flash->dynamicCall("SetMovie(const QString&)", QStringLiteral("0"));
+    AudioEditDialog dialog(show->audioList, window);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
     flash->dynamicCall("SetMovie(const QString&)", show->templateMoviePath);
-    return false;
+    if (accepted && edited)
+        *edited = dialog.editedList();
+    return accepted;
 }

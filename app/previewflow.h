@@ -11,7 +11,7 @@ class FlashPlayerWidget;
 class IFlashKitInterface;
 class QAbstractButton;
 class QWidget;
-class VelMediaPreviewWidget;
+class SoundPlayer;
 
 // The preview area: the selected template's own movie, the slideshow preview built through the
 // kit, and the music that goes with it.
@@ -27,13 +27,16 @@ public:
     void setTemplateFromPicture(const QString& picturePath);
     void loadTemplateMovie();
     void selectTemplate(const QString& picturePath);
+    // Builds the preview folder through the kit, shows its movie and plays the music with the
+    // stored fade and loop settings. A failed build leaves the area empty and is logged; the
+    // music plays all the same.
     void preview();
     // Runs the audio edit dialog on the current clips with the movie let go meanwhile; true and
     // the edited clips in `edited` when the user accepted.
     bool editMusic(QList<AudioInfo>* edited);
     void stopMusic();
     bool isMusicPlaying() const;
-    VelMediaPreviewWidget* musicPlayer() const { return audioPreview.get(); }
+    SoundPlayer* musicPlayer() const { return audioPreview.get(); }
 
 private:
     QWidget* window;
@@ -41,5 +44,5 @@ private:
     QAbstractButton* previewButton;
     IFlashKitInterface* kit;
     Slideshow* show;
-    std::unique_ptr<VelMediaPreviewWidget> audioPreview;
+    std::unique_ptr<SoundPlayer> audioPreview;
 };

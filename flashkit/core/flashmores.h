@@ -66,7 +66,7 @@ private:
     void refreshWorkFolder();
     void buildSampleList();
     bool writePlayData(const QList<FlashKitPhoto>& list);
-    void copyTemplateMovie();
+    bool copyTemplateMovie(); // true when the workspace holds the copy
     QList<FlashKitPhoto> samplesInWorkspace() const;
     QList<FlashKitPhoto>* photosToBuild(QList<FlashKitPhoto>& sampleCopies);
     void reencodePhoto(FlashKitPhoto& photo);

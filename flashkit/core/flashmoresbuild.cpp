@@ -49,9 +49,10 @@ bool FlashmoRes::writePlayData(const QList<FlashKitPhoto>& list)
     return playData->closeFile();
 }
 
-void FlashmoRes::copyTemplateMovie()
+bool FlashmoRes::copyTemplateMovie()
 {
-    copyWithRetry(templateSourcePath(), workFolder + QFileInfo(templateSourcePath()).fileName());
+    return copyWithRetry(templateSourcePath(),
+                         workFolder + QFileInfo(templateSourcePath()).fileName());
 }
 
 // The stand-in pictures live in the sample folder, but a template reads its photos from the
@@ -116,7 +117,11 @@ bool FlashmoRes::createPreviewResource()
         writeLogEntry(LogSource, usePhotos ? 242 : 266, PreviewFunction, "FALSE");
         return false;
     }
-    copyTemplateMovie();
+    // Without its movie the preview area would stay empty with no trace of why.
+    if (!copyTemplateMovie()) {
+        writeLogEntry(LogSource, 279, PreviewFunction, "FALSE");
+        return false;
+    }
     return true;
 }
 

@@ -38,6 +38,7 @@ private slots:
     void publishWithSamplesTwice();
     void unwritableConfigurationIsLogged_data();
     void unwritableConfigurationIsLogged();
+    void missingTemplateMovieFailsThePreview();
 
 private:
     KitTestEnv env;
@@ -185,6 +186,28 @@ void TestFlashmoRes::unwritableConfigurationIsLogged()
     QVERIFY2(lines[0].startsWith("flashkit/FlashmoRes(") &&
                  lines[0].contains(QByteArray("): in FlashmoRes::" + function + " : ")),
              lines[0].constData());
+    QCOMPARE(lines[1], QByteArray("FALSE"));
+}
+
+// Without its movie the preview shows nothing: the build says so and leaves a trace.
+void TestFlashmoRes::missingTemplateMovieFailsThePreview()
+{
+    const QString logDir = env.root() + QString("/log-movie");
+    QDir().mkpath(logDir);
+    qputenv("TMPDIR", logDir.toLocal8Bit());
+    const QString log = TestFiles::logPath();
+    QFile::remove(log);
+
+    FlashmoKit kit(env.appFolder());
+    kit.addPhotos({env.makePhoto(QString("m.jpg"), 6)});
+    kit.setTemplate(QString("Not Installed.swf"));
+    const bool result = kit.createPreviewResource();
+    qunsetenv("TMPDIR");
+    QVERIFY(!result);
+    QVERIFY(!QFileInfo::exists(env.workspace() + QString("/Not Installed.swf")));
+    const QList<QByteArray> lines = TestFiles::read(log).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].contains("): in FlashmoRes::createPreviewResource : "), lines[0].constData());
     QCOMPARE(lines[1], QByteArray("FALSE"));
 }
 
