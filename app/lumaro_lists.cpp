@@ -1,10 +1,10 @@
 // The photo and music strips as the main window sees them: selection between the two, the
 // commands on selected items, the copies of both lists and the one shared scroll bar.
-#include "app/kitentries.h"
 #include "app/lumaro.h"
 #include "app/lumaro_form.h"
 #include "app/scrollrange.h"
 #include "audio/audiolistwidget.h"
+#include "flashkit/core/kitentries.h"
 #include "photos/core/photooperation.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/velmessagebox.h"

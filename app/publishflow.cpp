@@ -1,13 +1,8 @@
 #include "app/publishflow.h"
 
-#include "app/kitentries.h"
 #include "app/lumaro_form.h"
 #include "app/posttask.h"
 #include "app/slideshow.h"
-#include "audio/core/convert2mp3progress.h"
-#include "common/logfile.h"
-#include "common/workspace.h"
-#include "flashkit/core/filecopy.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/publishsetting.h"
 #include "platform/velfc/core/veldesktopnotice.h"
@@ -22,40 +17,32 @@
 #include <QFrame>
 #include <QMenu>
 #include <QProgressBar>
-#include <QTimer>
-
-namespace {
-constexpr int PollMs = 100;
-
-std::unique_ptr<QTimer> makeTimer(PublishFlow* flow, void (PublishFlow::*slot)())
-{
-    auto timer = std::make_unique<QTimer>();
-    timer->setInterval(PollMs);
-    QObject::connect(timer.get(), &QTimer::timeout, flow, slot);
-    return timer;
-}
-} // namespace
 
 PublishFlow::PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit,
                          const Slideshow* show)
     : QObject(window), window(window), ui(ui), kit(kit), show(show),
-      runSettings([](PublishSetting& dialog) { return dialog.exec() == QDialog::Accepted; })
+      runSettings([](PublishSetting& dialog) { return dialog.exec() == QDialog::Accepted; }),
+      job(std::make_unique<PublishJob>(kit))
 {
+    connect(job.get(), &PublishJob::progress, this, [this](PublishJob::Stage, int percent) {
+        this->ui->publishProgressBar->setValue(percent);
+    });
+    connect(job.get(), &PublishJob::musicFolderMissing, this, [] {
+        VelMessageBox::alert(tr("Cannot find the temporary directory!"), QString(), nullptr, true);
+    });
+    connect(job.get(), &PublishJob::ended, this, &PublishFlow::jobEnded);
 }
 
 PublishFlow::~PublishFlow()
 {
+    // The form may already be going; the job's last words must not reach it.
+    job->disconnect(this);
     stopAll();
 }
 
 QList<AudioInfo> PublishFlow::collectClipsToConvert(const QList<AudioInfo>& clips)
 {
-    QList<AudioInfo> list;
-    for (const AudioInfo& clip : clips) {
-        if (clip.needsConversion())
-            list << clip;
-    }
-    return list;
+    return PublishJob::collectClipsToConvert(clips);
 }
 
 // A running preview goes on playing: publishing works on copies in the workspace.
@@ -71,95 +58,56 @@ void PublishFlow::publish()
     targetProfile = dialog.profileValue();
     photoQuality = dialog.photoQuality();
 
-    // Every clip gets its own workspace file; converter, copies and kit entries agree on it.
-    clips = show->audioList;
-    clipFiles = musicCopyPaths(clips);
-    musicEntries = musicEntriesFor(clips);
-    QList<AudioInfo> toConvert;
-    QStringList outputs;
-    for (int i = 0; i < clips.size(); ++i) {
-        if (clips.at(i).needsConversion() && !outputs.contains(clipFiles.at(i))) {
-            toConvert << clips.at(i);
-            outputs << clipFiles.at(i);
-        }
-    }
-
+    PublishJob::Request request;
+    request.photos = show->photoEntries;
+    request.clips = show->audioList;
+    request.templateName = show->templateName;
+    request.folder = targetFolder;
+    request.name = targetName;
+    request.profile = targetProfile;
+    request.quality = photoQuality;
+    // The state comes first: a job that cannot start ends before start() returns.
     enterPublishingState();
-    if (toConvert.isEmpty()) {
-        convertFinished();
-        return;
-    }
-    convertTimer = makeTimer(this, &PublishFlow::updateConvertProgress);
-    converter = std::make_unique<Convert2Mp3Progress>(nullptr, toConvert, outputs);
-    connect(converter.get(), &Convert2Mp3Progress::convertFinished, this,
-            &PublishFlow::convertFinished);
-    connect(converter.get(), &Convert2Mp3Progress::killProcess, this, &PublishFlow::convertKilled);
-    convertTimer->start();
-    converter->convertNext();
+    job->start(request);
 }
 
 void PublishFlow::updateConvertProgress()
 {
-    if (converter)
-        ui->publishProgressBar->setValue(static_cast<int>(converter->conversionPercent()));
-}
-
-bool PublishFlow::prepareBackgroundMusic()
-{
-    const QString folder = musicFolder();
-    if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
-        VelMessageBox::alert(tr("Cannot find the temporary directory!"), QString(), nullptr, true);
-        return false;
-    }
-    bool ok = true;
-    for (int i = 0; i < clips.size(); ++i) {
-        if (!clips.at(i).needsConversion())
-            ok = copyWithRetry(clips.at(i).filePath, clipFiles.at(i)) && ok;
-    }
-    return ok;
+    job->pollConversion();
 }
 
 void PublishFlow::convertFinished()
 {
-    prepareBackgroundMusic(); // a clip that did not arrive is named by the kit's own check
-    if (convertTimer)
-        convertTimer->stop();
-    const bool cleared = kit->clear();
-    const bool photosAdded = kit->addPhotos(show->photoEntries);
-    const bool musicAdded = kit->addMusic(musicEntries);
-    const bool templateSet = kit->setTemplate(show->templateName + QStringLiteral(".swf"));
-    kit->setPhotoQuality(photoQuality);
-    publishTimer = makeTimer(this, &PublishFlow::updatePublishProgress);
-    if (cleared && photosAdded && musicAdded && templateSet &&
-        kit->publish(targetFolder + QLatin1Char('/'), targetName, targetProfile)) {
-        publishTimer->start();
-        return;
-    }
-    writeLogEntry(".\\lumaro", __LINE__, "Lumaro::slotConvertAudioFormatFinished", "");
-    QString reason = kit->publishError();
-    if (reason.isEmpty())
-        reason = templateSet ? tr("The publishing could not be started.")
-                             : tr("No template is selected.");
-    failed(reason);
+    job->conversionDone();
 }
 
 void PublishFlow::updatePublishProgress()
 {
-    const int progress = kit->publishProgress();
-    ui->publishProgressBar->setValue(progress);
-    if (progress == 100) {
-        publishTimer->stop();
+    job->pollPublish();
+}
+
+void PublishFlow::jobEnded(PublishJob::Outcome outcome, const QString& reason)
+{
+    switch (outcome) {
+    case PublishJob::Outcome::Succeeded:
         notifySucceeded();
         backToIdle();
         emit publishEnded(true);
         runPostTaskAction();
         return;
-    }
-    // A run that could not write or read what it needs stops short of 100 and says why.
-    const QString reason = kit->publishError();
-    if (!reason.isEmpty()) {
-        publishTimer->stop();
+    case PublishJob::Outcome::Cancelled:
+        backToIdle();
+        emit publishEnded(false);
+        return;
+    case PublishJob::Outcome::NoTemplate:
+        failed(reason.isEmpty() ? tr("No template is selected.") : reason);
+        return;
+    case PublishJob::Outcome::NotStarted:
+        failed(reason.isEmpty() ? tr("The publishing could not be started.") : reason);
+        return;
+    case PublishJob::Outcome::RunFailed:
         failed(reason);
+        return;
     }
 }
 
@@ -173,10 +121,6 @@ void PublishFlow::failed(const QString& reason)
 
 void PublishFlow::backToIdle()
 {
-    if (convertTimer)
-        convertTimer->stop();
-    if (publishTimer)
-        publishTimer->stop();
     leavePublishingState();
     ui->publishProgressBar->setValue(0);
 }
@@ -208,45 +152,32 @@ void PublishFlow::runPostTaskAction()
 void PublishFlow::cancel()
 {
     ui->cancelBtn->setEnabled(false);
-    if (convertTimer && convertTimer->isActive()) {
-        converter->cancelConversion(); // its killProcess() leads to convertKilled()
+    if (job->isConverting()) {
+        job->cancel(); // the converter's end leads to jobEnded()
         return;
     }
-    const bool running = publishTimer && publishTimer->isActive();
-    kit->cancelPublish();
+    job->cancel();
     backToIdle();
-    if (running)
-        emit publishEnded(false);
 }
 
 void PublishFlow::convertKilled()
 {
-    backToIdle();
-    emit publishEnded(false);
+    job->conversionKilled();
 }
 
 bool PublishFlow::isConverting() const
 {
-    return convertTimer && convertTimer->isActive();
+    return job->isConverting();
 }
 
 bool PublishFlow::isBusy() const
 {
-    return isConverting() || (publishTimer && publishTimer->isActive());
+    return job->isBusy();
 }
 
 void PublishFlow::stopAll()
 {
-    if (converter && isConverting())
-        converter->cancelConversion();
-    if (convertTimer)
-        convertTimer->stop();
-    if (publishTimer)
-        publishTimer->stop();
-    // Wait for the worker even when no timer polls it: it writes into the workspace that the
-    // close clean-up is about to delete.
-    if (kit)
-        kit->cancelAndWait();
+    job->stopAll();
 }
 
 void PublishFlow::enterPublishingState()

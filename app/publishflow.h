@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flashkit/core/flashkitrecords.h"
+#include "flashkit/core/publishjob.h"
 
 #include <QList>
 #include <QObject>
@@ -13,17 +13,15 @@
 struct AudioInfo;
 struct LumaroForm;
 struct Slideshow;
-class Convert2Mp3Progress;
 class IFlashKitInterface;
 class PublishSetting;
 class QMenu;
-class QTimer;
 class QWidget;
 
-// Publishing from the window in its three stages: the settings dialog, the conversion of the
-// music that needs it, and the kit's publish run, each polled by its own timer; then the
-// notification and the action after publishing. A run that cannot start or that fails tells
-// the user why and returns the window to its idle state.
+// Publishing from the window: the settings dialog, then the conversion and the kit's run (the
+// widget-free PublishJob, shared with the command-line publisher) shown in the progress bar;
+// then the notification and the action after publishing. A run that cannot start or that fails
+// tells the user why and returns the window to its idle state.
 class PublishFlow : public QObject
 {
     Q_OBJECT
@@ -67,7 +65,7 @@ signals:
     void publishEnded(bool succeeded);
 
 private:
-    bool prepareBackgroundMusic();
+    void jobEnded(PublishJob::Outcome outcome, const QString& reason);
     void runPostTaskAction();
     void notifySucceeded();
     void failed(const QString& reason);
@@ -79,11 +77,5 @@ private:
     const Slideshow* show;
     QMenu* titleMenu = nullptr;
     SettingsRunner runSettings;
-    // The clips and their workspace files for the publish under way.
-    QList<AudioInfo> clips;
-    QStringList clipFiles;
-    QList<FlashKitAudio> musicEntries;
-    std::unique_ptr<QTimer> publishTimer;
-    std::unique_ptr<Convert2Mp3Progress> converter;
-    std::unique_ptr<QTimer> convertTimer;
+    std::unique_ptr<PublishJob> job;
 };

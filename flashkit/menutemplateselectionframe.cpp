@@ -1,5 +1,6 @@
 #include "flashkit/menutemplateselectionframe.h"
 
+#include "flashkit/core/installedtemplates.h"
 #include "flashkit/menutpldelegate.h"
 #include "platform/velfc/core/vel.h"
 
@@ -31,7 +32,7 @@ const KnownTemplate knownTemplates[] = {
     {QT_TRANSLATE_NOOP("MenuTemplateSelectionFrame", "Wonderful Moment"), 0},
     {QT_TRANSLATE_NOOP("MenuTemplateSelectionFrame", "FishEye"), 0},
 };
-const int PictureVersion = 1;
+const int PictureVersion = InstalledTemplates::PictureVersion;
 const int RowHeight = 100;
 const int ColumnWidth = 115;
 
@@ -54,30 +55,11 @@ public:
     }
 };
 
-QStringList installedPictures()
-{
-    const QDir templateDir(Vel::applicationFolder() + QStringLiteral("/template"));
-    const QStringList versions =
-        templateDir.entryList({QStringLiteral("version*")}, QDir::Dirs | QDir::NoDotAndDotDot,
-                              QDir::Name | QDir::IgnoreCase);
-    // Every path the panel hands out points into version1, so that is the folder whose pictures
-    // are shown; other version folders would give cells whose template cannot be found.
-    const QString pictureFolder = QStringLiteral("version%1").arg(PictureVersion);
-    if (!versions.contains(pictureFolder))
-        return {};
-    QStringList pictures =
-        QDir(templateDir.filePath(pictureFolder))
-            .entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    const int cube = pictures.indexOf(QStringLiteral("Magic Cube.jpg"));
-    if (cube > 0)
-        pictures.move(cube, 0);
-    return pictures;
-}
 } // namespace
 
 MenuTemplateSelectionFrame::MenuTemplateSelectionFrame(QWidget* parent) : QFrame(parent)
 {
-    pictures = installedPictures();
+    pictures = InstalledTemplates::pictures();
 
     auto* verticalLayout = new QVBoxLayout(this);
     verticalLayout->setObjectName(QStringLiteral("verticalLayout"));

@@ -1,6 +1,7 @@
 #include "flashkit/publishsetting.h"
 
 #include "common/workspace.h"
+#include "flashkit/core/publishtarget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
@@ -15,12 +16,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
 
-const QString PublishSetting::forbiddenCharacters = QStringLiteral("/:*?\"<>|\\");
+const QString PublishSetting::forbiddenCharacters = PublishTarget::forbiddenCharacters();
 
 namespace {
 const QString HistorySeparator = QStringLiteral("|||");
@@ -252,9 +252,7 @@ void PublishSetting::slotOKClicked()
         showNameHint(tr("The file name cannot be left blank, please enter a file name!"));
         return;
     }
-    static const QRegularExpression forbidden(
-        QLatin1Char('[') + QRegularExpression::escape(forbiddenCharacters) + QLatin1Char(']'));
-    if (nameResult.contains(forbidden)) {
+    if (PublishTarget::hasForbiddenCharacter(nameResult)) {
         showNameHint(
             tr("The file name cannot contain one of these characters:%1").arg(forbiddenCharacters));
         return;
@@ -274,19 +272,12 @@ void PublishSetting::slotOKClicked()
     }
     // One trailing or doubled separator must not end up inside the output paths.
     const QString chosen = QDir::cleanPath(folderResult);
-    folderResult = chosen;
-    if (profileResult == 0) {
-        QString folderName = nameResult;
-        uniqueFolderName(folderName, chosen);
-        folderResult = chosen + QLatin1Char('/') + folderName;
-        if (!QDir(folderResult).exists())
-            QDir().mkpath(folderResult);
-    } else {
-        // The offline page is a single .html file; the other profiles write a .swf (and a page
-        // of the same name beside it).
-        uniqueFileName(nameResult, chosen,
-                       profileResult == 3 ? QStringLiteral("html") : QStringLiteral("swf"));
-    }
+    const PublishTarget::Placement placement =
+        PublishTarget::place(nameResult, chosen, profileResult);
+    folderResult = placement.folder;
+    nameResult = placement.name;
+    if (profileResult == 0 && !QDir(folderResult).exists())
+        QDir().mkpath(folderResult);
     rememberFolder(chosen);
     accept();
 }

@@ -27,6 +27,12 @@ bool FlashmoPublish::setPublishTarget(const QString& folder, const QString& name
     profile = value;
     if (folder.isEmpty() || name.isEmpty())
         return false;
+    // An output this worker cannot write is refused before anything starts, not written as
+    // some other profile.
+    if (value < 0 || value > 3) {
+        fail(QStringLiteral("The publish profile %1 is not supported").arg(value));
+        return false;
+    }
     outputFolder = folder;
     outputSwf = name + QStringLiteral(".swf");
     return true;

@@ -1,4 +1,4 @@
-#include "app/kitentries.h"
+#include "flashkit/core/kitentries.h"
 
 #include "common/workspace.h"
 

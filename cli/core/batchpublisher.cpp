@@ -1,0 +1,308 @@
+#include "cli/core/batchpublisher.h"
+
+#include "cli/core/privateworkspace.h"
+#include "cli/core/progressreport.h"
+#include "cli/core/stagedoutput.h"
+#include "common/mediaformats.h"
+#include "common/workspace.h"
+#include "flashkit/core/flashmokit.h"
+#include "flashkit/core/kitentries.h"
+#include "photos/core/imagereader.h"
+#include "photos/core/infoparser.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+constexpr int ReadPollMs = 40;
+
+// Files found in one folder, in the order a person reading the names expects (IMG_2 before
+// IMG_10), so that the same folder always gives the same slideshow.
+void sortNaturally(QStringList& paths)
+{
+    QCollator collator;
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(paths.begin(), paths.end(), [&collator](const QString& a, const QString& b) {
+        return collator.compare(a, b) < 0;
+    });
+}
+} // namespace
+
+BatchPublisher::BatchPublisher(const PublishOptions& options, ProgressReport& report,
+                               std::FILE* out, QObject* parent)
+    : QObject(parent), options(options), report(report), out(out)
+{
+    readerPoll.setInterval(ReadPollMs);
+    connect(&readerPoll, &QTimer::timeout, this, &BatchPublisher::pollReading);
+}
+
+BatchPublisher::~BatchPublisher()
+{
+    if (!done) {
+        done = true;
+        if (job)
+            job->stopAll();
+        if (reader)
+            reader->stop();
+    }
+}
+
+void BatchPublisher::start()
+{
+    workspace = std::make_unique<PrivateWorkspace>();
+    if (!workspace->isValid()) {
+        fail(tr("Cannot create a working folder in %1").arg(QDir::tempPath()));
+        return;
+    }
+    fillMediaExtensions();
+    // Before the reading thread starts: the limit is process-wide.
+    ImageReader::allowLargePhotos();
+    collectInputs();
+    startReading(Reading::Photos, photoFiles);
+}
+
+void BatchPublisher::collectInputs()
+{
+    for (const QString& input : options.photos) {
+        const QFileInfo info(input);
+        if (!info.exists()) {
+            unreadable << Unreadable{input, tr("not found")};
+        } else if (info.isDir()) {
+            QStringList found =
+                scanMediaFiles({QUrl::fromLocalFile(info.absoluteFilePath())}, imageExtensions);
+            sortNaturally(found);
+            if (found.isEmpty())
+                unreadable << Unreadable{input, tr("no photos in this folder")};
+            photoFiles << found;
+        } else {
+            // A file named on its own is read whatever its ending; the reader decides.
+            photoFiles << input;
+        }
+    }
+    for (const MusicSpec& spec : options.music) {
+        if (QFileInfo(spec.path).isFile())
+            musicToRead << spec;
+        else
+            unreadable << Unreadable{spec.path, tr("not found")};
+    }
+}
+
+void BatchPublisher::startReading(Reading what, const QStringList& files)
+{
+    reading = what;
+    readerFiles = files;
+    if (readerFiles.isEmpty()) {
+        readingDone();
+        return;
+    }
+    reader = std::make_unique<InfoParser>(&readerFiles, what == Reading::Photos);
+    reader->start();
+    readerPoll.start();
+}
+
+void BatchPublisher::pollReading()
+{
+    if (!reader)
+        return;
+    const int count = reader->processedCount();
+    report.show(reading == Reading::Photos ? tr("Reading photos") : tr("Reading music"),
+                static_cast<int>(count * 100 / readerFiles.size()));
+    if (count < readerFiles.size())
+        return;
+    readerPoll.stop();
+    reader->wait();
+    readingDone();
+}
+
+void BatchPublisher::readingDone()
+{
+    QStringList failed;
+    QList<AudioInfo> read;
+    if (reader) {
+        failed = reader->failedFiles();
+        if (reading == Reading::Photos) {
+            photos = reader->takePhotos();
+            if (!reader->takeFolderFailures().isEmpty()) {
+                reader.reset();
+                fail(ImageReader::temporaryFolderMissingText());
+                return;
+            }
+        } else {
+            read = reader->takeClips();
+        }
+        reader.reset();
+    }
+    if (reading == Reading::Photos) {
+        for (const QString& path : failed)
+            unreadable << Unreadable{path, tr("not a photo that can be read")};
+        QStringList musicFiles;
+        for (const MusicSpec& spec : musicToRead)
+            musicFiles << spec.path;
+        startReading(Reading::Music, musicFiles);
+        return;
+    }
+    applyMusicSettings(read, failed);
+
+    report.finishLine();
+    for (const Unreadable& input : unreadable)
+        report.message(
+            tr("Could not read %1: %2").arg(QDir::toNativeSeparators(input.path), input.reason));
+    if (!unreadable.isEmpty() && options.strict) {
+        report.message(tr("Nothing was published, as --strict asks when an input cannot be read."));
+        finish(InputsUnreadable);
+        return;
+    }
+    if (photos.isEmpty()) {
+        report.message(tr("No photo could be read; nothing was published."));
+        finish(InputsUnreadable);
+        return;
+    }
+    startPublishing();
+}
+
+// The reader fills each clip with its whole length and the stored fade and loop defaults; the
+// command line's range and flags replace them. Clips come back in reading order, failures left
+// out, so they are matched to the --music arguments in that order.
+void BatchPublisher::applyMusicSettings(const QList<AudioInfo>& read, const QStringList& failed)
+{
+    int next = 0;
+    for (const MusicSpec& spec : std::as_const(musicToRead)) {
+        if (failed.contains(spec.path)) {
+            unreadable << Unreadable{spec.path, tr("not music that can be read")};
+            continue;
+        }
+        if (next >= read.size())
+            break;
+        AudioInfo clip = read.at(next++);
+        const double start = spec.start >= 0 ? spec.start : 0.0;
+        double end = spec.end >= 0 ? spec.end : clip.duration;
+        // A length the tool could not tell (0) cannot be checked against; the range is trusted.
+        if (clip.duration > 0) {
+            if (start >= clip.duration || end > clip.duration + 0.5) {
+                unreadable << Unreadable{spec.path, tr("the range %1-%2 s lies outside its %3 s")
+                                                        .arg(start)
+                                                        .arg(end)
+                                                        .arg(clip.duration, 0, 'f', 1)};
+                continue;
+            }
+            end = std::min(end, clip.duration);
+        }
+        clip.startPoint = start;
+        clip.endPoint = end;
+        clip.fadeIn = options.fadeIn ? 1 : 0;
+        clip.fadeOut = options.fadeOut ? 1 : 0;
+        clip.loop = options.loop ? 1 : 0;
+        clips << clip;
+    }
+}
+
+void BatchPublisher::startPublishing()
+{
+    placement = PublishTarget::place(options.name, options.output, options.profile);
+    staging = std::make_unique<StagedOutput>();
+    if (!staging->prepare(options.output, placement, options.profile)) {
+        fail(staging->error());
+        return;
+    }
+    kit = std::make_unique<FlashmoKit>();
+    job = std::make_unique<PublishJob>(kit.get());
+    connect(job.get(), &PublishJob::progress, this, [this](PublishJob::Stage stage, int percent) {
+        report.show(stage == PublishJob::Stage::Converting ? tr("Converting music")
+                                                           : tr("Publishing"),
+                    percent);
+    });
+    connect(job.get(), &PublishJob::musicFolderMissing, this,
+            [this] { report.message(ImageReader::temporaryFolderMissingText()); });
+    connect(job.get(), &PublishJob::ended, this, &BatchPublisher::jobEnded);
+
+    PublishJob::Request request;
+    request.photos = photoEntriesFor(photos);
+    request.clips = clips;
+    request.templateName = options.templateName;
+    request.folder = staging->kitFolder();
+    request.name = placement.name;
+    request.profile = options.profile;
+    request.quality = options.quality;
+    job->start(request);
+}
+
+void BatchPublisher::jobEnded(PublishJob::Outcome outcome, const QString& reason)
+{
+    if (done || interruptedBy)
+        return;
+    switch (outcome) {
+    case PublishJob::Outcome::Succeeded: {
+        report.show(tr("Publishing"), 100);
+        report.finishLine();
+        QString published;
+        if (!staging->commit(published)) {
+            fail(staging->error());
+            return;
+        }
+        std::fprintf(out, "%s\n", QDir::toNativeSeparators(published).toLocal8Bit().constData());
+        std::fflush(out);
+        finish(unreadable.isEmpty() ? Published : InputsUnreadable);
+        return;
+    }
+    case PublishJob::Outcome::Cancelled:
+        fail(tr("The publishing was cancelled."));
+        return;
+    case PublishJob::Outcome::NoTemplate:
+        fail(reason.isEmpty() ? tr("No template is selected.") : reason);
+        return;
+    case PublishJob::Outcome::NotStarted:
+        fail(reason.isEmpty() ? tr("The publishing could not be started.") : reason);
+        return;
+    case PublishJob::Outcome::RunFailed:
+        fail(reason);
+        return;
+    }
+}
+
+void BatchPublisher::interrupt(int signalNumber)
+{
+    if (done || interruptedBy)
+        return;
+    interruptedBy = signalNumber;
+    report.message(tr("Interrupted: removing what was written so far."));
+    readerPoll.stop();
+    if (reader) {
+        reader->stop();
+        reader->wait(); // the photo in progress is finished first
+    }
+    if (job)
+        job->stopAll();
+    finish(128 + signalNumber);
+}
+
+void BatchPublisher::fail(const QString& text)
+{
+    report.message(tr("The slideshow could not be published.") + QLatin1Char(' ') + text);
+    finish(PublishFailed);
+}
+
+void BatchPublisher::finish(int code)
+{
+    if (done)
+        return;
+    done = true;
+    readerPoll.stop();
+    // The kit's thread and the converter end before the folders they write into go.
+    if (job) {
+        job->disconnect(this);
+        job->stopAll();
+    }
+    job.reset();
+    kit.reset();
+    reader.reset();
+    if (staging)
+        staging->discard();
+    staging.reset();
+    workspace.reset();
+    emit finished(code);
+}

@@ -1,0 +1,220 @@
+#include "cli/core/publishoptions.h"
+
+#include "flashkit/core/publishtarget.h"
+#include "platform/velfc/core/vel.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+const QStringList ProfileWords = {QStringLiteral("xml"), QStringLiteral("swf"),
+                                  QStringLiteral("swf+html"), QStringLiteral("html")};
+
+PublishOptions usageError(const QString& text)
+{
+    PublishOptions options;
+    options.action = PublishOptions::Action::UsageError;
+    options.error = text;
+    return options;
+}
+
+// A template named on the command line: exactly, or ignoring case when that leaves only one.
+QString findTemplate(const QString& wanted, const QStringList& templates)
+{
+    if (templates.contains(wanted))
+        return wanted;
+    QStringList matches;
+    for (const QString& name : templates) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            matches << name;
+    }
+    return matches.size() == 1 ? matches.first() : QString();
+}
+} // namespace
+
+int PublishCommandLine::profileValue(const QString& word)
+{
+    return static_cast<int>(ProfileWords.indexOf(word));
+}
+
+bool PublishCommandLine::parseMusic(const QString& text, MusicSpec& spec, QString& error)
+{
+    spec = MusicSpec{text, -1, -1};
+    const qsizetype at = text.lastIndexOf(QLatin1Char('@'));
+    // A file whose own name holds an "@" is taken as it is.
+    if (at < 0 || QFileInfo(text).isFile())
+        return true;
+    const QString suffix = text.mid(at + 1);
+    static const QRegularExpression rangeLike(QStringLiteral("^[0-9.\\s-]+$"));
+    if (!rangeLike.match(suffix).hasMatch())
+        return true;
+    static const QRegularExpression range(
+        QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)?\\s*-\\s*(\\d+(?:\\.\\d+)?)?\\s*$"));
+    const QRegularExpressionMatch match = range.match(suffix);
+    if (!match.hasMatch() || (match.captured(1).isEmpty() && match.captured(2).isEmpty())) {
+        error = tr("\"%1\" is no clip range: write FILE@START-END in seconds, for example "
+                   "song.mp3@10-70.")
+                    .arg(text);
+        return false;
+    }
+    spec.path = text.left(at);
+    if (!match.captured(1).isEmpty())
+        spec.start = match.captured(1).toDouble();
+    if (!match.captured(2).isEmpty())
+        spec.end = match.captured(2).toDouble();
+    if (spec.path.isEmpty() || (spec.end >= 0 && spec.end <= qMax(0.0, spec.start))) {
+        error = tr("\"%1\" is no clip range: the end must come after the start.").arg(text);
+        return false;
+    }
+    return true;
+}
+
+PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QStringList& templates,
+                                         const QString& defaultOutput, const QString& workingFolder)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption templateOption(QStringLiteral("template"), QString(),
+                                            QStringLiteral("name"));
+    const QCommandLineOption profileOption(QStringLiteral("profile"), QString(),
+                                           QStringLiteral("profile"));
+    const QCommandLineOption qualityOption(QStringLiteral("quality"), QString(),
+                                           QStringLiteral("quality"));
+    const QCommandLineOption musicOption(QStringLiteral("music"), QString(),
+                                         QStringLiteral("file"));
+    const QCommandLineOption nameOption(QStringLiteral("name"), QString(), QStringLiteral("name"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(),
+                                          QStringLiteral("folder"));
+    const QCommandLineOption fadeInOption(QStringLiteral("fade-in"));
+    const QCommandLineOption fadeOutOption(QStringLiteral("fade-out"));
+    const QCommandLineOption loopOption(QStringLiteral("loop"));
+    const QCommandLineOption noLoopOption(QStringLiteral("no-loop"));
+    const QCommandLineOption strictOption(QStringLiteral("strict"));
+    const QCommandLineOption listOption(QStringLiteral("list-templates"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({templateOption, profileOption, qualityOption, musicOption, nameOption,
+                       outputOption, fadeInOption, fadeOutOption, loopOption, noLoopOption,
+                       strictOption, listOption, helpOption, versionOption});
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+
+    PublishOptions options;
+    if (parser.isSet(helpOption)) {
+        options.action = PublishOptions::Action::Help;
+        return options;
+    }
+    if (parser.isSet(versionOption)) {
+        options.action = PublishOptions::Action::Version;
+        return options;
+    }
+    if (parser.isSet(listOption)) {
+        options.action = PublishOptions::Action::ListTemplates;
+        return options;
+    }
+
+    // Options that take one value must not be given twice: which one counts would be a guess.
+    for (const QCommandLineOption& single :
+         {templateOption, profileOption, qualityOption, nameOption, outputOption}) {
+        if (parser.values(single).size() > 1)
+            return usageError(tr("--%1 may be given only once.").arg(single.names().first()));
+    }
+
+    if (templates.isEmpty())
+        return usageError(tr("No gallery templates are installed."));
+    options.templateName = templates.first();
+    if (parser.isSet(templateOption)) {
+        options.templateName = findTemplate(parser.value(templateOption), templates);
+        if (options.templateName.isEmpty())
+            return usageError(
+                tr("There is no template \"%1\". Installed templates: %2.")
+                    .arg(parser.value(templateOption), templates.join(QStringLiteral(", "))));
+    }
+
+    if (parser.isSet(profileOption)) {
+        options.profile = profileValue(parser.value(profileOption));
+        if (options.profile < 0)
+            return usageError(tr("Unknown profile \"%1\": use xml, swf, swf+html or html.")
+                                  .arg(parser.value(profileOption)));
+    }
+
+    if (parser.isSet(qualityOption)) {
+        bool ok = false;
+        options.quality = parser.value(qualityOption).trimmed().toInt(&ok);
+        if (!ok || options.quality < 1 || options.quality > 100)
+            return usageError(tr("The quality must be a whole number from 1 to 100, not \"%1\".")
+                                  .arg(parser.value(qualityOption)));
+    }
+
+    if (parser.isSet(nameOption))
+        options.name = parser.value(nameOption);
+    if (options.name.trimmed().isEmpty())
+        return usageError(tr("The name cannot be left blank."));
+    if (PublishTarget::hasForbiddenCharacter(options.name))
+        return usageError(tr("The name cannot contain one of these characters:%1")
+                              .arg(PublishTarget::forbiddenCharacters()));
+
+    QString output = parser.isSet(outputOption) ? parser.value(outputOption) : defaultOutput;
+    if (output.isEmpty())
+        return usageError(tr("The output folder cannot be left blank."));
+    output = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(output));
+    if (!Vel::isFolderNameValid(output, true))
+        return usageError(tr("The output folder \"%1\" is not a usable path.").arg(output));
+    if (QFileInfo::exists(output) && !QFileInfo(output).isDir())
+        return usageError(tr("The output \"%1\" is a file, not a folder.").arg(output));
+    options.output = output;
+
+    for (const QString& text : parser.values(musicOption)) {
+        MusicSpec spec;
+        QString error;
+        if (!parseMusic(text, spec, error))
+            return usageError(error);
+        options.music << spec;
+    }
+
+    if (parser.isSet(loopOption) && parser.isSet(noLoopOption))
+        return usageError(tr("--loop and --no-loop cannot be used together."));
+    options.fadeIn = parser.isSet(fadeInOption);
+    options.fadeOut = parser.isSet(fadeOutOption);
+    options.loop = !parser.isSet(noLoopOption);
+    options.strict = parser.isSet(strictOption);
+
+    options.photos = parser.positionalArguments();
+    if (options.photos.isEmpty())
+        return usageError(tr("No photos given: name photo files or folders after the options."));
+    return options;
+}
+
+QString PublishCommandLine::versionText()
+{
+    return QStringLiteral("lumaro-publish ") + QStringLiteral(LUMARO_VERSION);
+}
+
+QString PublishCommandLine::helpText()
+{
+    return tr("Usage: lumaro-publish [options] PHOTO|FOLDER...\n"
+              "Publishes photos and music as a Flash gallery slideshow, without a window.\n"
+              "Folders are searched with their sub-folders.\n"
+              "\n"
+              "Options:\n"
+              "  --template NAME         gallery template (see --list-templates)\n"
+              "  --profile PROFILE       xml, swf, swf+html or html (default: swf)\n"
+              "  --quality N             JPEG quality of the photos, 1-100 (default: 85)\n"
+              "  --music FILE[@START-END]\n"
+              "                          background music, repeatable; START and END in seconds\n"
+              "  --fade-in, --fade-out   fade every clip in or out\n"
+              "  --loop, --no-loop       play the music again when it ends (default: loop)\n"
+              "  --name NAME             name of the slideshow (default: My Flash)\n"
+              "  --output FOLDER         where the slideshow goes (default: your documents)\n"
+              "  --strict                publish nothing when any input cannot be read\n"
+              "  --list-templates        list the installed templates and exit\n"
+              "  -h, --help              show this help and exit\n"
+              "  -v, --version           show the version and exit\n"
+              "\n"
+              "The published path is written to standard output, progress to standard error.\n"
+              "Exit status: 0 published; 1 some inputs could not be read (they are listed);\n"
+              "2 usage error; 3 publishing failed; 130/143 interrupted.\n");
+}

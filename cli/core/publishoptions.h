@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One --music argument: the file and, when given as FILE@START-END, the part of it to play.
+struct MusicSpec
+{
+    QString path;
+    double start = -1; // seconds; negative: from the beginning
+    double end = -1;   // seconds; negative: to the end
+};
+
+// What lumaro-publish was asked to do, checked as far as it can be without reading any file.
+struct PublishOptions
+{
+    enum class Action
+    {
+        Publish,
+        Help,
+        Version,
+        ListTemplates,
+        UsageError
+    };
+
+    Action action = Action::Publish;
+    QString error; // the usage error, with Action::UsageError
+
+    QString templateName;
+    int profile = 1;
+    int quality = 85;
+    QString name = QStringLiteral("My Flash");
+    QString output; // absolute, clean
+    QList<MusicSpec> music;
+    bool fadeIn = false;
+    bool fadeOut = false;
+    bool loop = true;
+    bool strict = false;
+    QStringList photos; // files and folders, as given
+};
+
+class PublishCommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(PublishCommandLine)
+public:
+    // `arguments` includes the program name first. `templates` are the installed template names;
+    // the first is the default. `defaultOutput` is used without --output; relative paths are
+    // taken from `workingFolder`.
+    static PublishOptions parse(const QStringList& arguments, const QStringList& templates,
+                                const QString& defaultOutput, const QString& workingFolder);
+
+    // "xml" 0, "swf" 1, "swf+html" 2, "html" 3; -1 for anything else.
+    static int profileValue(const QString& word);
+    // FILE or FILE@START-END (either number may be left out). False with `error` set when the
+    // range is given but is no range.
+    static bool parseMusic(const QString& text, MusicSpec& spec, QString& error);
+
+    static QString helpText();
+    static QString versionText();
+};

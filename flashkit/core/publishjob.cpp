@@ -1,0 +1,186 @@
+#include "flashkit/core/publishjob.h"
+
+#include "audio/core/convert2mp3progress.h"
+#include "common/logfile.h"
+#include "common/workspace.h"
+#include "flashkit/core/filecopy.h"
+#include "flashkit/core/iflashkitinterface.h"
+#include "flashkit/core/kitentries.h"
+
+#include <QDir>
+#include <QTimer>
+
+namespace {
+std::unique_ptr<QTimer> makeTimer(PublishJob* job, void (PublishJob::*poll)())
+{
+    auto timer = std::make_unique<QTimer>();
+    timer->setInterval(PublishJob::PollMs);
+    QObject::connect(timer.get(), &QTimer::timeout, job, poll);
+    return timer;
+}
+} // namespace
+
+PublishJob::PublishJob(IFlashKitInterface* kit, QObject* parent) : QObject(parent), kit(kit) {}
+
+PublishJob::~PublishJob()
+{
+    // Whoever listens may already be half gone; the end of a job being torn down is news to no one.
+    disconnect(this, nullptr, nullptr, nullptr);
+    stopAll();
+}
+
+QList<AudioInfo> PublishJob::collectClipsToConvert(const QList<AudioInfo>& clips)
+{
+    QList<AudioInfo> list;
+    for (const AudioInfo& clip : clips) {
+        if (clip.needsConversion())
+            list << clip;
+    }
+    return list;
+}
+
+bool PublishJob::start(const Request& request)
+{
+    if (isBusy())
+        return false;
+    current = request;
+    // Every clip gets its own workspace file; converter, copies and kit entries agree on it.
+    files = musicCopyPaths(current.clips);
+    musicEntries = musicEntriesFor(current.clips);
+    QList<AudioInfo> toConvert;
+    QStringList outputs;
+    for (int i = 0; i < current.clips.size(); ++i) {
+        if (current.clips.at(i).needsConversion() && !outputs.contains(files.at(i))) {
+            toConvert << current.clips.at(i);
+            outputs << files.at(i);
+        }
+    }
+    if (toConvert.isEmpty()) {
+        conversionDone();
+        return true;
+    }
+    convertTimer = makeTimer(this, &PublishJob::pollConversion);
+    converter = std::make_unique<Convert2Mp3Progress>(nullptr, toConvert, outputs);
+    connect(converter.get(), &Convert2Mp3Progress::convertFinished, this,
+            &PublishJob::conversionDone);
+    connect(converter.get(), &Convert2Mp3Progress::killProcess, this,
+            &PublishJob::conversionKilled);
+    convertTimer->start();
+    converter->convertNext();
+    return true;
+}
+
+void PublishJob::pollConversion()
+{
+    if (converter)
+        emit progress(Stage::Converting, static_cast<int>(converter->conversionPercent()));
+}
+
+bool PublishJob::prepareBackgroundMusic()
+{
+    const QString folder = musicFolder();
+    if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
+        emit musicFolderMissing();
+        return false;
+    }
+    bool ok = true;
+    for (int i = 0; i < current.clips.size(); ++i) {
+        if (!current.clips.at(i).needsConversion())
+            ok = copyWithRetry(current.clips.at(i).filePath, files.at(i)) && ok;
+    }
+    return ok;
+}
+
+void PublishJob::conversionDone()
+{
+    prepareBackgroundMusic(); // a clip that did not arrive is named by the kit's own check
+    if (convertTimer)
+        convertTimer->stop();
+    const bool cleared = kit->clear();
+    const bool photosAdded = kit->addPhotos(current.photos);
+    const bool musicAdded = kit->addMusic(musicEntries);
+    const bool templateSet = kit->setTemplate(current.templateName + QStringLiteral(".swf"));
+    kit->setPhotoQuality(current.quality);
+    publishTimer = makeTimer(this, &PublishJob::pollPublish);
+    if (cleared && photosAdded && musicAdded && templateSet &&
+        kit->publish(current.folder + QLatin1Char('/'), current.name, current.profile)) {
+        publishTimer->start();
+        return;
+    }
+    writeLogEntry(".\\lumaro", __LINE__, "Lumaro::slotConvertAudioFormatFinished", "");
+    finish(templateSet ? Outcome::NotStarted : Outcome::NoTemplate, kit->publishError());
+}
+
+void PublishJob::conversionKilled()
+{
+    finish(Outcome::Cancelled);
+}
+
+void PublishJob::pollPublish()
+{
+    const int percent = kit->publishProgress();
+    emit progress(Stage::Publishing, percent);
+    if (percent == 100) {
+        finish(Outcome::Succeeded);
+        return;
+    }
+    // A run that could not write or read what it needs stops short of 100 and says why.
+    const QString reason = kit->publishError();
+    if (!reason.isEmpty())
+        finish(Outcome::RunFailed, reason);
+}
+
+void PublishJob::finish(Outcome outcome, const QString& reason)
+{
+    stopTimers();
+    emit ended(outcome, reason);
+}
+
+void PublishJob::stopTimers()
+{
+    if (convertTimer)
+        convertTimer->stop();
+    if (publishTimer)
+        publishTimer->stop();
+}
+
+void PublishJob::cancel()
+{
+    if (isConverting()) {
+        converter->cancelConversion(); // its killProcess() leads to conversionKilled()
+        return;
+    }
+    const bool running = publishTimer && publishTimer->isActive();
+    kit->cancelPublish();
+    stopTimers();
+    if (running)
+        emit ended(Outcome::Cancelled, QString());
+}
+
+void PublishJob::stopAll()
+{
+    if (converter && isConverting())
+        converter->cancelConversion();
+    stopTimers();
+    // Wait for the worker even when no timer polls it: it writes into the workspace that the
+    // owner is about to delete.
+    if (kit)
+        kit->cancelAndWait();
+}
+
+bool PublishJob::isConverting() const
+{
+    return convertTimer && convertTimer->isActive();
+}
+
+bool PublishJob::isBusy() const
+{
+    return isConverting() || (publishTimer && publishTimer->isActive());
+}
+
+PublishJob::Stage PublishJob::stage() const
+{
+    if (isConverting())
+        return Stage::Converting;
+    return publishTimer && publishTimer->isActive() ? Stage::Publishing : Stage::Idle;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "common/audioinfo.h"
+#include "flashkit/core/flashkitrecords.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class Convert2Mp3Progress;
+class IFlashKitInterface;
+class QTimer;
+
+// One publish without a window: the music that is not yet 44100 Hz MP3 is converted, the rest
+// copied into the workspace music folder (one file per clip), then the kit is filled and its
+// run polled until it ends. The window's publish driver and the command-line publisher both
+// drive their publishes through this, so the two can never disagree about what gets written.
+class PublishJob : public QObject
+{
+    Q_OBJECT
+public:
+    struct Request
+    {
+        QList<FlashKitPhoto> photos; // working copies in the workspace
+        QList<AudioInfo> clips;
+        QString templateName; // base name, without ".swf"
+        QString folder;       // output folder, without a trailing "/"
+        QString name;         // publish name, without a suffix
+        int profile = 1;
+        int quality = 80;
+    };
+
+    enum class Stage
+    {
+        Idle,
+        Converting,
+        Publishing
+    };
+
+    enum class Outcome
+    {
+        Succeeded,
+        Cancelled,
+        NoTemplate, // the kit refused the template
+        NotStarted, // the kit refused to start the run
+        RunFailed   // the run stopped short of 100; the kit said why
+    };
+    Q_ENUM(Outcome)
+
+    // Polls every PollMs while converting or publishing.
+    static constexpr int PollMs = 100;
+
+    explicit PublishJob(IFlashKitInterface* kit, QObject* parent = nullptr);
+    // Ends a conversion and waits for a run, so nothing writes into the workspace afterwards.
+    ~PublishJob() override;
+
+    // False (and nothing starts) while an earlier job is still busy. May end at once: a job
+    // without music to convert whose kit refuses to start emits ended() before returning.
+    bool start(const Request& request);
+    // Stops the conversion or the run; ended(Cancelled) follows at once when either was going.
+    void cancel();
+    // As cancel(), and waits for the kit's thread to end.
+    void stopAll();
+
+    bool isConverting() const;
+    bool isBusy() const;
+    Stage stage() const;
+    const Request& request() const { return current; }
+    // The clips' files in the workspace music folder, in clip order.
+    const QStringList& clipFiles() const { return files; }
+
+    // The stages' own steps, exposed so the window's named slots can forward to them.
+    void conversionDone();
+    void conversionKilled();
+    void pollConversion();
+    void pollPublish();
+
+    // The clips that are not yet 44100 Hz MP3s, in list order.
+    static QList<AudioInfo> collectClipsToConvert(const QList<AudioInfo>& clips);
+
+signals:
+    // 0..100 within the current stage.
+    void progress(PublishJob::Stage stage, int percent);
+    // The workspace music folder could not be made; the job goes on and the kit names what is
+    // missing.
+    void musicFolderMissing();
+    // Once per started job. `reason` is the kit's own explanation where it gave one.
+    void ended(PublishJob::Outcome outcome, const QString& reason);
+
+private:
+    bool prepareBackgroundMusic();
+    void finish(Outcome outcome, const QString& reason = QString());
+    void stopTimers();
+
+    IFlashKitInterface* kit;
+    Request current;
+    QStringList files;
+    QList<FlashKitAudio> musicEntries;
+    std::unique_ptr<Convert2Mp3Progress> converter;
+    std::unique_ptr<QTimer> convertTimer;
+    std::unique_ptr<QTimer> publishTimer;
+};

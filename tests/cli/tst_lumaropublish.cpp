@@ -1,0 +1,400 @@
+// lumaro-publish as a user runs it: exit statuses, inputs that cannot be read (listed, the rest
+// published, nothing with --strict), a folder of real photos in each profile checked inside
+// (configuration entries, the self-contained layout, upright photos), the music's range and
+// flags, names beside earlier slideshows, failures and interruptions leaving nothing behind,
+// and the user's settings and the desktop program's workspace never touched.
+#include "support/testfiles.h"
+#include "support/testmedia.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtEndian>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+const QString Template = "3D Grid";
+
+struct Result
+{
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+struct Config
+{
+    QList<QXmlStreamAttributes> music;
+    QList<QXmlStreamAttributes> photos;
+};
+
+Config readConfig(const QByteArray& xml)
+{
+    Config config;
+    QXmlStreamReader reader(xml);
+    while (reader.readNextStartElement() || !reader.atEnd()) {
+        if (reader.isStartElement() && reader.name() == QLatin1String("backgroundmusic"))
+            config.music << reader.attributes();
+        else if (reader.isStartElement() && reader.name() == QLatin1String("thumbnail"))
+            config.photos << reader.attributes();
+        if (!reader.isStartElement())
+            reader.readNext();
+    }
+    return config;
+}
+
+// Which test picture a published file came from: "p_Portrait_6{...}.jpg" gives "Portrait_6".
+QString sourceOf(const QString& fileName)
+{
+    static const QRegularExpression re("(Landscape|Portrait)_\\d");
+    return re.match(fileName).captured(0);
+}
+} // namespace
+
+class TestLumaroPublish : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(root.isValid());
+        cli = QString(LUMARO_TEST_APP_DIR) + "/lumaro-publish";
+        QVERIFY(QFileInfo(cli).isExecutable());
+        // The photos, each stored with another EXIF orientation, plus one more in a sub-folder.
+        const QDir testdata(QString(LUMARO_TESTDATA_DIR) + "/exif-orientation");
+        QVERIFY(testdata.exists());
+        photos = root.filePath("photos");
+        QVERIFY(QDir().mkpath(photos + "/sub"));
+        for (const QString& name : testdata.entryList({"*.jpg"})) {
+            QVERIFY(QFile::copy(testdata.filePath(name), photos + "/" + name));
+            ++photoCount;
+        }
+        QVERIFY(QFile::copy(testdata.filePath("Portrait_1.jpg"), photos + "/sub/Portrait_1b.jpg"));
+        ++photoCount;
+        landscape.load(testdata.filePath("Landscape_1.jpg"));
+        portrait.load(testdata.filePath("Portrait_1.jpg"));
+        QVERIFY(!landscape.isNull() && !portrait.isNull());
+        tone = root.filePath("tone.wav");
+        QVERIFY(TestMedia::makeWav(tone, 4));
+        longTone = root.filePath("long.wav");
+        QVERIFY(TestMedia::makeWav(longTone, 240));
+    }
+
+    void init()
+    {
+        home.reset(new QTemporaryDir);
+        QVERIFY(QDir().mkpath(home->filePath("tmp")));
+        out = home->filePath("out");
+    }
+
+    // The user's settings, the desktop program's workspace and the private workspace: none
+    // is left or made by any run.
+    void cleanup()
+    {
+        QVERIFY(!QFileInfo::exists(home->filePath(".config/Lumaro/lumaro.ini")));
+        QVERIFY(!QFileInfo::exists(home->filePath(".local/share/Lumaro")));
+        const QStringList left =
+            QDir(home->filePath("tmp")).entryList({"lumaro-publish-*"}, QDir::AllEntries);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+    }
+
+    void statuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("stdoutHas");
+        QTest::addColumn<QString>("stderrHas");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: lumaro-publish"
+                              << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "lumaro-publish 1."
+                                 << "";
+        QTest::newRow("templates") << QStringList{"--list-templates"} << 0 << "\n3D Grid\n"
+                                   << "";
+        QTest::newRow("unknown option") << QStringList{"--colour", "x"} << 2 << ""
+                                        << "--help";
+        QTest::newRow("no photos") << QStringList{"--name", "x"} << 2 << ""
+                                   << "No photos given";
+        QTest::newRow("bad quality") << QStringList{"--quality", "0", "x"} << 2 << ""
+                                     << "1 to 100";
+        QTest::newRow("unknown template") << QStringList{"--template", "Nope", "x"} << 2 << ""
+                                          << "3D Grid";
+        QTest::newRow("only unreadable inputs") << QStringList{"nothing.jpg"} << 1 << ""
+                                                << "Could not read nothing.jpg: not found";
+    }
+    void statuses()
+    {
+        QFETCH(QStringList, args);
+        const Result r = run(args);
+        QTEST(r.code, "code");
+        QFETCH(QString, stdoutHas);
+        QFETCH(QString, stderrHas);
+        QVERIFY2(r.out.contains(stdoutHas.toUtf8()), r.out.constData());
+        QVERIFY2(r.err.contains(stderrHas.toUtf8()), r.err.constData());
+    }
+
+    void profiles_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::newRow("xml") << "xml";
+        QTest::newRow("swf") << "swf";
+        QTest::newRow("swf+html") << "swf+html";
+    }
+    void profiles()
+    {
+        QFETCH(QString, profile);
+        const Result r = run({"--template", Template, "--profile", profile, "--quality", "90",
+                              "--music", tone + "@1-3", "--fade-in", "--no-loop", "--name",
+                              "Summer 2026", "--output", out, photos});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QVERIFY2(r.err.contains("Publishing: 100%"), r.err.constData());
+
+        Config config;
+        QList<QPair<QString, QByteArray>> published; // file name, JPEG bytes
+        QByteArray mp3;
+        if (profile == "xml") {
+            const QString folder = out + "/Summer 2026";
+            QCOMPARE(QString::fromUtf8(r.out.trimmed()), folder);
+            QVERIFY(QFileInfo(folder + "/Summer 2026.swf").isFile());
+            config = readConfig(TestFiles::read(folder + "/" + Template + ".xml"));
+            for (const QXmlStreamAttributes& photo : config.photos) {
+                const QString name = photo.value("filename").toString();
+                QVERIFY2(QFileInfo(folder + "/photos/s_" + name).isFile(), qPrintable(name));
+                published << qMakePair(name, TestFiles::read(folder + "/photos/" + name));
+            }
+            QCOMPARE(config.music.size(), 1);
+            mp3 = TestFiles::read(folder + "/background music/" +
+                                  config.music.first().value("filename").toString());
+        } else {
+            const QString swf = out + "/Summer 2026.swf";
+            const QString page = out + "/Summer 2026.html";
+            QCOMPARE(QString::fromUtf8(r.out.trimmed()), profile == "swf" ? swf : page);
+            QCOMPARE(QFileInfo::exists(page), profile == "swf+html");
+            if (profile == "swf+html")
+                QVERIFY(TestFiles::read(page).contains("Summer 2026.swf"));
+            // Template, "$$$$$", the configuration's size (big-endian), the configuration, the
+            // music, the photos, each as long as its size attribute says.
+            const QByteArray movie = TestFiles::read(swf);
+            const qint64 templateSize = QFileInfo(QString(LUMARO_TEST_APP_DIR) +
+                                                  "/template/version1/SWF/" + Template + ".swf")
+                                            .size();
+            QVERIFY(templateSize > 0);
+            QCOMPARE(movie.mid(templateSize, 5), QByteArray("$$$$$"));
+            const quint32 configSize =
+                qFromBigEndian<quint32>(movie.constData() + templateSize + 5);
+            qint64 at = templateSize + 9;
+            config = readConfig(movie.mid(at, configSize));
+            at += configSize;
+            QCOMPARE(config.music.size(), 1);
+            const int musicSize = config.music.first().value("size").toInt();
+            mp3 = movie.mid(at, musicSize);
+            at += musicSize;
+            for (const QXmlStreamAttributes& photo : config.photos) {
+                const int size = photo.value("size").toInt();
+                published << qMakePair(photo.value("filename").toString(), movie.mid(at, size));
+                at += size;
+            }
+            QCOMPARE(at, movie.size());
+        }
+
+        // The clip: converted to MP3, played from 1 s to 3 s, fading in, not looping.
+        const QXmlStreamAttributes clip = config.music.first();
+        QCOMPARE(clip.value("starttime").toString(), QString("1000"));
+        QCOMPARE(clip.value("endtime").toString(), QString("3000"));
+        QCOMPARE(clip.value("fadein").toString(), QString("1"));
+        QCOMPARE(clip.value("fadeout").toString(), QString("0"));
+        QCOMPARE(clip.value("loop").toString(), QString("0"));
+        QVERIFY(mp3.startsWith("ID3") || (mp3.size() > 2 && quint8(mp3[0]) == 0xFF));
+
+        // Every photo, the one in the sub-folder too, published upright.
+        QCOMPARE(published.size(), photoCount);
+        QStringList sources;
+        for (const auto& [name, bytes] : published) {
+            sources << sourceOf(name);
+            QImage image;
+            QVERIFY2(image.loadFromData(bytes, "JPG"), qPrintable(name));
+            const QImage& upright = name.contains("Portrait") ? portrait : landscape;
+            checkUpright(name, image, upright);
+        }
+        QVERIFY(sources.contains("Portrait_8") && sources.contains("Landscape_0"));
+    }
+
+    void unreadableInputs_data()
+    {
+        QTest::addColumn<bool>("strict");
+        QTest::newRow("the rest is published") << false;
+        QTest::newRow("strict: nothing is") << true;
+    }
+    void unreadableInputs()
+    {
+        QFETCH(bool, strict);
+        const QString mixed = home->filePath("mixed");
+        QVERIFY(QDir().mkpath(mixed));
+        QVERIFY(QFile::copy(photos + "/Landscape_3.jpg", mixed + "/a.jpg"));
+        QVERIFY(TestFiles::write(mixed + "/broken.jpg", "no picture at all"));
+        QVERIFY(TestFiles::write(home->filePath("song.mp3"), "no music either"));
+        QVERIFY(QDir().mkpath(out));
+        QStringList args{"--music", home->filePath("song.mp3"), "--output", out,
+                         mixed,     home->filePath("gone.jpg")};
+        if (strict)
+            args.prepend("--strict");
+        const Result r = run(args);
+        QCOMPARE(r.code, 1);
+        for (const QString& listed : QStringList{mixed + "/broken.jpg", home->filePath("gone.jpg"),
+                                                 home->filePath("song.mp3")})
+            QVERIFY2(r.err.contains(QByteArray(QByteArray("Could not read ") + listed.toUtf8())),
+                     r.err.constData());
+        QVERIFY(!r.err.contains("a.jpg"));
+        const QStringList written =
+            QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (strict) {
+            QVERIFY(r.out.isEmpty());
+            QVERIFY2(written.isEmpty(), qPrintable(written.join(' ')));
+        } else {
+            QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + "/My Flash.swf");
+            QCOMPARE(written, QStringList{"My Flash.swf"});
+        }
+    }
+
+    // A second slideshow of the same name gets the name the settings dialog would give it.
+    void namesBesideEarlierOnes()
+    {
+        const QString one = home->filePath("one");
+        QVERIFY(QDir().mkpath(one));
+        QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", one + "/a.jpg"));
+        for (const QString expected : {"/Show.swf", "/Show(1).swf"}) {
+            const Result r = run({"--name", "Show", "--output", out, one});
+            QCOMPARE(r.code, 0);
+            QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + expected);
+        }
+        for (const QString expected : {"/Show", "/Show(1)"}) {
+            const Result r = run({"--profile", "xml", "--name", "Show", "--output", out, one});
+            QCOMPARE(r.code, 0);
+            QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + expected);
+        }
+    }
+
+    // The offline page is one file holding player and movie, named like the slideshow.
+    void offlineProfileWritesOnePage()
+    {
+        const Result r = run({"--profile", "html", "--name", "Show", "--output", out, photos});
+        QCOMPARE(r.code, 0);
+        const QString page = out + "/Show.html";
+        QCOMPARE(QString::fromUtf8(r.out.trimmed()), page);
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.size() > 1000000); // the player travels inside the page
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"Show.html"});
+    }
+
+    void publishingFails()
+    {
+        QVERIFY(TestFiles::write(home->filePath("file"), "x"));
+        const Result r = run({"--output", home->filePath("file/out"), photos});
+        QCOMPARE(r.code, 3);
+        QVERIFY2(r.err.contains("The slideshow could not be published."), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void interrupted_data()
+    {
+        QTest::addColumn<QString>("stage");
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<QString>("profile");
+        QTest::newRow("Ctrl-C while reading photos") << "Reading photos" << SIGINT << "swf";
+        QTest::newRow("SIGTERM while converting") << "Converting music" << SIGTERM << "xml";
+        QTest::newRow("Ctrl-C while publishing") << "Publishing" << SIGINT << "xml";
+    }
+    void interrupted()
+    {
+        QFETCH(QString, stage);
+        QFETCH(int, signalNumber);
+        QFETCH(QString, profile);
+        QStringList args{"--profile", profile, "--output", out, photos, photos, photos, photos};
+        if (stage == "Converting music")
+            args << "--music" << longTone;
+        QProcess process;
+        start(process, args);
+        process.setReadChannel(QProcess::StandardError);
+        QVERIFY(process.waitForStarted());
+        QByteArray seen;
+        const QByteArray marker = QByteArray(stage.toUtf8() + ": ");
+        while (!seen.contains(marker) && process.state() == QProcess::Running &&
+               process.waitForReadyRead(30000))
+            seen += process.readAllStandardError();
+        QVERIFY2(seen.contains(stage.toUtf8()), seen.constData());
+        ::kill(process.processId(), signalNumber);
+        QVERIFY(process.waitForFinished(60000));
+        seen += process.readAllStandardError();
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 128 + signalNumber);
+        QVERIFY2(seen.contains("Interrupted"), seen.constData());
+        QVERIFY(process.readAllStandardOutput().isEmpty());
+        QVERIFY2(!QFileInfo::exists(out), qPrintable(out)); // made for the run, gone again
+    }
+
+private:
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home->path());
+        env.insert("XDG_CONFIG_HOME", home->filePath(".config"));
+        env.insert("XDG_DATA_HOME", home->filePath(".local/share"));
+        env.insert("TMPDIR", home->filePath("tmp"));
+        env.insert("LANG", "C.UTF-8");
+        env.insert("LC_ALL", "C.UTF-8");
+        return env;
+    }
+
+    void start(QProcess& process, const QStringList& args) const
+    {
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(home->path());
+        process.start(cli, args);
+    }
+
+    Result run(const QStringList& args) const
+    {
+        QProcess process;
+        start(process, args);
+        Result r;
+        if (!process.waitForFinished(180000))
+            return r;
+        r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        r.out = process.readAllStandardOutput();
+        r.err = process.readAllStandardError();
+        return r;
+    }
+
+    // Upright: the photo looks like the unturned original at its size, and clearly less like
+    // that original mirrored (which a missed or doubled turn would resemble).
+    static void checkUpright(const QString& name, const QImage& image, const QImage& upright)
+    {
+        QCOMPARE(image.width() > image.height(), upright.width() > upright.height());
+        const QImage expected =
+            upright.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double same = TestFiles::meanDifference(image, expected);
+        const double mirrored = TestFiles::meanDifference(image, expected.mirrored(true, false));
+        QVERIFY2(
+            same < 20 && same * 2 < mirrored,
+            qPrintable(QString("%1: %2 against %3 mirrored").arg(name).arg(same).arg(mirrored)));
+    }
+
+    QTemporaryDir root;
+    std::unique_ptr<QTemporaryDir> home;
+    QString cli;
+    QString photos;
+    int photoCount = 0;
+    QImage landscape;
+    QImage portrait;
+    QString tone;
+    QString longTone;
+    QString out;
+};
+
+QTEST_GUILESS_MAIN(TestLumaroPublish)
+#include "tst_lumaropublish.moc"
