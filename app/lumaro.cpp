@@ -1,7 +1,7 @@
 #include "app/lumaro.h"
 
 #include "app/importflow.h"
-#include "app/lumaro_form.h"
+#include "app/mainform.h"
 #include "app/posttask.h"
 #include "app/previewflow.h"
 #include "app/publishflow.h"

@@ -1,7 +1,7 @@
 // The photo and music strips as the main window sees them: selection between the two, the
 // commands on selected items, the copies of both lists and the one shared scroll bar.
 #include "app/lumaro.h"
-#include "app/lumaro_form.h"
+#include "app/mainform.h"
 #include "app/scrollrange.h"
 #include "audio/audiolistwidget.h"
 #include "flashkit/core/kitentries.h"

@@ -1,6 +1,6 @@
 #include "app/publishflow.h"
 
-#include "app/lumaro_form.h"
+#include "app/mainform.h"
 #include "app/posttask.h"
 #include "app/slideshow.h"
 #include "flashkit/core/iflashkitinterface.h"

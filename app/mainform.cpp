@@ -1,4 +1,4 @@
-#include "app/lumaro_form.h"
+#include "app/mainform.h"
 
 #include "audio/audiolistwidget.h"
 #include "flashkit/menutemplateselectionframe.h"
