@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AudioEditDialog</name>
+    <message>
+        <source>Select One or More Files</source>
+        <translation>Eine oder mehrere Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Reading audio files...</source>
+        <translation>Audiodateien werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Startpunkt</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Endpunkt</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Ausschnitt abspielen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Set Start Point</source>
+        <translation>Startpunkt setzen</translation>
+    </message>
+    <message>
+        <source>Set End Point</source>
+        <translation>Endpunkt setzen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Global Audio Settings</source>
+        <translation>Allgemeine Audioeinstellungen</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Loop Background Music Automatically</source>
+        <translation>Hintergrundmusik automatisch wiederholen</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Audio bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>AudioListWidget</name>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Audio bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Startpunkt</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Endpunkt</translation>
+    </message>
+    <message>
+        <source>Drag Audio File(s) Here</source>
+        <translation>Audiodatei(en) hierher ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPublisher</name>
+    <message>
+        <source>Cannot create a working folder in %1</source>
+        <translation>Im Ordner %1 kann kein Arbeitsordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no photos in this folder</source>
+        <translation>keine Fotos in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>Reading photos</source>
+        <translation>Fotos werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading music</source>
+        <translation>Musik wird gelesen</translation>
+    </message>
+    <message>
+        <source>not a photo that can be read</source>
+        <translation>kein lesbares Foto</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was published, as --strict asks when an input cannot be read.</source>
+        <translation>Nichts wurde veröffentlicht, wie --strict es verlangt, wenn eine Eingabe nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>No photo could be read; nothing was published.</source>
+        <translation>Kein Foto konnte gelesen werden; nichts wurde veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>not music that can be read</source>
+        <translation>keine lesbare Musik</translation>
+    </message>
+    <message>
+        <source>the range %1-%2 s lies outside its %3 s</source>
+        <translation>der Bereich %1–%2 s liegt außerhalb seiner %3 s</translation>
+    </message>
+    <message>
+        <source>Converting music</source>
+        <translation>Musik wird umgewandelt</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The publishing was cancelled.</source>
+        <translation>Das Veröffentlichen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No template is selected.</source>
+        <translation>Keine Vorlage ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The publishing could not be started.</source>
+        <translation>Das Veröffentlichen konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Interrupted: removing what was written so far.</source>
+        <translation>Unterbrochen: Bisher Geschriebenes wird entfernt.</translation>
+    </message>
+    <message>
+        <source>The slideshow could not be published.</source>
+        <translation>Die Diashow konnte nicht veröffentlicht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageReader</name>
+    <message>
+        <source>Cannot find the temporary directory!</source>
+        <translation>Das temporäre Verzeichnis wurde nicht gefunden!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFlow</name>
+    <message>
+        <source>Select One or More Files</source>
+        <translation>Eine oder mehrere Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Einen Ordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Import Progress</source>
+        <translation>Import-Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Importing %1...</source>
+        <translation>%1 wird importiert...</translation>
+    </message>
+</context>
+<context>
+    <name>LoadFailedDialog</name>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:
+</source>
+        <translation>Einige Dateien wurden nicht zur Liste hinzugefügt:
+</translation>
+    </message>
+</context>
+<context>
     <name>Lumaro</name>
     <message>
         <source>Post &amp;Task Action</source>
@@ -91,6 +354,134 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Cannot save the turned photo(s): %1</source>
+        <translation>Die gedrehten Fotos konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplateSelectionFrame</name>
+    <message>
+        <source>Time Corridor</source>
+        <translation>Zeitkorridor</translation>
+    </message>
+    <message>
+        <source>3D Grid</source>
+        <translation>3D-Raster</translation>
+    </message>
+    <message>
+        <source>Magic Cube</source>
+        <translation>Zauberwürfel</translation>
+    </message>
+    <message>
+        <source>Pinwheel</source>
+        <translation>Windrad</translation>
+    </message>
+    <message>
+        <source>Photo Wall</source>
+        <translation>Fotowand</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Karussell</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Fächer</translation>
+    </message>
+    <message>
+        <source>Wonderful Moment</source>
+        <translation>Wundervoller Moment</translation>
+    </message>
+    <message>
+        <source>FishEye</source>
+        <translation>Fischauge</translation>
+    </message>
+    <message>
+        <source>pic</source>
+        <translation>Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>OfflinePage</name>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not an offline page skeleton</source>
+        <translation>%1 ist keine Vorlage für eine Offline-Seite</translation>
+    </message>
+    <message>
+        <source>Click or press a key to start the music.</source>
+        <translation>Klicken oder eine Taste drücken, um die Musik zu starten.</translation>
+    </message>
+    <message>
+        <source>This slideshow needs a current web browser with JavaScript turned on.</source>
+        <translation>Diese Diashow braucht einen aktuellen Webbrowser mit eingeschaltetem JavaScript.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListWidget</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Kippen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Farbtiefe</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>Drag Photo(s) Here</source>
+        <translation>Foto(s) hierher ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoOperation</name>
+    <message>
+        <source>Cannot read the picture %1.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1.</source>
+        <translation>Das Bild %1 kann nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -99,8 +490,291 @@
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>The post-task action is chosen in the menu under &quot;Post Task Action&quot;.</source>
-        <translation>Die Aktion nach dem Veröffentlichen wählen Sie im Menü unter „Aktion nach dem Veröffentlichen“.</translation>
+        <source>Temporary Folder</source>
+        <translation>Temporärer Ordner</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Action After Making</source>
+        <translation>Aktion nach dem Erstellen</translation>
+    </message>
+    <message>
+        <source>Selected Post Task Action:</source>
+        <translation>Gewählte Aktion nach der Aufgabe:</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message>
+        <source>Stand By</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Update Settings</source>
+        <translation>Aktualisierungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Check for Updates Automatically:</source>
+        <translation>Automatisch nach Aktualisierungen suchen:</translation>
+    </message>
+    <message>
+        <source>Every Day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Every Week</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Every Month</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Lumaro does not check for updates over the network. These settings are only remembered.</source>
+        <translation>Lumaro sucht nicht über das Netzwerk nach Aktualisierungen. Diese Einstellungen werden nur gespeichert.</translation>
+    </message>
+    <message>
+        <source>Reset to Default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The file name cannot contain one of these characters:%1</source>
+        <translation>Der Dateiname darf keines dieser Zeichen enthalten:%1</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Einen Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Failed to open folder &quot;%1&quot;.</source>
+        <translation>Ordner „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The selected path is incorrect, please select again.</source>
+        <translation>Der gewählte Pfad ist ungültig, bitte wählen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The selected folder is read-only, please select other folder.</source>
+        <translation>Der gewählte Ordner ist schreibgeschützt, bitte wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>The temporary folder was not moved: &quot;%1&quot; could not be copied (%2). Your photos and music stay where they were.</source>
+        <translation>Der temporäre Ordner wurde nicht verschoben: „%1“ konnte nicht kopiert werden (%2). Ihre Fotos und Musik bleiben, wo sie waren.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesProgress</name>
+    <message>
+        <source>Import Progress</source>
+        <translation>Importfortschritt</translation>
+    </message>
+    <message>
+        <source>Moving the photos and music to the new temporary folder...</source>
+        <translation>Fotos und Musik werden in den neuen temporären Ordner verschoben...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PublishCommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is no clip range: write FILE@START-END in seconds, for example song.mp3@10-70.</source>
+        <translation>„%1“ ist kein Ausschnitt: Schreiben Sie DATEI@START-ENDE in Sekunden, zum Beispiel lied.mp3@10-70.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clip range: the end must come after the start.</source>
+        <translation>„%1“ ist kein Ausschnitt: Das Ende muss nach dem Anfang liegen.</translation>
+    </message>
+    <message>
+        <source>--%1 may be given only once.</source>
+        <translation>--%1 darf nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+        <source>No gallery templates are installed.</source>
+        <translation>Es sind keine Galerievorlagen installiert.</translation>
+    </message>
+    <message>
+        <source>There is no template &quot;%1&quot;. Installed templates: %2.</source>
+        <translation>Es gibt keine Vorlage „%1“. Installierte Vorlagen: %2.</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
+        <translation>Unbekanntes Profil „%1“: Verwenden Sie xml, swf, swf+html oder html.</translation>
+    </message>
+    <message>
+        <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
+        <translation>Die Qualität muss eine ganze Zahl von 1 bis 100 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The name cannot be left blank.</source>
+        <translation>Der Name darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The name cannot contain one of these characters:%1</source>
+        <translation>Der Name darf keines dieser Zeichen enthalten:%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be left blank.</source>
+        <translation>Der Ausgabeordner darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a usable path.</source>
+        <translation>Der Ausgabeordner „%1“ ist kein verwendbarer Pfad.</translation>
+    </message>
+    <message>
+        <source>The output &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Die Ausgabe „%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>--loop and --no-loop cannot be used together.</source>
+        <translation>--loop und --no-loop können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <source>No photos given: name photo files or folders after the options.</source>
+        <translation>Keine Fotos angegeben: Nennen Sie Fotodateien oder Ordner nach den Optionen.</translation>
+    </message>
+    <message>
+        <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
+Publishes photos and music as a Flash gallery slideshow, without a window.
+Folders are searched with their sub-folders.
+
+Options:
+  --template NAME         gallery template (see --list-templates)
+  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --music FILE[@START-END]
+                          background music, repeatable; START and END in seconds
+  --fade-in, --fade-out   fade every clip in or out
+  --loop, --no-loop       play the music again when it ends (default: loop)
+  --name NAME             name of the slideshow (default: My Flash)
+  --output FOLDER         where the slideshow goes (default: your documents)
+  --strict                publish nothing when any input cannot be read
+  --list-templates        list the installed templates and exit
+  -h, --help              show this help and exit
+  -v, --version           show the version and exit
+
+The published path is written to standard output, progress to standard error.
+Exit status: 0 published; 1 some inputs could not be read (they are listed);
+2 usage error; 3 publishing failed; 130/143 interrupted.
+</source>
+        <translation>Verwendung: lumaro-publish [Optionen] FOTO|ORDNER...
+Veröffentlicht Fotos und Musik als Flash-Galerie-Diashow, ohne Fenster.
+Ordner werden mit ihren Unterordnern durchsucht.
+
+Optionen:
+  --template NAME         Galerievorlage (siehe --list-templates)
+  --profile PROFIL        xml, swf, swf+html oder html (Standard: swf)
+  --quality N             JPEG-Qualität der Fotos, 1-100 (Standard: 85)
+  --music DATEI[@START-ENDE]
+                          Hintergrundmusik, mehrfach möglich; START und ENDE in Sekunden
+  --fade-in, --fade-out   jeden Ausschnitt ein- oder ausblenden
+  --loop, --no-loop       die Musik am Ende wiederholen (Standard: wiederholen)
+  --name NAME             Name der Diashow (Standard: Mein Flash)
+  --output ORDNER         wohin die Diashow kommt (Standard: Ihre Dokumente)
+  --strict                nichts veröffentlichen, wenn eine Eingabe nicht lesbar ist
+  --list-templates        die installierten Vorlagen auflisten und beenden
+  -h, --help              diese Hilfe zeigen und beenden
+  -v, --version           die Version zeigen und beenden
+
+Der veröffentlichte Pfad geht auf die Standardausgabe, der Fortschritt auf die Standardfehlerausgabe.
+Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werden aufgelistet);
+2 Aufruffehler; 3 Veröffentlichen fehlgeschlagen; 130/143 unterbrochen.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>Siehe „lumaro-publish --help“.</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>Unterbrechungen können nicht überwacht werden: Strg+C kann Dateien zurücklassen.</translation>
+    </message>
+</context>
+<context>
+    <name>PublishFlow</name>
+    <message>
+        <source>Cannot find the temporary directory!</source>
+        <translation>Der temporäre Ordner wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>No template is selected.</source>
+        <translation>Es ist keine Vorlage ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The publishing could not be started.</source>
+        <translation>Die Veröffentlichung konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The slideshow could not be published.</source>
+        <translation>Die Diashow konnte nicht veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>Publish Succeeded!</source>
+        <translation>Veröffentlichung erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>PublishSetting</name>
+    <message>
+        <source>The file name cannot contain one of these characters:%1</source>
+        <translation>Der Dateiname darf keines dieser Zeichen enthalten:%1</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Einen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>The specified directory was not found.</source>
+        <translation>Der angegebene Ordner wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The file name cannot be left blank, please enter a file name!</source>
+        <translation>Der Dateiname darf nicht leer sein, bitte geben Sie einen Dateinamen ein!</translation>
+    </message>
+    <message>
+        <source>The selected path is incorrect, please select again.</source>
+        <translation>Der gewählte Pfad ist ungültig, bitte wählen Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>StagedOutput</name>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write into the folder %1</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot move the slideshow to %1</source>
+        <translation>Die Diashow kann nicht nach %1 verschoben werden</translation>
     </message>
 </context>
 <context>
@@ -157,6 +831,21 @@ Macht aus Fotos und Musik Flash-Diashows.</translation>
     </message>
 </context>
 <context>
+    <name>VelMediaPreviewWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
     <name>VelPowerState</name>
     <message numerus="yes">
         <source>%1 will quit in %n second(s).</source>
@@ -193,6 +882,21 @@ Macht aus Fotos und Musik Flash-Diashows.</translation>
     <message>
         <source>Do It Now</source>
         <translation>Jetzt ausführen</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceMove</name>
+    <message>
+        <source>The folder cannot be created.</source>
+        <translation>Der Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Another file of that name is in the way.</source>
+        <translation>Eine andere Datei gleichen Namens steht im Weg.</translation>
+    </message>
+    <message>
+        <source>The copy is incomplete.</source>
+        <translation>Die Kopie ist unvollständig.</translation>
     </message>
 </context>
 </TS>
