@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Takes a screenshot of Lumaro's main window under Xvfb into docs/screenshot.png.
-# Usage: scripts/screenshot.sh [build folder]   (default: build)
+# Takes a screenshot of Lumaro's main window under Xvfb into docs/screenshot.png, or in another
+# skin into docs/screenshot-<skin>.png.
+# Usage: scripts/screenshot.sh [build folder] [skin]   (defaults: build, the default skin)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 program="$build/bin/lumaro"
-out="$root/docs/screenshot.png"
+skin="${2:-}"
+out="$root/docs/screenshot${skin:+-$skin}.png"
 [ -x "$program" ] || { echo "no $program: build first (make run or make test)" >&2; exit 1; }
 command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (package xvfb)" >&2; exit 1; }
 command -v import >/dev/null || { echo "import is missing (package imagemagick)" >&2; exit 1; }
@@ -20,6 +22,10 @@ export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---ignore-gpu-bl
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home" TMPDIR="$home"
 export LUMARO_SHOT="$out" LUMARO_PROGRAM="$program"
+if [ -n "$skin" ]; then
+    mkdir -p "$home/config/Lumaro"
+    printf '[General]\nlast_skin=%s\n' "$skin" > "$home/config/Lumaro/lumaro.ini"
+fi
 
 # Something in the strips: a few made-up photos and a song, brought in through the window's own
 # import commands (the program plays LUMARO_TEST_SCRIPT after start-up).
