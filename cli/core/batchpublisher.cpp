@@ -84,11 +84,11 @@ void BatchPublisher::collectInputs()
             photoFiles << input;
         }
     }
-    for (const MusicSpec& spec : options.music) {
-        if (QFileInfo(spec.path).isFile())
-            musicToRead << spec;
+    for (const MusicOption& music : options.music) {
+        if (QFileInfo(music.path).isFile())
+            musicToRead << music;
         else
-            unreadable << Unreadable{spec.path, tr("not found")};
+            unreadable << Unreadable{music.path, tr("not found")};
     }
 }
 
@@ -141,8 +141,8 @@ void BatchPublisher::readingDone()
         for (const QString& path : failed)
             unreadable << Unreadable{path, tr("not a photo that can be read")};
         QStringList musicFiles;
-        for (const MusicSpec& spec : musicToRead)
-            musicFiles << spec.path;
+        for (const MusicOption& music : musicToRead)
+            musicFiles << music.path;
         startReading(Reading::Music, musicFiles);
         return;
     }
@@ -171,23 +171,23 @@ void BatchPublisher::readingDone()
 void BatchPublisher::applyMusicSettings(const QList<AudioInfo>& read, const QStringList& failed)
 {
     int next = 0;
-    for (const MusicSpec& spec : std::as_const(musicToRead)) {
-        if (failed.contains(spec.path)) {
-            unreadable << Unreadable{spec.path, tr("not music that can be read")};
+    for (const MusicOption& music : std::as_const(musicToRead)) {
+        if (failed.contains(music.path)) {
+            unreadable << Unreadable{music.path, tr("not music that can be read")};
             continue;
         }
         if (next >= read.size())
             break;
         AudioInfo clip = read.at(next++);
-        const double start = spec.start >= 0 ? spec.start : 0.0;
-        double end = spec.end >= 0 ? spec.end : clip.duration;
+        const double start = music.start >= 0 ? music.start : 0.0;
+        double end = music.end >= 0 ? music.end : clip.duration;
         // A length the tool could not tell (0) cannot be checked against; the range is trusted.
         if (clip.duration > 0) {
             if (start >= clip.duration || end > clip.duration + 0.5) {
-                unreadable << Unreadable{spec.path, tr("the range %1-%2 s lies outside its %3 s")
-                                                        .arg(start)
-                                                        .arg(end)
-                                                        .arg(clip.duration, 0, 'f', 1)};
+                unreadable << Unreadable{music.path, tr("the range %1-%2 s lies outside its %3 s")
+                                                         .arg(start)
+                                                         .arg(end)
+                                                         .arg(clip.duration, 0, 'f', 1)};
                 continue;
             }
             end = std::min(end, clip.duration);

@@ -78,7 +78,7 @@ private:
 
     std::unique_ptr<PrivateWorkspace> workspace;
     QStringList photoFiles;
-    QList<MusicSpec> musicToRead;
+    QList<MusicOption> musicToRead;
     QStringList readerFiles;
     Reading reading = Reading::Photos;
     std::unique_ptr<InfoParser> reader;

@@ -39,9 +39,9 @@ int PublishCommandLine::profileValue(const QString& word)
     return static_cast<int>(ProfileWords.indexOf(word));
 }
 
-bool PublishCommandLine::parseMusic(const QString& text, MusicSpec& spec, QString& error)
+bool PublishCommandLine::parseMusic(const QString& text, MusicOption& music, QString& error)
 {
-    spec = MusicSpec{text, -1, -1};
+    music = MusicOption{text, -1, -1};
     const qsizetype at = text.lastIndexOf(QLatin1Char('@'));
     // A file whose own name holds an "@" is taken as it is.
     if (at < 0 || QFileInfo(text).isFile())
@@ -59,12 +59,12 @@ bool PublishCommandLine::parseMusic(const QString& text, MusicSpec& spec, QStrin
                     .arg(text);
         return false;
     }
-    spec.path = text.left(at);
+    music.path = text.left(at);
     if (!match.captured(1).isEmpty())
-        spec.start = match.captured(1).toDouble();
+        music.start = match.captured(1).toDouble();
     if (!match.captured(2).isEmpty())
-        spec.end = match.captured(2).toDouble();
-    if (spec.path.isEmpty() || (spec.end >= 0 && spec.end <= qMax(0.0, spec.start))) {
+        music.end = match.captured(2).toDouble();
+    if (music.path.isEmpty() || (music.end >= 0 && music.end <= qMax(0.0, music.start))) {
         error = tr("\"%1\" is no clip range: the end must come after the start.").arg(text);
         return false;
     }
@@ -168,11 +168,11 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     options.output = output;
 
     for (const QString& text : parser.values(musicOption)) {
-        MusicSpec spec;
+        MusicOption music;
         QString error;
-        if (!parseMusic(text, spec, error))
+        if (!parseMusic(text, music, error))
             return usageError(error);
-        options.music << spec;
+        options.music << music;
     }
 
     if (parser.isSet(loopOption) && parser.isSet(noLoopOption))

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // One --music argument: the file and, when given as FILE@START-END, the part of it to play.
-struct MusicSpec
+struct MusicOption
 {
     QString path;
     double start = -1; // seconds; negative: from the beginning
@@ -33,7 +33,7 @@ struct PublishOptions
     int quality = 85;
     QString name = QStringLiteral("My Flash");
     QString output; // absolute, clean
-    QList<MusicSpec> music;
+    QList<MusicOption> music;
     bool fadeIn = false;
     bool fadeOut = false;
     bool loop = true;
@@ -55,7 +55,7 @@ public:
     static int profileValue(const QString& word);
     // FILE or FILE@START-END (either number may be left out). False with `error` set when the
     // range is given but is no range.
-    static bool parseMusic(const QString& text, MusicSpec& spec, QString& error);
+    static bool parseMusic(const QString& text, MusicOption& music, QString& error);
 
     static QString helpText();
     static QString versionText();

@@ -186,11 +186,11 @@ private slots:
         QTemporaryDir dir;
         const QString odd = dir.filePath("take@1-2");
         QVERIFY(TestFiles::write(odd, "x"));
-        MusicSpec spec;
+        MusicOption music;
         QString error;
-        QVERIFY(PublishCommandLine::parseMusic(odd, spec, error));
-        QCOMPARE(spec.path, odd);
-        QCOMPARE(spec.start, -1.0);
+        QVERIFY(PublishCommandLine::parseMusic(odd, music, error));
+        QCOMPARE(music.path, odd);
+        QCOMPARE(music.start, -1.0);
     }
 
     void placement_data()
