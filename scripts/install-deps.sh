@@ -12,6 +12,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6svg6
   libgl-dev libxkbcommon-dev
   libmpv-dev libexiv2-dev exiv2
+  dbus-daemon
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libmp3lame-dev
   haxe
   xvfb xauth chromium ffmpeg libjpeg-turbo-progs imagemagick

@@ -1,8 +1,11 @@
 // Publishing from the window: the stages with and without conversion, cancel in each stage,
 // failures told to the user, the success pop-up, the action after publishing, clips of one
-// base name, and repeated publishes after a preview.
+// base name, repeated publishes after a preview, and a running preview left playing.
+#include "app/previewflow.h"
+#include "audio/soundplayer.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/menutemplateselectionframe.h"
+#include "platform/flashplayer/flashplayerwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpoweraction.h"
 #include "platform/velfc/core/velpref.h"
@@ -16,10 +19,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -40,6 +45,17 @@ QList<VelPopWidget*> popUps()
             list << pop;
     }
     return list;
+}
+
+// A photo colour no template draws on its own, and how much of a picture shows it.
+const QColor PreviewColour(230, 20, 200);
+double previewColourShare(const QImage& image)
+{
+    int hits = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            hits += TestFiles::closeColour(image.pixelColor(x, y), PreviewColour, 60) ? 1 : 0;
+    return 4.0 * hits / (image.width() * image.height());
 }
 
 void closePopUps()
@@ -70,6 +86,8 @@ private slots:
         QVERIFY(TestMedia::makeTone(media.filePath("mp3/song.mp3"), TestMedia::kind("mp3"), 3));
         QVERIFY(TestMedia::makeTone(media.filePath("mp3/low.mp3"),
                                     {"mp3", "libmp3lame", nullptr, "", 2, 22050}, 2));
+        // The preview's music must outlast a publish; it is heard by nobody.
+        VelMediaPreviewWidget::setExtraMpvOptions({QString("ao=null")});
         VelMessageBox::setHandler([this](VelMessageBox::Kind, const QString& text, const QString&) {
             messages << text;
             return 0;
@@ -362,6 +380,66 @@ private slots:
                      TestFiles::read(out + "/Show/photos/" + name));
         }
         QVERIFY(!entries(photosFolder()).join(' ').contains("p_p_"));
+    }
+
+    // A publish works on copies: the preview running when it starts is still playing when it
+    // ends, with the same player, the same movie and the photos in the Flash area. The offline
+    // page builds its movie in the workspace beside the preview's, so each profile is run.
+    void publishLeavesThePreviewRunning_data()
+    {
+        QTest::addColumn<int>("profileIndex");
+        QTest::newRow("swf") << 0;
+        QTest::newRow("html (offline)") << 3;
+    }
+    void publishLeavesThePreviewRunning()
+    {
+        QFETCH(int, profileIndex);
+        const QString longSong = media.filePath("long.wav");
+        if (!QFileInfo::exists(longSong))
+            QVERIFY(TestMedia::makeWav(longSong, 90)); // converted on publishing
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 5);
+        Lumaro window;
+        window.resize(900, 733);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int i = 0; i < 3; ++i)
+            addPhoto(window, QString("/p/%1.jpg").arg(i), PreviewColour);
+        QVERIFY(addClip(window, longSong));
+        QVERIFY(addClip(window, media.filePath("mp3/song.mp3")));
+        window.previewFlow()->selectTemplate(QString(LUMARO_TEST_APP_DIR) +
+                                             "/template/version1/Wonderful Moment.jpg");
+
+        auto* flash = window.findChild<FlashPlayerWidget*>("widget");
+        QSignalSpy loaded(flash, &FlashPlayerWidget::movieLoaded);
+        QSignalSpy movieFailed(flash, &FlashPlayerWidget::movieFailed);
+        window.findChild<QToolButton*>("previewBtn")->click();
+        QPointer<SoundPlayer> music = window.previewFlow()->musicPlayer();
+        QVERIFY(music && music->isPlaying());
+        const QString movie = flash->currentMovie();
+        QVERIFY(!movie.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() || !movieFailed.isEmpty(), 90000);
+        QVERIFY(movieFailed.isEmpty());
+        const QByteArray movieBytes = TestFiles::read(movie);
+        QVERIFY(!movieBytes.isEmpty());
+
+        answerSettings(window, {"Show", profileIndex, out});
+        bool succeeded = false;
+        QVERIFY(publishAndWait(window, &succeeded));
+        QVERIFY2(succeeded, qPrintable(messages.join('\n')));
+
+        QVERIFY(music); // not replaced, not deleted
+        QCOMPARE(window.previewFlow()->musicPlayer(), music.data());
+        QVERIFY(music->isPlaying());
+        QCOMPARE(flash->currentMovie(), movie);
+        QCOMPARE(TestFiles::read(movie), movieBytes);
+        QVERIFY(movieFailed.isEmpty());
+        QCOMPARE(loaded.size(), 1); // not loaded again either
+        auto* view = flash->findChild<QWebEngineView*>();
+        QVERIFY(view);
+        double share = 0;
+        QTRY_VERIFY2_WITH_TIMEOUT((share = previewColourShare(view->grab().toImage())) > 0.05,
+                                  qPrintable(QString::number(share)), 60000);
+        QVERIFY(music->isPlaying());
     }
 
 private:
