@@ -1,11 +1,13 @@
 # LUMARO_SANITIZE: every target of the build, the tools kvt and velminfo included, is compiled
-# with AddressSanitizer and UndefinedBehaviorSanitizer. -O1 keeps the build and the test run
-# short while the reports still point at the right lines. Undefined behaviour stops the program
-# (no recovery), so a finding fails its test instead of scrolling past in the log.
+# with AddressSanitizer and UndefinedBehaviorSanitizer. -O1 and line tables only (-g1) instead of
+# full debug information keep the build and the test run short (CI has two cores) while the
+# reports still point at the right lines. Undefined behaviour stops the program (no recovery), so a finding
+# fails its test instead of scrolling past in the log.
 if(LUMARO_SANITIZE)
     set(lumaro_sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all
         -fno-omit-frame-pointer)
-    add_compile_options(${lumaro_sanitize_flags} -O1 -g)
+    # Placed after the build type's own flags, so -O1 wins over RelWithDebInfo's -O2 -g.
+    add_compile_options(${lumaro_sanitize_flags} -O1 -g1)
     add_link_options(${lumaro_sanitize_flags})
 endif()
 

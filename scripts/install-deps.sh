@@ -14,7 +14,7 @@ packages=(
   libmpv-dev libexiv2-dev exiv2
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libmp3lame-dev
   haxe
-  xvfb xauth chromium ffmpeg libjpeg-turbo-progs imagemagick
+  xvfb xauth chromium ffmpeg libjpeg-turbo-progs imagemagick python3
   fonts-dejavu-core
 )
 # Node.js and npm may come from outside Debian (their own packaging conflicts with Debian's npm);
