@@ -33,8 +33,10 @@ bool AudioReader::readAudioInfo(AudioInfo& info)
     info.loop = storedFlag(PrefKey::IsLoop, PrefDefault::IsLoop);
 
     // A pipe or a device named like music would keep the tool waiting for data until its time
-    // runs out; only plain files (or links to them) can hold a clip.
-    if (!QFileInfo(info.filePath).isFile())
+    // runs out; only plain files (or links to them) can hold a clip. A missing file is the
+    // tool's to report.
+    const QFileInfo file(info.filePath);
+    if (file.exists() && !file.isFile())
         return false;
     // An argument list, never a shell: the path reaches the tool exactly as stored.
     QProcess process;
