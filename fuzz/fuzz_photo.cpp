@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
         std::abort();
     VelPref::instance()->open(folder + QStringLiteral("/lumaro.ini"));
     VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary),
-                                  folder + QStringLiteral("/ws"));
+                                  QString(folder + QStringLiteral("/ws")));
     inputFile = folder + QStringLiteral("/input.jpg");
     // As the import does before its thread starts: photos up to the reader's own limit.
     ImageReader::allowLargePhotos();
