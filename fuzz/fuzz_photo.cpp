@@ -16,6 +16,16 @@
 
 namespace {
 QString inputFile;
+QString runFolder;
+
+// Every damaged input makes the decoders warn; printing thousands of warnings a second would
+// slow the run down and bury libFuzzer's own report.
+void dropMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+void removeRunFolder()
+{
+    QDir(runFolder).removeRecursively();
+}
 
 void removeWrittenFiles(const ImageInfo& info)
 {
@@ -34,6 +44,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
         base + QStringLiteral("/lumaro-fuzz-photo-%1").arg(QCoreApplication::applicationPid());
     if (!QDir().mkpath(folder))
         std::abort();
+    runFolder = folder;
+    std::atexit(removeRunFolder); // libFuzzer ends a timed run through exit()
+    qInstallMessageHandler(dropMessages);
     VelPref::instance()->open(folder + QStringLiteral("/lumaro.ini"));
     VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary),
                                   QString(folder + QStringLiteral("/ws")));
