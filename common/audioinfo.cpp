@@ -28,7 +28,8 @@ QStringList musicCopyPaths(const QList<AudioInfo>& clips)
             paths << known.value();
             continue;
         }
-        const QString base = QFileInfo(clip.filePath).completeBaseName();
+        const QString base =
+            fittedStem(QFileInfo(clip.filePath).completeBaseName(), MusicNameReserve);
         QString name = base + QStringLiteral(".mp3");
         for (int n = 1; taken.contains(name.toLower()); ++n)
             name = QStringLiteral("%1(%2).mp3").arg(base).arg(n);

@@ -119,11 +119,25 @@ bool ensurePhotoFolders()
     return QFileInfo(photos).isDir() && QFileInfo(backup).isDir();
 }
 
+QString fittedStem(const QString& stem, int reservedBytes)
+{
+    constexpr int MaxNameBytes = 255;
+    QString fitted = stem;
+    while (!fitted.isEmpty() && fitted.toUtf8().size() + reservedBytes > MaxNameBytes) {
+        fitted.chop(1);
+        if (!fitted.isEmpty() && fitted.back().isHighSurrogate())
+            fitted.chop(1); // never half a character
+    }
+    return fitted;
+}
+
 namespace {
-// B + U: the source's complete base name followed by the record's id in braces.
+// B + U: the source's complete base name followed by the record's id in braces. The thumbnails
+// add "s_", the copies re-encoded for publishing "p_", every copy ".jpg": 46 bytes with the id.
 QString photoFileStem(const ImageInfo& info)
 {
-    return QFileInfo(info.path).completeBaseName() + info.id.toString(QUuid::WithBraces);
+    const QString id = info.id.toString(QUuid::WithBraces);
+    return fittedStem(QFileInfo(info.path).completeBaseName(), int(id.size()) + 8) + id;
 }
 } // namespace
 
@@ -150,7 +164,8 @@ QString backupThumbnailPath(const ImageInfo& info)
 
 QString musicCopyPath(const QString& audioPath)
 {
-    return musicFolder() + QFileInfo(audioPath).completeBaseName() + QStringLiteral(".mp3");
+    return musicFolder() + fittedStem(QFileInfo(audioPath).completeBaseName(), MusicNameReserve) +
+           QStringLiteral(".mp3");
 }
 
 bool isValidFolderPath(const QString& path)

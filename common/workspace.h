@@ -30,6 +30,13 @@ QString photoBackupFolder(); // workspace + "/photos/bak/"
 QString musicFolder();       // workspace + "/background music/"
 bool ensurePhotoFolders();
 
+// A file name may hold 255 bytes. The workspace names its copies after their sources and adds
+// to the name (an id, a prefix, a number, a suffix): `stem` cut at a whole character so that
+// `reservedBytes` more still fit. Short names come back unchanged.
+QString fittedStem(const QString& stem, int reservedBytes);
+// Bytes the music copies' names add to their stems: "(n)" for a number, ".mp3".
+inline constexpr int MusicNameReserve = 16;
+
 QString workingCopyPath(const ImageInfo& info);
 QString backupCopyPath(const ImageInfo& info);
 QString thumbnailPath(const ImageInfo& info);

@@ -6,6 +6,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNamedNodeMap>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 
@@ -31,6 +32,12 @@ bool AudioReader::readAudioInfo(AudioInfo& info)
     info.fadeOut = storedFlag(PrefKey::IsFadeOut, PrefDefault::IsFadeOut);
     info.loop = storedFlag(PrefKey::IsLoop, PrefDefault::IsLoop);
 
+    // A pipe or a device named like music would keep the tool waiting for data until its time
+    // runs out; only plain files (or links to them) can hold a clip. A missing file is the
+    // tool's to report.
+    const QFileInfo file(info.filePath);
+    if (file.exists() && !file.isFile())
+        return false;
     // An argument list, never a shell: the path reaches the tool exactly as stored.
     QProcess process;
     process.start(ToolName, {QStringLiteral("-i"), info.filePath}, QIODevice::ReadWrite);

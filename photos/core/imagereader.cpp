@@ -4,6 +4,7 @@
 #include "platform/velmexif/velmexifinfo.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -69,6 +70,8 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
 {
     allowLargePhotos();
     Decoded photo;
+    if (!QFileInfo(path).isFile()) // a pipe would block the reader (see readImageInfo)
+        return photo;
     QImageReader reader(path);
     // The orientation is the record's business (its operations), not the decoder's.
     reader.setAutoTransform(false);
@@ -112,6 +115,10 @@ bool ImageReader::readImageInfo(ImageInfo& info)
 bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure)
 {
     setFailure(failure, Failure::Unreadable);
+    // Opening a pipe named like a photo waits for a writer that never comes, freezing the
+    // import; only plain files (or links to them) can hold a photo.
+    if (!QFileInfo(info.path).isFile())
+        return false;
     // The orientation comes first: it decides which side of the photo meets the working box.
     const VelmExifInfo exif(info.path);
     info.setExifOrientation(exif.Orientation());

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestAudioReader : public QObject
 {
     Q_OBJECT
@@ -225,6 +227,9 @@ private slots:
         QTest::newRow("video with sound") << "clip.mp4";
         QTest::newRow("missing") << "gone.ogg";
         QTest::newRow("zeros named .mp3") << "zeros.mp3";
+        // The tool would wait on a pipe until its time runs out.
+        QTest::newRow("pipe named .mp3") << "pipe.mp3";
+        QTest::newRow("folder named .mp3") << "folder.mp3";
     }
     void rejectsWhatIsNotMusic()
     {
@@ -236,9 +241,17 @@ private slots:
             QVERIFY(TestMedia::makeVideo(path));
         else if (name == QLatin1String("zeros.mp3"))
             writeFile(path, QByteArray(1 << 20, '\0'));
+        else if (name == QLatin1String("pipe.mp3"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else if (name == QLatin1String("folder.mp3"))
+            QVERIFY(QDir().mkpath(path));
         AudioInfo info;
         info.filePath = path;
+        QElapsedTimer timer;
+        timer.start();
         QVERIFY(!AudioReader::readAudioInfo(info));
+        // Refused at once, not after the tool's time limit.
+        QVERIFY(timer.elapsed() < AudioReader::ToolTimeoutMs / 2);
     }
 
     // The flags come from the settings and are set even when the file is rejected.

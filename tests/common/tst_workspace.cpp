@@ -1,9 +1,11 @@
+#include "common/audioinfo.h"
 #include "common/imageinfo.h"
 #include "common/workspace.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -99,6 +101,52 @@ private slots:
         touch(dir.filePath("file"));
         VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), dir.filePath("file/ws"));
         QVERIFY(!ensurePhotoFolders());
+    }
+
+    // Sources whose names take the whole 255 bytes still get copies that can be written: the
+    // copies' names keep as much of the source's name as fits, cut between characters.
+    void longSourceNamesFit_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::newRow("ASCII, 251 bytes") << QString(251, QLatin1Char('a'));
+        QTest::newRow("two-byte letters") << QString(125, QChar(0x00e9));
+        QTest::newRow("four-byte letters") << QString::fromUcs4(U"\U0001F3B5").repeated(62);
+        QTest::newRow("short, unchanged") << QString("Summer");
+    }
+    void longSourceNamesFit()
+    {
+        QFETCH(QString, base);
+        QTemporaryDir dir;
+        VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), dir.path());
+        QVERIFY(ensurePhotoFolders());
+        QVERIFY(QDir().mkpath(musicFolder()));
+        ImageInfo info;
+        info.path = QString("/pictures/") + base + QString(".jpg");
+        info.id = QUuid::createUuid();
+        AudioInfo first, second, third;
+        first.filePath = QString("/a/") + base + QString(".au");
+        second.filePath = QString("/b/") + base + QString(".au");
+        third.filePath = QString("/c/") + base + QString(".ogg");
+        const QStringList music = musicCopyPaths({first, second, third});
+        for (const QString& path :
+             QStringList{workingCopyPath(info), backupCopyPath(info), thumbnailPath(info),
+                         backupThumbnailPath(info), musicCopyPath(first.filePath)} +
+                 music) {
+            const QString name = QFileInfo(path).fileName();
+            // Publishing names its re-encoded photos "p_" + name, their thumbnails "s_p_" + name.
+            const int added =
+                name.endsWith(QLatin1String(".jpg")) && !name.startsWith("s_") ? 4 : 0;
+            QVERIFY2(name.toUtf8().size() + added <= 255, qPrintable(name));
+            QVERIFY2(QString::fromUtf8(name.toUtf8()) == name, "a character was split");
+            touch(path);
+        }
+        QCOMPARE(music.size(), 3);
+        QCOMPARE(QSet<QString>(music.begin(), music.end()).size(), 3);
+        QCOMPARE(music.first(), musicCopyPath(first.filePath));
+        const QString stem = QFileInfo(workingCopyPath(info)).fileName();
+        QVERIFY(stem.startsWith(base.left(40)));
+        if (base.size() < 100)
+            QCOMPARE(QFileInfo(music.first()).fileName(), base + QString(".mp3"));
     }
 
     void folderPathCheck_data()

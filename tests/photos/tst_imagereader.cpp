@@ -10,10 +10,14 @@
 #include "photos/core/photooperation.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace PhotoFixtures;
 using Failure = ImageReader::Failure;
@@ -237,6 +241,9 @@ private slots:
         QTest::newRow("header claims 65000x65000")
             << "bomb2.jpg" << withDeclaredSize(jpeg, 65000, 65000);
         QTest::newRow("missing file") << "" << QByteArray();
+        // Opening a pipe would wait for a writer for ever.
+        QTest::newRow("pipe named .jpg") << "pipe.jpg" << QByteArray("fifo");
+        QTest::newRow("folder named .jpg") << "folder.jpg" << QByteArray("folder");
     }
 
     void unreadableFilesAreRefused()
@@ -244,7 +251,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QString path = dir.filePath(QStringLiteral("absent.jpg"));
-        if (!name.isEmpty()) {
+        if (content == "fifo") {
+            path = dir.filePath(name);
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (content == "folder") {
+            path = dir.filePath(name);
+            QVERIFY(QDir().mkpath(path));
+        } else if (!name.isEmpty()) {
             path = dir.filePath(name);
             QVERIFY(TestFiles::write(path, content));
         }

@@ -23,6 +23,8 @@ constexpr auto ProbeTimeLimit = std::chrono::seconds(15);
 constexpr int64_t ProbeByteLimit = 32 * 1024 * 1024;
 // The walk over the packets that measures how much sound a file really holds.
 constexpr auto ScanTimeLimit = std::chrono::seconds(4);
+// Bytes without a single packet that mark the scan as lost in garbage.
+constexpr int64_t GarbageRunBytes = 1024 * 1024;
 
 struct Deadline
 {
@@ -95,8 +97,12 @@ std::vector<double> measuredEnds(AVFormatContext* format, Deadline& deadline)
             deadline.from = format->pb->pos;
     }
     av_packet_free(&packet);
-    // Megabytes of garbage after the sound end the sound there, like the end of the file.
-    if (rc != AVERROR_EOF && !deadline.outOfBytes)
+    // Megabytes of garbage after the sound end the sound there, like the end of the file; also
+    // when the clock ran out first (a slow disk, a busy machine) somewhere in such garbage:
+    // a file that is still sound yields a packet every few kilobytes.
+    const bool inGarbage =
+        deadline.outOfBytes || (format->pb && format->pb->pos - deadline.from > GarbageRunBytes);
+    if (rc != AVERROR_EOF && !inGarbage)
         return std::vector<double>(format->nb_streams, -1.0);
     return ends;
 }
