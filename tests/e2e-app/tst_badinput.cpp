@@ -358,6 +358,7 @@ private slots:
         // As the window hands its entries over before a build.
         QVERIFY(kit->clear());
         QVERIFY(kit->addPhotos(window->photoKitEntries()));
+        QVERIFY(kit->setTemplate(window->currentTemplateName() + QStringLiteral(".swf")));
         QVERIFY(kit->createPreviewResource());
         PublishPlan plan;
         QVERIFY(readPlayData(kit->resources().playDataPath(), plan));
