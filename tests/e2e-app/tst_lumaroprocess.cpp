@@ -54,7 +54,7 @@ private slots:
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
         std::unique_ptr<QProcess> run = start(arguments);
-        QVERIFY(run->waitForFinished(30000));
+        QVERIFY(run->waitForFinished(120000)); // slow under the sanitizers
         QCOMPARE(run->exitStatus(), QProcess::NormalExit);
         QCOMPARE(run->exitCode(), 0);
         const QByteArray stdoutText = run->readAllStandardOutput();
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(QFile::copy(program, copy));
         QFile::setPermissions(copy, QFile::permissions(program));
         std::unique_ptr<QProcess> run = start({"--version"}, QString(), copy);
-        QVERIFY(run->waitForFinished(30000));
+        QVERIFY(run->waitForFinished(120000)); // slow under the sanitizers
         QCOMPARE(run->exitCode(), 0);
         QCOMPARE(run->readAllStandardOutput(), QByteArray()); // not even the version
     }
@@ -164,7 +164,7 @@ private slots:
             err += run->readAllStandardError();
         }
         run->terminate();
-        QVERIFY(run->waitForFinished(30000));
+        QVERIFY(run->waitForFinished(120000)); // slow under the sanitizers
         QVERIFY2(err.contains("test-script: done"), err.constData());
         if (err.contains("test-script: photos=0 audio=0"))
             QSKIP("the import dialog added nothing: the photo and audio reading is not in yet");
