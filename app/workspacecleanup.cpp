@@ -7,32 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-void removeEmptyFolders(const QString& folder, const QString& stopAt)
-{
-    if (folder.isEmpty() || QDir::isRelativePath(folder))
-        return;
-    const QString home = QDir::cleanPath(QDir::homePath());
-    const QString stop = stopAt.isEmpty() ? QString() : QDir::cleanPath(stopAt);
-    QString current = QDir::cleanPath(folder);
-    while (!current.isEmpty() && current != QLatin1String("/")) {
-        // Never the home folder, anything above it, or the caller's limit.
-        if (current == stop || home.startsWith(current + QLatin1Char('/')) || current == home)
-            break;
-        const QFileInfo info(current);
-        // A folder already gone (removing the workspace may take its parent along): go on up.
-        if (info.exists() || info.isSymLink()) {
-            if (info.isSymLink() || !info.isDir())
-                break;
-            if (!QDir(current).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                       QDir::System))
-                break;
-            if (!QDir().rmdir(current))
-                break;
-        }
-        current = QFileInfo(current).path();
-    }
-}
-
 bool cleanUpWorkspace()
 {
     VelPref* pref = VelPref::instance();

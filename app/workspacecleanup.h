@@ -9,7 +9,3 @@
 // folders recorded when the workspace was created (ensureWorkspaceFolder), never one that was
 // there before. Returns false when a stored workspace was refused.
 bool cleanUpWorkspace();
-
-// Removes `folder` and then each parent while it is empty, stopping at `stopAt`, at the home
-// folder and at the root (none of which is ever removed).
-void removeEmptyFolders(const QString& folder, const QString& stopAt = QString());

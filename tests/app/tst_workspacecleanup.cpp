@@ -108,13 +108,6 @@ private slots:
         QVERIFY(QDir(root.filePath("x/y")).exists());
     }
 
-    void homeIsNeverRemoved()
-    {
-        removeEmptyFolders(QDir::homePath());
-        QVERIFY(QDir(QDir::homePath()).exists());
-        removeEmptyFolders(QString("relative/path")); // ignored, nothing to check but no crash
-    }
-
 private:
     QTemporaryDir dir;
 };
