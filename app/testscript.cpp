@@ -2,17 +2,27 @@
 
 #include "app/importflow.h"
 #include "app/lumaro.h"
+#include "app/publishflow.h"
 #include "audio/audiolistwidget.h"
+#include "common/workspace.h"
 #include "photos/photolistwidget.h"
+#include "platform/velfc/core/velpref.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -22,6 +32,11 @@ struct Player
     QList<QStringList> steps;
     QStringList answers;
     int timeoutSeconds = 60;
+    // The next dialog's button and field values ("answer"), until a dialog takes them.
+    QStringList dialogAnswer;
+    // Publish runs that ended since the start, and how many "wait-publish" has consumed.
+    QList<bool> published;
+    int publishedSeen = 0;
 };
 
 void say(const QString& line)
@@ -41,7 +56,81 @@ void report(Lumaro* window)
         say(QStringLiteral("photo ") + QFileInfo(info.path).fileName());
     for (const AudioInfo& info : audio->audioList())
         say(QStringLiteral("clip ") + QFileInfo(info.filePath).fileName());
+    say(QStringLiteral("workspace ") +
+        VelPref::instance()->value(PrefKey::Temporary, QString()).toString());
     say(QStringLiteral("done"));
+}
+
+// Fills `dialog`'s fields from "name=value" items; false when one is missing.
+bool fill(QWidget* dialog, const QStringList& fields)
+{
+    for (const QString& field : fields) {
+        const QString name = field.section(QLatin1Char('='), 0, 0);
+        const QString value = field.section(QLatin1Char('='), 1);
+        if (auto* edit = dialog->findChild<QLineEdit*>(name)) {
+            edit->setText(value);
+        } else if (auto* combo = dialog->findChild<QComboBox*>(name)) {
+            if (value.startsWith(QLatin1Char('#')))
+                combo->setCurrentIndex(value.mid(1).toInt());
+            else
+                combo->setEditText(value);
+        } else {
+            say(QStringLiteral("no field ") + name);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Answers the first modal dialog that shows the prepared button; polled from the event loops
+// of whatever command opened it.
+void answerWhenShown(const std::shared_ptr<Player>& player)
+{
+    if (player->dialogAnswer.isEmpty())
+        return;
+    auto* poll = new QTimer(player->window);
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, poll, [player, poll] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const QString name = player->dialogAnswer.value(0);
+        QObject* target = modal ? modal->findChild<QObject*>(name) : nullptr;
+        if (!target)
+            return;
+        poll->deleteLater();
+        const QStringList answer = std::exchange(player->dialogAnswer, QStringList());
+        if (!fill(modal, answer.mid(1)))
+            return;
+        if (auto* box = qobject_cast<QDialogButtonBox*>(target))
+            target = box->button(QDialogButtonBox::Ok);
+        if (auto* button = qobject_cast<QAbstractButton*>(target))
+            button->click();
+        else
+            say(QStringLiteral("not a button ") + name);
+    });
+    poll->start();
+}
+
+// Says how the next publish run ended, once it has, or that none ended within `seconds`.
+void waitForPublish(const std::shared_ptr<Player>& player, int seconds,
+                    const std::function<void()>& then)
+{
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto* poll = new QTimer(player->window);
+    poll->setInterval(100);
+    QObject::connect(poll, &QTimer::timeout, poll, [player, poll, clock, seconds, then] {
+        if (player->publishedSeen < player->published.size()) {
+            const bool ok = player->published.at(player->publishedSeen++);
+            say(ok ? QStringLiteral("published ok") : QStringLiteral("published failed"));
+        } else if (clock->elapsed() < seconds * 1000LL) {
+            return;
+        } else {
+            say(QStringLiteral("no publish"));
+        }
+        poll->deleteLater();
+        then();
+    });
+    poll->start();
 }
 
 void click(Player& player, const QStringList& step)
@@ -75,9 +164,24 @@ void playNext(const std::shared_ptr<Player>& player)
     }
     const QStringList step = player->steps.takeFirst();
     const QString verb = step.value(0);
-    if (verb == QLatin1String("click"))
+    if (verb == QLatin1String("wait-publish")) {
+        waitForPublish(player, step.value(1).toInt(), [player] {
+            QTimer::singleShot(100, player->window, [player] { playNext(player); });
+        });
+        return;
+    }
+    if (verb == QLatin1String("click")) {
+        answerWhenShown(player);
         click(*player, step);
-    else if (verb == QLatin1String("screenshot"))
+    } else if (verb == QLatin1String("action")) {
+        answerWhenShown(player);
+        if (auto* action = player->window->findChild<QAction*>(step.value(1)))
+            action->trigger();
+        else
+            say(QStringLiteral("no action ") + step.value(1));
+    } else if (verb == QLatin1String("answer")) {
+        player->dialogAnswer = step.mid(1);
+    } else if (verb == QLatin1String("screenshot"))
         player->window->grab().save(step.value(1));
     else if (verb == QLatin1String("timeout"))
         player->timeoutSeconds = step.value(1).toInt();
@@ -109,5 +213,7 @@ void TestScript::startIfRequested(Lumaro* window)
         return std::exchange(player->answers, QStringList()).value(0);
     };
     window->importFlow()->setDialogs(dialogs);
+    QObject::connect(window->publishFlow(), &PublishFlow::publishEnded, window,
+                     [player](bool succeeded) { player->published << succeeded; });
     QTimer::singleShot(500, window, [player] { playNext(player); });
 }

@@ -6,6 +6,7 @@
 #include "support/testmedia.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QMap>
@@ -132,8 +133,10 @@ private slots:
     }
 
     // The toolbar's folder and audio commands, their file dialogs answered by the program's test
-    // script, fill both strips with what the import read.
-    void importsThroughTheCommands()
+    // script, fill both strips with what the import read. The workspace is then moved through
+    // the Preferences dialog, and the slideshow published through the publish dialog from the
+    // new place.
+    void importMoveAndPublish()
     {
         const QString photos = home->filePath("My Photos");
         QVERIFY(QDir().mkpath(photos + "/older"));
@@ -144,13 +147,22 @@ private slots:
         const QString song = home->filePath("song.mp3");
         QVERIFY(TestMedia::makeTone(song, TestMedia::kind("mp3"), 3));
         const QString shot = home->filePath("window.png");
+        const QString movedTo = home->filePath("moved here");
+        const QString out = home->filePath("published");
         const QString script = home->filePath("script.txt");
-        QVERIFY(TestFiles::write(script, QString("timeout\t30\n"
-                                                 "click\timportPictureDir\t%1\n"
-                                                 "click\timportAudio\t%2\n"
-                                                 "screenshot\t%3\n")
-                                             .arg(photos, song, shot)
-                                             .toUtf8()));
+        QVERIFY(TestFiles::write(
+            script, QString("timeout\t60\n"
+                            "click\timportPictureDir\t%1\n"
+                            "click\timportAudio\t%2\n"
+                            "screenshot\t%3\n"
+                            "answer\tbuttonBox\tlineEdit=%4\n"
+                            "action\tactionPrefences\n"
+                            "answer\tokButton\tpublishName=Holiday\tprofileComboBox=#1\t"
+                            "dstComboBox=%5\n"
+                            "click\tpublishBtn\n"
+                            "wait-publish\t120\n")
+                        .arg(photos, song, shot, movedTo, out)
+                        .toUtf8()));
         extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
         if (qEnvironmentVariableIsSet("DISPLAY")) // under xvfb-run: a real X server
             extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
@@ -158,7 +170,7 @@ private slots:
         QByteArray err;
         QElapsedTimer timer;
         timer.start();
-        while (!err.contains("test-script: done") && timer.elapsed() < 150000 &&
+        while (!err.contains("test-script: done") && timer.elapsed() < 300000 &&
                run->state() == QProcess::Running) {
             run->waitForReadyRead(1000);
             err += run->readAllStandardError();
@@ -171,8 +183,6 @@ private slots:
         }
         err += run->readAllStandardError();
         QVERIFY2(err.contains("test-script: done"), err.constData());
-        if (err.contains("test-script: photos=0 audio=0"))
-            QSKIP("the import dialog added nothing: the photo and audio reading is not in yet");
         QVERIFY2(err.contains("test-script: photos=2 audio=1"), err.constData());
         // The folder's own photos first, then its sub-folder's; the text file is not a photo.
         QVERIFY2(err.indexOf("test-script: photo beach.jpg") <
@@ -181,6 +191,35 @@ private slots:
                  err.constData());
         QVERIFY(err.contains("test-script: clip song.mp3"));
         QVERIFY(!QImage(shot).isNull());
+
+        // The workspace now lives in the chosen folder, and the publish from there is whole:
+        // both photos with their thumbnails, the clip, and a configuration naming them.
+        const QByteArray workspaceLine = "test-script: workspace " + movedTo.toUtf8() + "/";
+        QVERIFY2(err.contains(workspaceLine), err.constData());
+        QVERIFY2(err.contains("test-script: published ok"), err.constData());
+        QStringList pictures, clips, configurations;
+        QDirIterator it(out, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+            if (file.endsWith(".jpg"))
+                pictures << file;
+            else if (file.endsWith(".mp3"))
+                clips << file;
+            else if (file.endsWith(".xml"))
+                configurations << file;
+        }
+        QCOMPARE(pictures.size(), 4);
+        for (const QString& picture : pictures)
+            QVERIFY2(!QImage(picture).isNull(), qPrintable(picture));
+        QCOMPARE(clips.size(), 1);
+        QCOMPARE(configurations.size(), 1);
+        const QByteArray playdata = TestFiles::read(configurations.first());
+        QVERIFY2(playdata.contains(QFileInfo(clips.first()).fileName().toUtf8()),
+                 playdata.constData());
+        // The moved workspace is gone with the program, its new parent stays.
+        QVERIFY(QFileInfo(movedTo).isDir());
+        QVERIFY(QDir(movedTo).isEmpty());
     }
 
 private:
