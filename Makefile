@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 30
 # ccache, where the machine has it, only speeds up rebuilds; nothing depends on it.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build run test clean sanitize fuzz deb
+.PHONY: deps configure build run test clean sanitize fuzz deb deb-check
 
 deps:
 	bash scripts/install-deps.sh
@@ -46,6 +46,11 @@ fuzz: deps
 # The Debian package (build/lumaro_<version>_amd64.deb), for `apt-get install ./build/lumaro_*.deb`.
 deb: build
 	cd $(BUILD) && cpack -G DEB
+
+# The package built and checked without installing it (fields, files, apt's dependency
+# resolution, the packaged publisher run from where the package unpacks).
+deb-check: deb
+	bash packaging/check-deb.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
