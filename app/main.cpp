@@ -13,6 +13,13 @@ int main(int argc, char** argv)
 {
     // The preview's web engine shares OpenGL contexts; this must be set before the application.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Any argument means the command line is answered and no window shown. Without a display
+    // (a terminal over ssh, a build script) Qt would abort making the application object, so
+    // that answer is made on its offscreen platform instead; "-platform" still overrides it.
+    if (argc > 1 && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     {
         VelApplication app(QString(), argc, argv);
         app.setVelfcVersion(1030);
