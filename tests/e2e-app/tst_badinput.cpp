@@ -14,6 +14,7 @@
 #include "platform/velfc/core/velpoweraction.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
+#include "support/reportanswerer.h"
 #include "support/testfiles.h"
 
 #include <QApplication>
@@ -88,32 +89,6 @@ private:
     int limit = FileLimitMs;
     QElapsedTimer since;
     std::atomic<bool> done{false};
-};
-
-// Answers the load-failed report when it opens, keeping the paths it listed.
-class ReportAnswerer : public QObject
-{
-public:
-    QStringList rows;
-    int shown = 0;
-
-    ReportAnswerer()
-    {
-        connect(&timer, &QTimer::timeout, this, [this] {
-            auto* report = qobject_cast<LoadFailedDialog*>(QApplication::activeModalWidget());
-            if (!report)
-                return;
-            ++shown;
-            auto* table = report->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-            for (int row = 0; table && row < table->rowCount(); ++row)
-                rows << table->item(row, 0)->text();
-            report->reject();
-        });
-        timer.start(20);
-    }
-
-private:
-    QTimer timer;
 };
 
 struct Expectation

@@ -3,6 +3,7 @@
 // the missing-folder alert comes from the GUI thread once per photo, and audio mode fills the
 // music strip through the real media-information tool.
 #include "photofixtures.h"
+#include "support/reportanswerer.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -27,32 +28,6 @@
 using namespace PhotoFixtures;
 
 namespace {
-// Answers every failure report that opens while it lives, keeping what it listed.
-class ReportAnswerer : public QObject
-{
-public:
-    int shown = 0;
-    QStringList rows;
-
-    ReportAnswerer()
-    {
-        connect(&timer, &QTimer::timeout, this, [this] {
-            auto* report = qobject_cast<LoadFailedDialog*>(QApplication::activeModalWidget());
-            if (!report)
-                return;
-            ++shown;
-            auto* table = report->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-            for (int row = 0; table && row < table->rowCount(); ++row)
-                rows << table->item(row, 0)->text();
-            report->reject();
-        });
-        timer.start(20);
-    }
-
-private:
-    QTimer timer;
-};
-
 QStringList pathsOf(const QList<ImageInfo>& photos)
 {
     QStringList paths;
