@@ -6,10 +6,11 @@ JOBS ?= $(shell nproc)
 SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
+STEPS_BUILD ?= build-steps
 # ccache, where the machine has it, only speeds up rebuilds; nothing depends on it.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build run test clean sanitize fuzz deb deb-check
+.PHONY: deps configure build run test clean sanitize fuzz deb deb-check build-steps
 
 deps:
 	bash scripts/install-deps.sh
@@ -36,6 +37,12 @@ sanitize: build
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every build step that writes into the application folder made on its own in a fresh folder,
+# so that a step relying on what another one happens to make first fails every time.
+build-steps: deps
+	python3 scripts/check-build-steps.py $(STEPS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
+	    -DLUMARO_BENCH=OFF
+
 # Each fuzzer for FUZZ_SECONDS (libFuzzer through clang; only the fuzz targets are built).
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
@@ -53,4 +60,4 @@ deb-check: deb
 	bash packaging/check-deb.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(STEPS_BUILD)
