@@ -10,6 +10,9 @@
 #include <QSaveFile>
 #include <QUuid>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 void setFailure(ImageReader::Failure* failure, ImageReader::Failure value)
 {
@@ -35,6 +38,68 @@ QImage resized(const QImage& image, const QSize& size)
     if (image.size() == size)
         return image;
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The size `box` asks of a picture stored at `size` once turned by `transform`, in the stored
+// orientation; invalid when that is not smaller than `size` both ways (enlarging is the
+// working copy's business).
+QSize reducedSize(const QSize& size, const QTransform& transform, const QSize& box)
+{
+    if (!size.isValid() || !box.isValid())
+        return QSize();
+    const bool turned = ImageReader::isQuarterTurn(transform);
+    const QSize target = transposedIf(turned, fitted(transposedIf(turned, size), box));
+    return target.width() < size.width() && target.height() < size.height() ? target : QSize();
+}
+
+// `image` as opaque 32-bit RGB, transparency composed over white, reduced towards `target`
+// (when valid) by averaging whole blocks of pixels. Scaling or turning a picture in the format
+// its decoder hands back goes wrong for the formats with few bits: a 1-bit picture loses its
+// colour table and comes out as grey noise, a palette picture is scaled by its palette indices.
+// The conversion goes a band of rows at a time, so a large picture never needs a second
+// full-size copy in 32 bits.
+QImage plainRgb(const QImage& image, const QSize& target)
+{
+    if (image.format() == QImage::Format_RGB32 && !target.isValid())
+        return image;
+    const int w = image.width();
+    const int h = image.height();
+    const int block = target.isValid() ? qMax(1, qMin(w / target.width(), h / target.height())) : 1;
+    QImage plain((w + block - 1) / block, (h + block - 1) / block, QImage::Format_RGB32);
+    if (plain.isNull())
+        return plain;
+    std::vector<qint64> sums(size_t(plain.width()) * 4);
+    for (int y = 0; y < plain.height(); ++y) {
+        const int top = y * block;
+        const int rows = qMin(block, h - top);
+        const QImage band =
+            image.copy(0, top, w, rows).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (band.isNull())
+            return QImage();
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int row = 0; row < rows; ++row) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(band.constScanLine(row));
+            qint64* sum = sums.data();
+            for (int x = 0; x < w; sum += 4) {
+                for (const int end = qMin(x + block, w); x < end; ++x) {
+                    sum[0] += qRed(line[x]);
+                    sum[1] += qGreen(line[x]);
+                    sum[2] += qBlue(line[x]);
+                    sum[3] += qAlpha(line[x]);
+                }
+            }
+        }
+        QRgb* out = reinterpret_cast<QRgb*>(plain.scanLine(y));
+        for (int x = 0; x < plain.width(); ++x) {
+            const qint64 count = qint64(qMin(block, w - x * block)) * rows;
+            const qint64* sum = &sums[size_t(x) * 4];
+            // Premultiplied colour plus white where the picture lets it through.
+            const qint64 white = 255 * count - sum[3];
+            auto channel = [&](qint64 value) { return int((value + white + count / 2) / count); };
+            out[x] = qRgb(channel(sum[0]), channel(sum[1]), channel(sum[2]));
+        }
+    }
+    return target.isValid() ? resized(plain, target) : plain;
 }
 } // namespace
 
@@ -81,29 +146,26 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
     const QSize declared = reader.size();
     if (declared.isValid() && qint64(declared.width()) * declared.height() > MaxPhotoPixels)
         return photo;
-    bool reduced = false;
-    if (declared.isValid() && box.isValid()) {
-        // The working copy's size, computed on the turned photo as the copy itself is, then
-        // taken back to the stored orientation the decoder works in.
-        const bool turned = isQuarterTurn(transform);
-        const QSize target = transposedIf(turned, fitted(transposedIf(turned, declared), box));
-        if (target.width() < declared.width() && target.height() < declared.height()) {
-            reader.setScaledSize(target);
-            reduced = true;
-        }
-    }
+    // Only the JPEG decoder reduces while decoding (it scales its DCT, which is what makes
+    // importing camera photos fast); every other decoder reads the whole picture and then
+    // scales it in its own pixel format, which plainRgb() does right instead.
+    const QSize target =
+        reader.format() == "jpeg" ? reducedSize(declared, transform, box) : QSize();
+    const bool reduced = target.isValid();
+    if (reduced)
+        reader.setScaledSize(target);
     const QImage::Format format = reader.imageFormat();
-    photo.image = reader.read();
-    if (photo.image.isNull())
+    const QImage decoded = reader.read();
+    if (decoded.isNull())
         return photo;
-    if (!reduced && qint64(photo.image.width()) * photo.image.height() > MaxPhotoPixels) {
-        photo.image = QImage();
+    if (!reduced && qint64(decoded.width()) * decoded.height() > MaxPhotoPixels)
         return photo;
-    }
-    photo.size = reduced ? declared : photo.image.size();
+    photo.size = reduced ? declared : decoded.size();
     photo.depth = reduced && format != QImage::Format_Invalid
                       ? QImage::toPixelFormat(format).bitsPerPixel()
-                      : uint(photo.image.depth());
+                      : uint(decoded.depth());
+    photo.image =
+        plainRgb(decoded, reduced ? QSize() : reducedSize(decoded.size(), transform, box));
     return photo;
 }
 
@@ -151,7 +213,7 @@ bool ImageReader::saveWorkingCopies(const ImageInfo& info, const QImage& image, 
     }
     setFailure(failure, Failure::WriteFailed);
     const QTransform transform = info.transform();
-    const QImage turned = image.transformed(transform, Qt::FastTransformation);
+    const QImage turned = plainRgb(image, QSize()).transformed(transform, Qt::FastTransformation);
     // Sizes follow the photo's own proportions, also when `image` is a reduced decode of it.
     const QSize own = info.width > 0 && info.height > 0
                           ? transposedIf(isQuarterTurn(transform), QSize(info.width, info.height))

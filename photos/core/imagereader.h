@@ -34,7 +34,8 @@ public:
     // A photo as decoded for its working copy, still in its stored orientation.
     struct Decoded
     {
-        QImage image;      // reduced to what the working copy needs where the format allows
+        QImage image;      // opaque 32-bit RGB (transparency over white), reduced to what
+                           // the working copy needs
         QSize size;        // the photo's own size, from its header
         quint32 depth = 0; // the photo's own bits per pixel
     };
@@ -45,7 +46,8 @@ public:
     static bool readImageInfo(ImageInfo& info, Failure* failure);
 
     // Writes working copy, backup, thumbnail and backup thumbnail of `image` (stored
-    // orientation; any size) turned by the record's operations.
+    // orientation; any size and pixel format, transparency over white) turned by the record's
+    // operations.
     static bool saveWorkingCopies(const ImageInfo& info, const QImage& image,
                                   Failure* failure = nullptr);
 
