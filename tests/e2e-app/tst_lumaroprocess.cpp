@@ -2,8 +2,10 @@
 // single instance, clean end on SIGTERM, a broken installation, and an import of photos and
 // music through the window's own commands.
 #include "platform/velfc/core/velintegrity.h"
+#include "support/publishedshow.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
+#include "support/testpictures.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -176,25 +178,8 @@ private slots:
                             "wait-publish\t120\n")
                         .arg(photos, song, shot, movedTo, out)
                         .toUtf8()));
-        extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
-        if (qEnvironmentVariableIsSet("DISPLAY")) // under xvfb-run: a real X server
-            extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
-        std::unique_ptr<QProcess> run = start({});
-        QByteArray err;
-        QElapsedTimer timer;
-        timer.start();
-        while (!err.contains("test-script: done") && timer.elapsed() < 300000 &&
-               run->state() == QProcess::Running) {
-            run->waitForReadyRead(1000);
-            err += run->readAllStandardError();
-        }
-        err += run->readAllStandardError();
-        // A program that already ended has nothing left to wait for.
-        if (run->state() != QProcess::NotRunning) {
-            run->terminate();
-            QVERIFY2(run->waitForFinished(120000), err.constData()); // slow under the sanitizers
-        }
-        err += run->readAllStandardError();
+        const QByteArray err = runScript(script);
+        QVERIFY2(!err.contains("(the program did not end)"), err.constData());
         QVERIFY2(err.contains("test-script: done"), err.constData());
         QVERIFY2(err.contains("test-script: photos=2 audio=1"), err.constData());
         // The folder's own photos first, then its sub-folder's; the text file is not a photo.
@@ -235,7 +220,132 @@ private slots:
         QVERIFY(QDir(movedTo).isEmpty());
     }
 
+    // The files people have, through the real window: camera photos named IMG_1 ... IMG_12
+    // (each its own colour) arrive in natural order, a two-colour PNG keeps its colours, an Ogg
+    // Vorbis .oga and a WAV are converted, and "swf+html" into a folder that already holds a
+    // page of the chosen name keeps that page and takes the next free name.
+    void filesPeopleHave()
+    {
+        const QString camera = home->filePath("DCIM 100");
+        QVERIFY(QDir().mkpath(camera));
+        QList<QColor> colours;
+        for (int i = 1; i <= 12; ++i) {
+            const QColor colour = QColor::fromHsv((i - 1) * 30, 200, 90 + 12 * i);
+            QImage photo(800, 600, QImage::Format_RGB32);
+            photo.fill(colour);
+            QVERIFY(photo.save(QString("%1/IMG_%2.jpg").arg(camera).arg(i), "JPG", 95));
+            colours << colour;
+        }
+        // What ImageMagick, scanners and many editors write for a two-colour picture: a 1-bit
+        // palette PNG, larger than the working copy.
+        const QString png = camera + "/two-colour.png";
+        QVERIFY(TestPictures::make(
+            TestPictures::master(TestPictures::Master::TwoColours, QSize(1500, 1000)),
+            home->filePath("master.png"), {"-type", "Palette", "-define", "png:exclude-chunk=bKGD"},
+            "PNG:" + png));
+        QCOMPARE(QImage(png).format(), QImage::Format_Mono);
+        QList<QList<QColor>> expectedMeans;
+        for (const QColor& colour : colours)
+            expectedMeans << QList<QColor>(4, colour);
+        expectedMeans << TestPictures::cellMeans(png, 2, 2);
+
+        const QString oga = home->filePath("theme.oga");
+        QVERIFY(TestMedia::makeTone(oga, {"oga", "libvorbis", "ogg", "vorbis", 1, 22050}, 3));
+        const QString wav = home->filePath("voice.wav");
+        QVERIFY(TestMedia::makeWav(wav, 2));
+
+        const QString out = home->filePath("Galleries");
+        QVERIFY(QDir().mkpath(out));
+        const QByteArray ownPage = "<html><body>My own trip page</body></html>\n";
+        QVERIFY(TestFiles::write(out + "/Trip.html", ownPage));
+
+        const QString script = home->filePath("script.txt");
+        QVERIFY(TestFiles::write(script, QString("timeout\t60\n"
+                                                 "click\timportPictureDir\t%1\n"
+                                                 "click\timportAudio\t%2\t%3\n"
+                                                 "answer\tokButton\tpublishName=Trip\t"
+                                                 "profileComboBox=#2\tdstComboBox=%4\n"
+                                                 "click\tpublishBtn\n"
+                                                 "wait-publish\t180\n")
+                                             .arg(camera, oga, wav, out)
+                                             .toUtf8()));
+        const QByteArray err = runScript(script);
+        QVERIFY2(err.contains("test-script: published ok"), err.constData());
+        QVERIFY2(err.contains("test-script: photos=13 audio=2"), err.constData());
+        QStringList expected;
+        for (int i = 1; i <= 12; ++i)
+            expected << QString("IMG_%1.jpg").arg(i);
+        expected << "two-colour.png";
+        QStringList shown;
+        for (const QByteArray& line : err.split('\n')) {
+            if (line.startsWith("test-script: photo "))
+                shown << QString::fromUtf8(line.mid(19));
+        }
+        QCOMPARE(shown, expected);
+        const int theme = err.indexOf("test-script: clip theme.oga");
+        QVERIFY2(theme >= 0 && theme < err.indexOf("test-script: clip voice.wav"), err.constData());
+
+        // The user's page is untouched; the slideshow took the next free name.
+        QCOMPARE(TestFiles::read(out + "/Trip.html"), ownPage);
+        QVERIFY(TestFiles::read(out + "/Trip(1).html").contains("Trip(1).swf"));
+        const QString movie = out + "/Trip(1).swf";
+        PublishedShow::Show show;
+        const QStringList templates = QDir(QString(LUMARO_TEST_APP_DIR) + "/template/version1/SWF")
+                                          .entryList({"*.swf"}, QDir::Files);
+        for (const QString& name : templates) {
+            show = PublishedShow::readBundle(movie, QString(LUMARO_TEST_APP_DIR) +
+                                                        "/template/version1/SWF/" + name);
+            if (show.error.isEmpty())
+                break;
+        }
+        QVERIFY2(show.error.isEmpty(), qPrintable(show.error));
+        QCOMPARE(show.music.size(), 2);
+        QVERIFY(show.music.at(0).fileName().startsWith("theme"));
+        QVERIFY(show.music.at(1).fileName().startsWith("voice"));
+        for (const PublishedShow::Entry& clip : show.music)
+            QVERIFY(clip.bytes.startsWith("ID3") ||
+                    (!clip.bytes.isEmpty() && quint8(clip.bytes.at(0)) == 0xFF));
+        // Playing order and colours: each published photo looks like its source.
+        QCOMPARE(show.photos.size(), expectedMeans.size());
+        for (int i = 0; i < expectedMeans.size(); ++i) {
+            const QList<QColor> seen =
+                TestPictures::cellMeans(QImage::fromData(show.photos.at(i).bytes, "JPG"), 2, 2);
+            QVERIFY2(TestPictures::largestDifference(seen, expectedMeans.at(i)) <= 12,
+                     qPrintable(QString("photo %1 (%2): %3 instead of %4")
+                                    .arg(i)
+                                    .arg(expected.value(i), TestPictures::describe(seen),
+                                         TestPictures::describe(expectedMeans.at(i)))));
+        }
+    }
+
 private:
+    // Runs the program under the test script `script` to its end; what it wrote to stderr.
+    QByteArray runScript(const QString& script)
+    {
+        extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
+        if (qEnvironmentVariableIsSet("DISPLAY")) // under xvfb-run: a real X server
+            extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
+        std::unique_ptr<QProcess> run = start({});
+        QByteArray err;
+        QElapsedTimer timer;
+        timer.start();
+        while (!err.contains("test-script: done") && timer.elapsed() < 300000 &&
+               run->state() == QProcess::Running) {
+            run->waitForReadyRead(1000);
+            err += run->readAllStandardError();
+        }
+        err += run->readAllStandardError();
+        if (run->state() != QProcess::NotRunning) {
+            run->terminate();
+            if (!run->waitForFinished(120000)) // slow under the sanitizers
+                err += "\n(the program did not end)";
+        }
+        err += run->readAllStandardError();
+        extraEnvironment.remove("LUMARO_TEST_SCRIPT");
+        extraEnvironment.remove("QT_QPA_PLATFORM");
+        return err;
+    }
+
     static QByteArray readUntil(QProcess& process, const QByteArray& expected)
     {
         QByteArray got;
