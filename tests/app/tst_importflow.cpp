@@ -159,13 +159,19 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath("Holiday");
         QVERIFY(QDir().mkpath(folder + "/more"));
-        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/A.JPG", "JPG"));
-        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/more/b.png"));
+        // In natural name order, the sub-folder's after the folder's own.
+        const QStringList names{"A.JPG", "IMG_9.jpg", "img_10.jpg", "IMG_100.jpg", "more/b.png"};
+        for (const QString& name :
+             {names.at(2), names.at(4), names.at(0), names.at(3), names.at(1)})
+            QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/" + name, "JPG"));
         QVERIFY(TestFiles::write(folder + "/readme.txt", "x"));
         answerFolder = folder;
         QSignalSpy changed(photos, &PhotoListWidget::photoListChanged);
         flow->importPictureFolder();
-        QCOMPARE(handed, QStringList({folder + "/A.JPG", folder + "/more/b.png"}));
+        QStringList expected;
+        for (const QString& name : names)
+            expected << folder + "/" + name;
+        QCOMPARE(handed, expected);
         // The chosen folder itself, not its parent.
         QCOMPARE(VelPref::instance()->value(PrefKey::PhotoLastDir).toString(), folder);
         QCOMPARE(changed.size(), 1);
