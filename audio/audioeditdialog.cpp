@@ -173,7 +173,8 @@ void AudioEditDialog::on_treeWidget_currentItemChanged(QTreeWidgetItem* current,
     delete_2->setEnabled(hasCurrent);
     moveUp->setEnabled(hasCurrent);
     moveDown->setEnabled(hasCurrent);
-    if (player->isPlaying())
+    // A paused clip is dropped too: Play would otherwise resume it under another row's name.
+    if (player->isPlaying() || player->isPaused())
         on_stop_clicked();
     if (hasCurrent) {
         const int row = treeWidget->indexOfTopLevelItem(current);

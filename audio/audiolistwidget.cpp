@@ -225,7 +225,7 @@ QString AudioListWidget::hintText() const
     return tr("Drag Audio File(s) Here");
 }
 
-void AudioListWidget::dropCopies(const QList<int>& rows)
+void AudioListWidget::dropCopies(const QList<int>& rows, bool)
 {
     QList<AudioInfo> copies;
     for (const int row : rows)

@@ -3,15 +3,17 @@
 QStringList imageExtensions;
 QStringList audioExtensions;
 
+// Qt's file dialog splits a filter's patterns at spaces only, and "*.*" would hide names
+// without a dot; the filters are joined by ";;" with nothing after the last.
 const QString imageFileFilter = QStringLiteral(
-    "JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;"
-    "TIFF Files (*.tiff);;XBM Files (*.xbm);;XPM Files (*.xpm);;");
+    "JPG Files (*.jpg *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;"
+    "TIFF Files (*.tiff);;XBM Files (*.xbm);;XPM Files (*.xpm)");
 
 const QString audioFileFilter = QStringLiteral(
-    "AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;"
+    "AAC Files (*.aac);;AIF Files (*.aif *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;"
     "AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;"
     "MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;"
-    "WMA Files (*.wma);;M4A Files (*.m4a);;");
+    "WMA Files (*.wma);;M4A Files (*.m4a)");
 
 void fillMediaExtensions()
 {
@@ -31,8 +33,12 @@ void fillMediaExtensions()
 
 QString openFileDialogFilter(const QStringList& patterns, const QString& filter)
 {
-    return QStringLiteral("All Supported Files (") + patterns.join(QLatin1Char(' ')) +
-           QStringLiteral(");;") + filter + QStringLiteral("All Files(*.*);;");
+    QStringList filters{QStringLiteral("All Supported Files (") + patterns.join(QLatin1Char(' ')) +
+                        QLatin1Char(')')};
+    if (!filter.isEmpty())
+        filters << filter;
+    filters << QStringLiteral("All Files (*)");
+    return filters.join(QStringLiteral(";;"));
 }
 
 QString formatTime(qint64 seconds)

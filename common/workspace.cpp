@@ -1,6 +1,7 @@
 #include "common/workspace.h"
 
 #include "common/imageinfo.h"
+#include "common/naturalorder.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QDir>
@@ -296,13 +297,17 @@ void scanInto(QStringList& found, const QString& path, const QStringList& nameFi
             return;
         ancestors.append(canonical);
 
+        // The disk's own order differs between file systems and copies of a folder: the window
+        // and the command line take a folder's files in natural name order, then its
+        // sub-folders in that order too, so the same folder always makes the same slideshow.
         QDir dir(path);
-        const QFileInfoList files = dir.entryInfoList(nameFilters, QDir::Files, QDir::Unsorted);
-        for (const QFileInfo& file : files)
-            found.append(file.absoluteFilePath());
-        const QStringList folders =
-            dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-        for (const QString& folder : folders)
+        QStringList files = dir.entryList(nameFilters, QDir::Files, QDir::Unsorted);
+        sortNaturally(files);
+        for (const QString& file : std::as_const(files))
+            found.append(dir.absoluteFilePath(file));
+        QStringList folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+        sortNaturally(folders);
+        for (const QString& folder : std::as_const(folders))
             scanInto(found, path + QDir::separator() + folder, nameFilters, ancestors);
 
         ancestors.removeLast();

@@ -47,4 +47,7 @@ bool isValidFolderPath(const QString& path);
 void uniqueFileName(QString& name, const QString& folder, const QString& suffix);
 void uniqueFolderName(QString& name, const QString& folder);
 void deleteTree(const QString& path);
+// The files `urls` name, in their order: a local file matching `nameFilters` as it is, a folder
+// as its matching files in natural name order (common/naturalorder.h) followed by those of its
+// sub-folders, taken in that order too.
 QStringList scanMediaFiles(const QList<QUrl>& urls, const QStringList& nameFilters);

@@ -2,6 +2,8 @@
 
 #include "common/mediaformats.h"
 #include "common/workspace.h"
+#include "photos/core/photooperation.h"
+#include "platform/velfc/velmessagebox.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
@@ -200,17 +202,37 @@ QString PhotoListWidget::hintText() const
     return tr("Drag Photo(s) Here");
 }
 
-void PhotoListWidget::dropCopies(const QList<int>& rows)
+void PhotoListWidget::dropCopies(const QList<int>& rows, bool moving)
 {
-    // Copied out first: each addPhoto shifts the rows after the insertion point.
+    // Made first: each addPhoto shifts the rows after the insertion point. A moved photo stays
+    // itself. A copy that stays beside its original owns files of its own in the workspace, so
+    // that turning or restoring one never changes the other; one whose files cannot be made is
+    // left out and reported rather than sharing the original's.
     QList<ImageInfo> copies;
-    for (const int row : rows)
-        copies.append(records.at(row));
+    QStringList failed;
+    for (const int row : rows) {
+        const ImageInfo& original = records.at(row);
+        if (moving) {
+            copies.append(original);
+            continue;
+        }
+        ImageInfo copy;
+        const PhotoFileResult made = duplicatePhoto(original, copy);
+        if (made)
+            copies.append(copy);
+        else
+            failed << QFileInfo(original.path).fileName() + QStringLiteral(" (") + made.error +
+                          QLatin1Char(')');
+    }
     emit photoListAboutToChange();
     for (const ImageInfo& info : std::as_const(copies))
         addPhoto(info);
     insertRow = count();
     emit photoListChanged(records);
+    if (!failed.isEmpty())
+        VelMessageBox::alert(
+            tr("Cannot copy the photo(s): %1").arg(failed.join(QStringLiteral(", "))), QString(),
+            this);
 }
 
 void PhotoListWidget::dropFiles(const QStringList& files)

@@ -52,7 +52,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     QStringList filesOf(const QList<QUrl>& urls) const override;
     QString hintText() const override;
-    void dropCopies(const QList<int>& rows) override;
+    void dropCopies(const QList<int>& rows, bool moving) override;
     void dropFiles(const QStringList& files) override;
     void dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged) override;
 

@@ -216,9 +216,10 @@ void Preferences::slotTempDirTextEdited(const QString& text)
 
 void Preferences::on_browse_clicked()
 {
-    const QString start = VelPref::instance()
-                              ->value(PrefKey::TemporaryDir, QFileInfo(workspaceFolder()).path())
-                              .toString();
+    // The stored parent folder, else the workspace itself.
+    QString start = VelPref::instance()->value(PrefKey::TemporaryDir, QString()).toString();
+    if (start.trimmed().isEmpty())
+        start = workspaceFolder();
     const QString title = tr("Select one folder");
     const QString chosen =
         folderChooser()

@@ -471,6 +471,10 @@
         <source>Drag Photo(s) Here</source>
         <translation>Foto(s) hierher ziehen</translation>
     </message>
+    <message>
+        <source>Cannot copy the photo(s): %1</source>
+        <translation>Die Fotos konnten nicht kopiert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhotoOperation</name>

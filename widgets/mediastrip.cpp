@@ -221,7 +221,7 @@ void MediaStrip::dropEvent(QDropEvent* event)
             insertRow = count();
             return;
         }
-        dropCopies(*rows);
+        dropCopies(*rows, action == Qt::MoveAction);
     } else if (data->hasUrls()) {
         const QStringList files = filesOf(data->urls());
         if (files.isEmpty()) {

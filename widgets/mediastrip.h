@@ -50,7 +50,9 @@ protected:
     virtual QStringList filesOf(const QList<QUrl>& urls) const = 0;
     virtual QString hintText() const = 0;
     // Adds copies of the records at `rows` (in that order) at the insertion row and announces it.
-    virtual void dropCopies(const QList<int>& rows) = 0;
+    // With `moving`, the drag takes the originals away once it has ended: the copies replace
+    // them; otherwise (Control) both stay.
+    virtual void dropCopies(const QList<int>& rows, bool moving) = 0;
     // Imports `files` at the insertion row through the import dialog and announces the result.
     virtual void dropFiles(const QStringList& files) = 0;
     // Called at the end of every accepted drop with the row under the pointer.

@@ -10,7 +10,6 @@
 #include "photos/core/imagereader.h"
 #include "photos/core/infoparser.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -19,18 +18,6 @@
 
 namespace {
 constexpr int ReadPollMs = 40;
-
-// Files found in one folder, in the order a person reading the names expects (IMG_2 before
-// IMG_10), so that the same folder always gives the same slideshow.
-void sortNaturally(QStringList& paths)
-{
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(paths.begin(), paths.end(), [&collator](const QString& a, const QString& b) {
-        return collator.compare(a, b) < 0;
-    });
-}
 } // namespace
 
 BatchPublisher::BatchPublisher(const PublishOptions& options, ProgressReport& report,
@@ -73,9 +60,9 @@ void BatchPublisher::collectInputs()
         if (!info.exists()) {
             unreadable << Unreadable{input, tr("not found")};
         } else if (info.isDir()) {
-            QStringList found =
+            // In the order the window's folder import gives: the same folder, the same show.
+            const QStringList found =
                 scanMediaFiles({QUrl::fromLocalFile(info.absoluteFilePath())}, imageExtensions);
-            sortNaturally(found);
             if (found.isEmpty())
                 unreadable << Unreadable{input, tr("no photos in this folder")};
             photoFiles << found;

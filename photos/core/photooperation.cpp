@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
+#include <QUuid>
 
 namespace {
 QString cannotRead(const QString& path)
@@ -67,4 +69,25 @@ PhotoFileResult applyPhotoOperation(const ImageInfo& info)
     const PhotoFileResult copy = restore(backupCopyPath(info), workingCopyPath(info));
     const PhotoFileResult thumb = restore(backupThumbnailPath(info), thumbnailPath(info));
     return both(copy, thumb);
+}
+
+PhotoFileResult duplicatePhoto(const ImageInfo& original, ImageInfo& copy)
+{
+    ImageInfo made = original;
+    made.id = QUuid::createUuid();
+    using PathOf = QString (*)(const ImageInfo&);
+    QStringList written;
+    for (const PathOf path :
+         {&workingCopyPath, &backupCopyPath, &thumbnailPath, &backupThumbnailPath}) {
+        // The same bytes: turns and restores go on from exactly what the original had.
+        const PhotoFileResult step = restore(path(original), path(made));
+        if (!step) {
+            for (const QString& file : std::as_const(written))
+                QFile::remove(file);
+            return step;
+        }
+        written << path(made);
+    }
+    copy = made;
+    return {};
 }

@@ -19,3 +19,8 @@ struct PhotoFileResult
 // older ones); without (the photo was restored), the backups are copied over them. A file is
 // only replaced once its new content is complete, so a failure leaves the old one intact.
 PhotoFileResult applyPhotoOperation(const ImageInfo& info);
+
+// Makes `copy` a photo of its own, as the strip's copy of `original`: `original` with a new id,
+// and its working copy, thumbnail and their backups copied in the workspace. On failure
+// (the error names the file) `copy` is untouched and none of its files is left behind.
+PhotoFileResult duplicatePhoto(const ImageInfo& original, ImageInfo& copy);

@@ -95,14 +95,13 @@ private slots:
         answerFiles = QStringList();
         flow->importPictures();
         QCOMPARE(asked.caption, QString("Select One or More Files"));
-        QCOMPARE(asked.filter,
-                 QString("All Supported Files (*.jpg *.jpeg *.bmp *.png *.gif *.tiff *.xbm "
-                         "*.xpm);;JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files "
-                         "(*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBM Files (*.xbm);;XPM "
-                         "Files (*.xpm);;All Files(*.*);;"));
+        // What each filter lets through is checked on a real dialog with the media formats.
+        QCOMPARE(asked.filter, openFileDialogFilter(imageExtensions, imageFileFilter));
+        flow->importAudio();
+        QCOMPARE(asked.filter, openFileDialogFilter(audioExtensions, audioFileFilter));
         flow->importPictureFolder();
         QCOMPARE(asked.caption, QString("Select one folder"));
-        QCOMPARE(asked.times, 2);
+        QCOMPARE(asked.times, 3);
         QVERIFY(handed.isEmpty()); // every dialog was cancelled
     }
 
@@ -160,13 +159,19 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath("Holiday");
         QVERIFY(QDir().mkpath(folder + "/more"));
-        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/A.JPG", "JPG"));
-        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/more/b.png"));
+        // In natural name order, the sub-folder's after the folder's own.
+        const QStringList names{"A.JPG", "IMG_9.jpg", "img_10.jpg", "IMG_100.jpg", "more/b.png"};
+        for (const QString& name :
+             {names.at(2), names.at(4), names.at(0), names.at(3), names.at(1)})
+            QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/" + name, "JPG"));
         QVERIFY(TestFiles::write(folder + "/readme.txt", "x"));
         answerFolder = folder;
         QSignalSpy changed(photos, &PhotoListWidget::photoListChanged);
         flow->importPictureFolder();
-        QCOMPARE(handed, QStringList({folder + "/A.JPG", folder + "/more/b.png"}));
+        QStringList expected;
+        for (const QString& name : names)
+            expected << folder + "/" + name;
+        QCOMPARE(handed, expected);
         // The chosen folder itself, not its parent.
         QCOMPARE(VelPref::instance()->value(PrefKey::PhotoLastDir).toString(), folder);
         QCOMPARE(changed.size(), 1);

@@ -5,10 +5,12 @@
 #include "audio/audiolistwidget.h"
 #include "common/workspace.h"
 #include "flashkit/menutemplateselectionframe.h"
+#include "photos/core/imagereader.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
+#include "support/stripevents.h"
 #include "support/testfiles.h"
 
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -248,6 +251,76 @@ private slots:
         QCOMPARE(QImage(workingCopyPath(info)).size(), QSize(120, 60));
         QCOMPARE(QImage(thumbnailPath(info)).size(), QSize(80, 40));
         QVERIFY(window.findChild<QToolButton*>("turnLeft")->isEnabled()); // still selected
+    }
+
+    // A Control-drag copy is a photo of its own: turning one leaves the other's working copy
+    // (what it publishes) and icon as they were, and restoring the other leaves the first
+    // turned. A copy that cannot be made is reported and left out, never shared.
+    void copiedPhotoOwnsItsFiles()
+    {
+        Lumaro window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* photos = window.findChild<PhotoListWidget*>("photoListWidget");
+        QTemporaryDir dir;
+        QImage wide(120, 60, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        QPainter(&wide).fillRect(0, 0, 60, 30, Qt::red);
+        QVERIFY(wide.save(dir.filePath("wide.jpg")));
+        ImageInfo info;
+        info.path = dir.filePath("wide.jpg");
+        QVERIFY(ImageReader::readImageInfo(info));
+        photos->addPhoto(info);
+        photos->notifyChanged();
+        QStringList alerts;
+        const auto previous = VelMessageBox::setHandler(
+            [&](VelMessageBox::Kind, const QString& text, const QString&) {
+                alerts << text;
+                return 0;
+            });
+        const QPoint at = photos->hintRect().center();
+        const Qt::KeyboardModifiers control = Qt::ControlModifier;
+        StripEvents::Outcome out;
+        StripEvents::routeDrags(photos, &at, &control, &out);
+        const auto copyFirst = [&] {
+            photos->clearSelection();
+            photos->item(0)->setSelected(true);
+            StripEvents::pressAndPull(photos, photos->visualItemRect(photos->item(0)).center());
+        };
+        const auto select = [&](int row) {
+            photos->clearSelection();
+            photos->item(row)->setSelected(true);
+        };
+        copyFirst();
+        QVERIFY(out.dropped);
+        QCOMPARE(photos->count(), 2);
+        const QImage picture(window.photoKitEntries().at(1).path);
+        const QSize size = QImage(workingCopyPath(info)).size();
+        QVERIFY(size.width() > size.height());
+        QCOMPARE(picture.size(), size);
+        const QImage icon = photos->item(1)->data(Qt::DecorationRole).value<QImage>();
+
+        select(0);
+        window.findChild<QToolButton*>("turnRight")->click();
+        const ImageInfo first = photos->photos().at(0);
+        QCOMPARE(QImage(workingCopyPath(first)).size(), size.transposed());
+        QCOMPARE(QImage(window.photoKitEntries().at(1).path), picture);
+        QCOMPARE(QImage(workingCopyPath(photos->photos().at(1))), picture);
+        QCOMPARE(photos->item(1)->data(Qt::DecorationRole).value<QImage>(), icon);
+
+        select(1);
+        window.findChild<QToolButton*>("restore")->click();
+        QCOMPARE(QImage(workingCopyPath(first)).size(), size.transposed());
+        QCOMPARE(QImage(thumbnailPath(first)).size().transposed(),
+                 QImage(backupThumbnailPath(first)).size());
+        QVERIFY(alerts.isEmpty());
+
+        QVERIFY(QFile::remove(workingCopyPath(first)));
+        copyFirst();
+        VelMessageBox::setHandler(previous);
+        QCOMPARE(photos->count(), 2);
+        QCOMPARE(alerts.size(), 1);
+        QVERIFY2(alerts.first().contains("wide.jpg"), qPrintable(alerts.first()));
     }
 
     // A working copy that cannot be rewritten is reported, not passed over in silence.

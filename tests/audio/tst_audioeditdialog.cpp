@@ -260,6 +260,45 @@ private slots:
         QVERIFY(button(dialog, "playSegment")->isEnabled());
     }
 
+    // Through the real player: Play after a pause resumes the paused clip only while its row
+    // is still the current one; on another row it plays that row's clip from the beginning.
+    void playAfterPauseFollowsTheRow_data()
+    {
+        QTest::addColumn<bool>("otherRow");
+        QTest::newRow("same row resumes") << false;
+        QTest::newRow("other row plays its own clip") << true;
+    }
+    void playAfterPauseFollowsTheRow()
+    {
+        QFETCH(bool, otherRow);
+        AudioEditDialog dialog({clip(six, 6), clip(three, 3)}, nullptr);
+        VelmPlayer* player = dialog.soundPlayer()->player();
+        const auto playing = [player] {
+            const QList<VelmClip> clips = player->clips();
+            const int index = player->currentIndex();
+            return index >= 0 && index < clips.size() ? clips.at(index).path : QString();
+        };
+        button(dialog, "play")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.playingPosition() >= 1.2, 10000);
+        button(dialog, "pause")->click();
+        QTRY_VERIFY(dialog.soundPlayer()->isPaused());
+        if (otherRow)
+            dialog.findChild<QTreeWidget*>("treeWidget")
+                ->setCurrentItem(dialog.findChild<QTreeWidget*>("treeWidget")->topLevelItem(1));
+
+        QList<double> heard;
+        connect(dialog.soundPlayer()->dataReceiverThread(),
+                &VelmDataReceiverThread::progressChanged, &dialog,
+                [&] { heard << dialog.playingPosition(); });
+        button(dialog, "play")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!heard.isEmpty() && dialog.soundPlayer()->isPlaying(), 10000);
+        QCOMPARE(playing(), otherRow ? three : six);
+        if (otherRow)
+            QVERIFY2(heard.first() < 0.9, qPrintable(QString::number(heard.first())));
+        else
+            QVERIFY2(heard.first() >= 0.95, qPrintable(QString::number(heard.first())));
+    }
+
     // Added files are read off this thread: the dialog goes on painting, shows progress, adds
     // the good ones (following the option boxes) and reports the others.
     void addReadsInTheBackground()

@@ -3,6 +3,8 @@
 // (configuration entries, the self-contained layout, upright photos), the music's range and
 // flags, names beside earlier slideshows, failures and interruptions leaving nothing behind,
 // and the user's settings and the desktop program's workspace never touched.
+#include "common/mediaformats.h"
+#include "common/workspace.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -10,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QXmlStreamReader>
 #include <QtEndian>
 #include <QtTest>
@@ -257,6 +260,33 @@ private slots:
             QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + "/My Flash.swf");
             QCOMPARE(written, QStringList{"My Flash.swf"});
         }
+    }
+
+    // A folder's photos are published in natural name order in every locale, the sub-folders'
+    // after the folder's own: the order the window's folder import gives them.
+    void folderInNaturalOrder()
+    {
+        const QString folder = home->filePath("ordered");
+        QVERIFY(QDir().mkpath(folder + "/sub"));
+        const QStringList names{"IMG_1", "IMG_2", "img_10", "zeta", "sub/a"};
+        for (const QString& name :
+             {names.at(3), names.at(2), names.at(4), names.at(0), names.at(1)})
+            QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", folder + "/" + name + ".jpg"));
+        fillMediaExtensions();
+        QStringList inWindow;
+        for (const QString& path : scanMediaFiles({QUrl::fromLocalFile(folder)}, imageExtensions))
+            inWindow << QDir(folder).relativeFilePath(path).chopped(4);
+        QCOMPARE(inWindow, names);
+
+        const Result r = run({"--template", Template, "--profile", "xml", "--name", "Ordered",
+                              "--output", out, folder});
+        QVERIFY2(r.code == 0, r.err.constData());
+        const Config config = readConfig(TestFiles::read(out + "/Ordered/" + Template + ".xml"));
+        QStringList published;
+        static const QRegularExpression stem("^p_(.*)\\{");
+        for (const QXmlStreamAttributes& photo : config.photos)
+            published << stem.match(photo.value("filename").toString()).captured(1);
+        QCOMPARE(published, QStringList({"IMG_1", "IMG_2", "img_10", "zeta", "a"}));
     }
 
     // A second slideshow of the same name gets the name the settings dialog would give it.

@@ -2,7 +2,9 @@
 // inside (move, Control-copy) through real drag events, refusal of payloads that name no photo of
 // the strip, delete with its current-row rule, the context menu and the drop hint.
 #include "common/mediaformats.h"
+#include "common/workspace.h"
 #include "photos/photolistwidget.h"
+#include "platform/velfc/core/velpref.h"
 #include "support/stripevents.h"
 #include "support/testfiles.h"
 
@@ -10,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +65,9 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         fillMediaExtensions();
+        VelPref::instance()->open(workspace.filePath("lumaro.ini"));
+        VelPref::instance()->setValue(PrefKey::Temporary, workspace.filePath("ws"));
+        QVERIFY(ensurePhotoFolders());
     }
 
     void init()
@@ -210,8 +216,14 @@ private slots:
         QFETCH(int, onRow);
         QFETCH(bool, control);
         QFETCH(QString, expected);
-        for (const char* name : {"a", "b", "c", "d", "e", "f"})
-            strip->addPhoto(photo(QString("/p/%1.jpg").arg(name)));
+        for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+            const ImageInfo info = photo(QString("/p/%1.jpg").arg(name));
+            // A copy gets workspace files of its own, copied from these.
+            for (const QString& path : {workingCopyPath(info), backupCopyPath(info),
+                                        thumbnailPath(info), backupThumbnailPath(info)})
+                QVERIFY(TestFiles::write(path, name));
+            strip->addPhoto(info);
+        }
         strip->notifyChanged();
         const QUuid draggedId = strip->photos().at(dragged.first()).id;
         for (int row : dragged)
@@ -233,11 +245,15 @@ private slots:
         QCOMPARE(names(changed.last().first().value<QList<ImageInfo>>()), letters(expected));
         QVERIFY(strip->selectedItems().isEmpty());
         QVERIFY(imported.isEmpty());
-        // A copy is a second record of the same import: same id, same working copies.
-        int withId = 0;
-        for (const ImageInfo& info : strip->photos())
-            withId += info.id == draggedId;
-        QCOMPARE(withId, control ? 2 : 1);
+        // A copy is a photo of its own: a new id, and the same pictures in files of its own.
+        QSet<QUuid> ids;
+        for (const ImageInfo& info : strip->photos()) {
+            ids.insert(info.id);
+            QCOMPARE(TestFiles::read(backupThumbnailPath(info)),
+                     QFileInfo(info.path).completeBaseName().toUtf8());
+        }
+        QCOMPARE(ids.size(), strip->count());
+        QVERIFY(ids.contains(draggedId));
     }
 
     void dropOnADraggedPhotoIsRefused()
@@ -420,6 +436,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir workspace;
     std::unique_ptr<PhotoListWidget> strip;
     QStringList imported;
 };

@@ -233,6 +233,35 @@ private slots:
                  QStringList{"Failed to open folder \"" + dir->filePath("plain file/sub") + "\"."});
     }
 
+    // Browse starts in the stored parent folder; without one, in the workspace itself.
+    void browseStart_data()
+    {
+        QTest::addColumn<QVariant>("stored"); // invalid: not stored at all
+        QTest::addColumn<bool>("atWorkspace");
+        QTest::newRow("stored") << QVariant() << false;
+        QTest::newRow("not stored") << QVariant() << true;
+        QTest::newRow("stored empty") << QVariant(QString()) << true;
+    }
+    void browseStart()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, atWorkspace);
+        if (atWorkspace) {
+            VelPref::instance()->remove(PrefKey::TemporaryDir);
+            if (stored.isValid())
+                VelPref::instance()->setValue(PrefKey::TemporaryDir, stored);
+        }
+        Preferences dialog(nullptr, &photos, &music);
+        QString start;
+        Preferences::setFolderChooser([&](QWidget*, const QString&, const QString& folder) {
+            start = folder;
+            return QString();
+        });
+        dialog.findChild<QPushButton*>("browse")->click();
+        Preferences::setFolderChooser(nullptr);
+        QCOMPARE(start, atWorkspace ? oldWorkspace : oldParent);
+    }
+
     // Refused folders: the alert, nothing stored, nothing moved, the dialog stays open.
     void refusals_data()
     {
