@@ -902,5 +902,9 @@ Macht aus Fotos und Musik Flash-Diashows.</translation>
         <source>The copy is incomplete.</source>
         <translation>Die Kopie ist unvollständig.</translation>
     </message>
+    <message>
+        <source>No space left on the device holding &quot;%1&quot;</source>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger, der „%1“ enthält</translation>
+    </message>
 </context>
 </TS>

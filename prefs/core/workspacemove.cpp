@@ -20,7 +20,8 @@ QString photoPath(const QString& workspace, const QString& sub, const QString& n
 } // namespace
 
 WorkspaceMove::WorkspaceMove(const QString& from, const QString& to, QObject* parent)
-    : QObject(parent), from(QDir::cleanPath(from)), to(QDir::cleanPath(to))
+    : QObject(parent), from(QDir::cleanPath(from)), to(QDir::cleanPath(to)),
+      makeTarget([](const QString& path) { return std::make_unique<QFile>(path); })
 {
 }
 
@@ -130,9 +131,11 @@ bool WorkspaceMove::copyChecked(const QString& source, const QString& target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(source, in.errorString());
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(source, out.errorString());
+    const std::unique_ptr<QFileDevice> out = makeTarget(target);
+    // Unbuffered: a write the system refuses fails at once with the system's reason, instead of
+    // in a later flush that no longer knows why.
+    if (!out->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return fail(source, out->errorString());
     written.append(target);
     QByteArray block;
     while (!in.atEnd()) {
@@ -141,17 +144,28 @@ bool WorkspaceMove::copyChecked(const QString& source, const QString& target)
         block = in.read(BlockSize);
         if (block.isEmpty() && in.error() != QFileDevice::NoError)
             return fail(source, in.errorString());
-        if (out.write(block) != block.size())
-            return fail(source, out.errorString());
+        // A filling disk takes part of a block and reports nothing; offered the rest, it says
+        // why it takes no more.
+        for (qint64 done = 0; done < block.size();) {
+            const qint64 taken = out->write(block.constData() + done, block.size() - done);
+            if (taken <= 0)
+                return fail(source, writeFailure(*out));
+            done += taken;
+        }
     }
-    if (!out.flush())
-        return fail(source, out.errorString());
-    out.close();
-    if (out.error() != QFileDevice::NoError)
-        return fail(source, out.errorString());
+    out->close();
+    if (out->error() != QFileDevice::NoError)
+        return fail(source, writeFailure(*out));
     if (QFileInfo(target).size() != sourceInfo.size())
         return fail(source, tr("The copy is incomplete."));
     return true;
+}
+
+QString WorkspaceMove::writeFailure(const QFileDevice& out) const
+{
+    if (out.error() == QFileDevice::ResourceError)
+        return tr("No space left on the device holding \"%1\"").arg(QDir::toNativeSeparators(to));
+    return out.errorString();
 }
 
 bool WorkspaceMove::fail(const QString& source, const QString& why)

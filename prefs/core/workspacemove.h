@@ -4,8 +4,10 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
+class QFileDevice;
 class QThread;
 
 // Copies the files of the slideshow from one workspace to another on a thread of its own,
@@ -25,6 +27,10 @@ public:
     // photos/bak/F and photos/bak/s_F move together. Music entries: background music/F.
     void setPhotos(const QStringList& fileNames) { photos = fileNames; }
     void setMusic(const QStringList& fileNames) { music = fileNames; }
+    // Makes the unopened file each copy is written into: a plain file unless replaced. The size
+    // check after each copy is there for devices that report more written than they keep.
+    using TargetMaker = std::function<std::unique_ptr<QFileDevice>(const QString& path)>;
+    void setTargetMaker(TargetMaker maker) { makeTarget = std::move(maker); }
     int entryCount() const { return int(photos.size() + music.size()); }
 
     void start();
@@ -50,10 +56,12 @@ private:
     bool makeFolders();
     bool copyChecked(const QString& from, const QString& to);
     bool fail(const QString& source, const QString& why);
+    QString writeFailure(const QFileDevice& out) const;
     void rollBack();
 
     const QString from;
     const QString to;
+    TargetMaker makeTarget;
     QStringList photos;
     QStringList music;
     std::unique_ptr<QThread> thread;

@@ -166,6 +166,31 @@ private slots:
         QCOMPARE(slider->value(), 3);
     }
 
+    // Past the left end the thumb and the start tag land on the minimum exactly, never below.
+    void dragPastTheLeftEnd_data()
+    {
+        QTest::addColumn<bool>("startTag");
+        QTest::newRow("thumb") << false;
+        QTest::newRow("start tag") << true;
+    }
+    void dragPastTheLeftEnd()
+    {
+        QFETCH(bool, startTag);
+        auto slider = makeSlider();
+        slider->setValue(95);
+        slider->setClipStartValue(95);
+        QSignalSpy moved(slider.get(),
+                         startTag ? &VelSliderBar::clipStartChanged : &VelSliderBar::valueChanged);
+        const int y = startTag ? 18 : 5;
+        const QPoint grab(startTag ? slider->xOfValue(95) - 3 : 200, y);
+        drag(slider.get(), grab, {QPoint(100, y), QPoint(-50, y), QPoint(-300, y)});
+        QCOMPARE(startTag ? slider->clipStartValue() : slider->value(), 0);
+        QVERIFY(!moved.isEmpty());
+        for (const QList<QVariant>& signal : moved)
+            QVERIFY2(signal.first().toInt() >= 0, qPrintable(signal.first().toString()));
+        QCOMPARE(moved.last().first().toInt(), 0);
+    }
+
     // A step up moves the thumb one unit toward the minimum; steps out of range do nothing.
     void wheel_data()
     {

@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("name twice") << QStringList{"--name", "a", "--name", "b", "x"} << "once";
         QTest::newRow("loop both") << QStringList{"--loop", "--no-loop", "x"} << "together";
         QTest::newRow("range reversed") << QStringList{"--music", "s.mp3@70-10", "x"} << "after";
+        QTest::newRow("range of no length")
+            << QStringList{"--music", "s.mp3@10-10", "x"} << "after";
         QTest::newRow("range empty") << QStringList{"--music", "s.mp3@-", "x"} << "no clip range";
         QTest::newRow("range garbled")
             << QStringList{"--music", "s.mp3@1-2-3", "x"} << "no clip range";

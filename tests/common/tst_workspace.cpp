@@ -65,8 +65,11 @@ private slots:
         touch(workspace + "/" + WorkspaceCreatedRecord);
         QFile record(workspace + "/" + WorkspaceCreatedRecord);
         QVERIFY(record.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        // The workspace itself and a sibling whose name starts like a parent's are not above it.
         record.write("/\n/home\n" + QFile::encodeName(base.filePath("elsewhere")) + "\nrelative\n" +
-                     QFile::encodeName(base.filePath("existing/new/../new")) + "\n");
+                     QFile::encodeName(base.filePath("existing/new/../new")) + "\n" +
+                     QFile::encodeName(workspace) + "\n" +
+                     QFile::encodeName(base.filePath("existing/ne")) + "\n");
         record.close();
         QCOMPARE(createdWorkspaceParents(workspace), QStringList{base.filePath("existing/new")});
 

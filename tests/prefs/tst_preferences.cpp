@@ -4,6 +4,7 @@
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/preferences.h"
+#include "support/fullfilesystem.h"
 #include "workspacefixture.h"
 
 #include <QApplication>
@@ -390,34 +391,51 @@ private slots:
 
     void failedCopyKeepsEverything_data()
     {
-        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("blocker"); // empty: a destination disk too small for the clip
         QTest::addColumn<bool>("needsPermissions");
-        QTest::newRow("folder in the way of the clip") << "background music/song.mp3" << false;
-        QTest::newRow("read-only destination") << "photos/bak" << true;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder in the way of the clip")
+            << "background music/song.mp3" << false << "Another file of that name is in the way.";
+        QTest::newRow("read-only destination") << "photos/bak" << true << "Permission denied";
+        QTest::newRow("full disk") << "" << false << "No space left on the device holding \"%1\"";
     }
     void failedCopyKeepsEverything()
     {
         QFETCH(QString, blocker);
         QFETCH(bool, needsPermissions);
+        QFETCH(QString, reason);
         if (needsPermissions && !permissionsBind())
             QSKIP("running as root: permissions do not stop the copy");
         fillWorkspace();
         const QList<FlashKitPhoto> photosBefore = photos;
         const QByteArray settingsBefore = TestFiles::read(dir->filePath("lumaro.ini"));
-        const QString moved = dir->filePath("new/") + WorkspaceFolderName;
-        QVERIFY(QDir().mkpath(moved + "/" + blocker));
+        QString target = dir->filePath("new");
+        std::unique_ptr<FullFilesystem> disk;
+        if (blocker.isEmpty()) {
+            // The photos' twelve files fit, a page each; the clip does not.
+            disk = std::make_unique<FullFilesystem>(64 * 1024);
+            if (!disk->isValid())
+                QSKIP(qPrintable(disk->whyNot()));
+            target = disk->path() + "/new";
+        }
+        const QString moved = target + "/" + WorkspaceFolderName;
+        if (!blocker.isEmpty())
+            QVERIFY(QDir().mkpath(moved + "/" + blocker));
         if (needsPermissions)
             QVERIFY(
                 QFile::setPermissions(moved + "/" + blocker, QFile::ReadOwner | QFile::ExeOwner));
 
         Preferences dialog(nullptr, &photos, &music);
         dialog.show();
-        dialog.findChild<QLineEdit*>("lineEdit")->setText(dir->filePath("new"));
+        dialog.findChild<QLineEdit*>("lineEdit")->setText(target);
         button(dialog, QDialogButtonBox::Ok)->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(alerts.size(), 1);
-        QVERIFY2(alerts.first().startsWith("The temporary folder was not moved: \"" + oldWorkspace +
-                                           "/"),
+        const QString failed =
+            oldWorkspace + (blocker.isEmpty() ? "/background music/song.mp3" : "/");
+        QVERIFY2(alerts.first().startsWith("The temporary folder was not moved: \"" + failed),
+                 qPrintable(alerts.first()));
+        QVERIFY2(alerts.first().contains("(" + QString(reason).replace("%1", moved) + ")"),
                  qPrintable(alerts.first()));
         QCOMPARE(TestFiles::read(dir->filePath("lumaro.ini")), settingsBefore);
         QCOMPARE(photos.size(), photosBefore.size());

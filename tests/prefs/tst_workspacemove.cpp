@@ -19,6 +19,20 @@ bool runToEnd(WorkspaceMove& move)
     move.start();
     return finished.wait(30000);
 }
+
+// A device that reports every byte written but keeps one byte less of each write.
+class LossyFile : public QFile
+{
+public:
+    using QFile::QFile;
+
+protected:
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        const qint64 kept = QFile::writeData(data, qMax<qint64>(size - 1, 0));
+        return kept < 0 ? kept : size;
+    }
+};
 } // namespace
 
 class TestWorkspaceMove : public QObject
@@ -112,6 +126,33 @@ private slots:
         }
         if (blocker.startsWith("background"))
             QCOMPARE(progress.size(), 3); // it did fail half-way
+    }
+
+    // A copy reported whole but short on disk stops the move: everything it wrote and every
+    // folder it made is taken back, and the old workspace keeps each file as it was.
+    void shortCopyRollsBack()
+    {
+        QMap<QString, QByteArray> contents;
+        for (const QString& file : before)
+            contents.insert(file, TestFiles::read(from + "/" + file));
+        WorkspaceMove move(from, to);
+        move.setPhotos(names);
+        move.setMusic({"song.mp3"});
+        int made = 0; // the fifth file written, photos/b.jpg, comes out short
+        move.setTargetMaker([&made](const QString& path) -> std::unique_ptr<QFileDevice> {
+            if (++made == 5)
+                return std::make_unique<LossyFile>(path);
+            return std::make_unique<QFile>(path);
+        });
+        QVERIFY(runToEnd(move));
+        QVERIFY(!move.succeeded());
+        QVERIFY(!move.wasCancelled());
+        QCOMPARE(move.failedFile(), from + "/photos/b.jpg");
+        QCOMPARE(move.failureReason(), QString("The copy is incomplete."));
+        QCOMPARE(filesUnder(from), before);
+        for (const QString& file : before)
+            QCOMPARE(TestFiles::read(from + "/" + file), contents.value(file));
+        QVERIFY(!QFileInfo::exists(dir->filePath("new")));
     }
 
     void placeOfOneFolderInAnother_data()

@@ -2,6 +2,7 @@
 // the media-information tool.
 #include "support/testfiles.h"
 #include "support/testmedia.h"
+#include "tools/kvt/kvtoptions.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -241,6 +242,40 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.contains("kvt: "));
         QVERIFY(!QFile::exists(dir.filePath("never.mp3")));
+    }
+
+    // The bit rates MP3 has, 8 to 320 kbit/s, are taken at both edges and nothing beyond.
+    void bitRateEdges_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<long>("bitsPerSecond"); // 0: refused
+        QTest::newRow("just below 8K") << "7999" << 0L;
+        QTest::newRow("8K") << "8K" << 8000L;
+        QTest::newRow("320K") << "320k" << 320000L;
+        QTest::newRow("320000") << "320000" << 320000L;
+        QTest::newRow("321K") << "321K" << 0L;
+    }
+    void bitRateEdges()
+    {
+        QFETCH(QString, rate);
+        QFETCH(long, bitsPerSecond);
+        QStringList args = programArguments("in.wav", "out.mp3");
+        args[4] = rate;
+        args.prepend("kvt");
+        std::vector<QByteArray> words;
+        std::vector<const char*> argv;
+        for (const QString& arg : args)
+            words.push_back(arg.toUtf8());
+        for (const QByteArray& word : words)
+            argv.push_back(word.constData());
+        KvtOptions options;
+        std::string error;
+        const bool taken = parseKvtOptions(int(argv.size()), argv.data(), options, error);
+        QVERIFY2(taken == (bitsPerSecond > 0), error.c_str());
+        if (taken)
+            QCOMPARE(options.bitRate, bitsPerSecond);
+        else
+            QVERIFY(QString::fromStdString(error).contains(rate));
     }
 
     // Stopped half-way (the program kills it on cancel): nothing is left under any name.
