@@ -16,6 +16,15 @@ bool StagedOutput::prepare(const QString& folder, const PublishTarget::Placement
     destination = folder;
     placement = target;
     profile = value;
+    // The last line of defence: a name that is not one plain entry would put the output into the
+    // destination itself or above it.
+    const QString entry = profile == 0 ? QFileInfo(target.folder).fileName() : target.name;
+    if (!PublishTarget::isUsableName(target.name) || !PublishTarget::isUsableName(entry) ||
+        (profile == 0 && QFileInfo(target.folder).path() != QDir::cleanPath(folder))) {
+        errorText = tr("The name \"%1\" cannot be used: %2")
+                        .arg(target.name, PublishTarget::nameProblem(target.name));
+        return false;
+    }
     QStringList missing;
     for (QString path = QDir::cleanPath(folder); !QFileInfo::exists(path);
          path = QFileInfo(path).path()) {

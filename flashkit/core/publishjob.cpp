@@ -6,6 +6,7 @@
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/core/kitentries.h"
+#include "flashkit/core/publishtarget.h"
 
 #include <QDir>
 #include <QTimer>
@@ -44,6 +45,11 @@ bool PublishJob::start(const Request& request)
     if (isBusy())
         return false;
     current = request;
+    // Whoever filled the request, no path is built from a name that is not one plain entry.
+    if (!PublishTarget::isUsableName(current.name)) {
+        finish(Outcome::NotStarted, PublishTarget::nameProblem(current.name));
+        return true;
+    }
     // Every clip gets its own workspace file; converter, copies and kit entries agree on it.
     files = musicCopyPaths(current.clips);
     musicEntries = musicEntriesFor(current.clips);

@@ -2,6 +2,17 @@
 
 #include "common/workspace.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+// Room a file name needs beside the publish name: a counter "(n)" and the longest suffix.
+constexpr int NameReserve = 16;
+constexpr int MaxFileNameBytes = 255;
+} // namespace
+
 QString PublishTarget::forbiddenCharacters()
 {
     return QStringLiteral("/:*?\"<>|\\");
@@ -15,6 +26,28 @@ bool PublishTarget::hasForbiddenCharacter(const QString& name)
             return true;
     }
     return false;
+}
+
+QString PublishTarget::nameProblem(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate("PublishTarget", "The name cannot be left blank.");
+    if (hasForbiddenCharacter(name))
+        return QCoreApplication::translate("PublishTarget",
+                                           "The name cannot contain one of these characters:%1")
+            .arg(forbiddenCharacters());
+    if (std::any_of(name.cbegin(), name.cend(),
+                    [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+        return QCoreApplication::translate("PublishTarget",
+                                           "The name cannot contain control characters.");
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == QLatin1Char('.'); }))
+        return QCoreApplication::translate("PublishTarget",
+                                           "The name cannot be made of dots only.");
+    if (QFile::encodeName(name).size() > MaxFileNameBytes - NameReserve)
+        return QCoreApplication::translate("PublishTarget",
+                                           "The name is too long: it may hold at most %1 bytes.")
+            .arg(MaxFileNameBytes - NameReserve);
+    return QString();
 }
 
 QString PublishTarget::outputSuffix(int profile)
@@ -32,6 +65,8 @@ QString PublishTarget::outputSuffix(int profile)
 PublishTarget::Placement PublishTarget::place(const QString& name, const QString& destination,
                                               int profile)
 {
+    if (!isUsableName(name) || destination.isEmpty())
+        return {};
     Placement placement{destination, name};
     if (profile == 0) {
         QString folderName = name;

@@ -113,6 +113,14 @@ private slots:
         QTest::newRow("blank name") << QStringList{"--name", " ", "x"} << "blank";
         QTest::newRow("name with slash") << QStringList{"--name", "a/b", "x"} << "characters";
         QTest::newRow("name with colon") << QStringList{"--name", "a:b", "x"} << "characters";
+        // Names that are not one plain entry of the output folder.
+        QTest::newRow("name of one dot") << QStringList{"--name", ".", "x"} << "dots only";
+        QTest::newRow("name of two dots") << QStringList{"--name", "..", "x"} << "dots only";
+        QTest::newRow("name of dots") << QStringList{"--name", "....", "x"} << "dots only";
+        QTest::newRow("name with a control character")
+            << QStringList{"--name", "a\x01b", "x"} << "control characters";
+        QTest::newRow("name too long")
+            << QStringList{"--name", QString(300, 'n'), "x"} << "too long";
         QTest::newRow("output blank") << QStringList{"--output", "", "x"} << "blank";
         QTest::newRow("output forbidden")
             << QStringList{"--output", "/tmp/a|b", "x"} << "not a usable path";
@@ -243,6 +251,16 @@ private slots:
             QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.swf", "movie"));
         }
         QVERIFY(!QFileInfo::exists(dir.filePath("a"))); // both folders made for it are gone
+
+        // The last line of defence: no name that is not one plain entry reaches a path.
+        for (const char* bad : {"..", ".", "", "a/b"}) {
+            for (int profile : {0, 1}) {
+                StagedOutput refused;
+                const QString place = profile == 0 ? destination + "/" + bad : destination;
+                QVERIFY2(!refused.prepare(destination, {place, bad}, profile), qPrintable(bad));
+            }
+        }
+        QVERIFY(!QFileInfo::exists(dir.filePath("a")));
 
         QVERIFY(QDir().mkpath(destination));
         QVERIFY(TestFiles::write(destination + "/Show.html", "old page"));

@@ -51,6 +51,9 @@ struct Form
     QToolButton* open;
 };
 
+const QString DotsHint = QStringLiteral("The name cannot be made of dots only.");
+const QString ControlHint = QStringLiteral("The name cannot contain control characters.");
+
 QString storedHistory()
 {
     return VelPref::instance()->value(PrefKey::PublishFolder).toString();
@@ -131,6 +134,11 @@ private slots:
         QTest::newRow("colon") << "a:b" << CharHint;
         QTest::newRow("slash") << "2024/05" << CharHint;
         QTest::newRow("quote") << "say \"hi\"" << CharHint;
+        // Not one plain entry of the destination: it would name the folder itself or its parent.
+        QTest::newRow("dot") << "." << DotsHint;
+        QTest::newRow("two dots") << ".." << DotsHint;
+        QTest::newRow("three dots") << "..." << DotsHint;
+        QTest::newRow("control character") << QString("a\tb") << ControlHint;
     }
     void okRefusesBadNames()
     {
