@@ -275,6 +275,14 @@ private slots:
             QCOMPARE(r.code, 0);
             QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + expected);
         }
+        // "swf+html" writes a page as well: a page of that name is the user's even without its
+        // movie, and stays as it is.
+        QVERIFY(TestFiles::write(out + "/Page.html", "my own page"));
+        const Result r = run({"--profile", "swf+html", "--name", "Page", "--output", out, one});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + "/Page(1).html");
+        QCOMPARE(TestFiles::read(out + "/Page.html"), QByteArray("my own page"));
+        QVERIFY(TestFiles::read(out + "/Page(1).html").contains("Page(1).swf"));
     }
 
     // The offline page is one file holding player and movie, named like the slideshow.

@@ -219,6 +219,12 @@ private slots:
                                     << "Show(1)";
         QTest::newRow("swf+html, movie taken") << 2 << QStringList{"Show.swf", "Show(1).swf"} << ""
                                                << "Show(2)";
+        // Every file the profile writes must be free, the page as much as the movie.
+        QTest::newRow("swf+html, page taken") << 2 << QStringList{"Show.html"} << ""
+                                              << "Show(1)";
+        QTest::newRow("swf+html, numbered apart")
+            << 2 << QStringList{"Show.swf", "Show(1).html"} << ""
+            << "Show(2)";
         QTest::newRow("offline page taken") << 3 << QStringList{"Show.html"} << ""
                                             << "Show(1)";
     }

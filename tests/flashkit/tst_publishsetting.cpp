@@ -189,6 +189,9 @@ private slots:
                                    << "" << 1;
         QTest::newRow("swf, taken") << 0 << QStringList{"My Flash.swf"} << "My Flash(1)"
                                     << "" << 1;
+        QTest::newRow("swf+html, only the page taken")
+            << 2 << QStringList{"My Flash.html"} << "My Flash(1)"
+            << "" << 2;
         QTest::newRow("swf+html, taken twice")
             << 2 << QStringList{"My Flash.swf", "My Flash(1).swf"} << "My Flash(2)"
             << "" << 2;
