@@ -203,9 +203,8 @@ void BatchPublisher::applyMusicSettings(const QList<AudioInfo>& read, const QStr
 
 void BatchPublisher::startPublishing()
 {
-    placement = PublishTarget::place(options.name, options.output, options.profile);
     staging = std::make_unique<StagedOutput>();
-    if (!staging->prepare(options.output, placement, options.profile)) {
+    if (!staging->prepare(options.output, options.name, options.profile)) {
         fail(staging->error());
         return;
     }
@@ -225,7 +224,7 @@ void BatchPublisher::startPublishing()
     request.clips = clips;
     request.templateName = options.templateName;
     request.folder = staging->kitFolder();
-    request.name = placement.name;
+    request.name = staging->kitName();
     request.profile = options.profile;
     request.quality = options.quality;
     job->start(request);
@@ -240,7 +239,11 @@ void BatchPublisher::jobEnded(PublishJob::Outcome outcome, const QString& reason
         report.show(tr("Publishing"), 100);
         report.finishLine();
         QString published;
-        if (!staging->commit(published)) {
+        // The name may have been taken meanwhile: the kit knows how to give its output another.
+        const auto rename = [this](const QString& folder, const QString& from, const QString& to) {
+            return kit->renameOutput(folder, from, to, options.profile);
+        };
+        if (!staging->commit(published, rename)) {
             fail(staging->error());
             return;
         }

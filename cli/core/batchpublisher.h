@@ -88,7 +88,6 @@ private:
     QList<AudioInfo> clips;
     QList<Unreadable> unreadable;
 
-    PublishTarget::Placement placement;
     std::unique_ptr<StagedOutput> staging;
     std::unique_ptr<FlashmoKit> kit;
     std::unique_ptr<PublishJob> job;

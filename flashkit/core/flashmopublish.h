@@ -41,6 +41,10 @@ public:
     }
     QString errorText() const;
 
+    // The page of the last "swf+html" run written anew at `pagePath` for the publish name
+    // `publishBase`, from the template page that run used.
+    bool writePageAs(const QString& pagePath, const QString& publishBase) const;
+
     QString outputFolderPath() const { return outputFolder; }
     QString outputSwfName() const { return outputSwf; }
     int publishProfile() const { return profile; }

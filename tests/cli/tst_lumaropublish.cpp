@@ -1,8 +1,8 @@
 // lumaro-publish as a user runs it: exit statuses, inputs that cannot be read (listed, the rest
 // published, nothing with --strict), a folder of real photos in each profile checked inside
 // (configuration entries, the self-contained layout, upright photos), the music's range and
-// flags, names beside earlier slideshows, failures and interruptions leaving nothing behind,
-// and the user's settings and the desktop program's workspace never touched.
+// flags, names beside earlier slideshows and beside runs started at the same time, failures and
+// interruptions leaving nothing behind, and the user's settings and the desktop program's workspace never touched.
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -15,6 +15,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
+#include <vector>
 
 namespace {
 const QString Template = "3D Grid";
@@ -45,6 +47,15 @@ Config readConfig(const QByteArray& xml)
             reader.readNext();
     }
     return config;
+}
+
+// Sorted, so that lists can be compared whatever the names are.
+QStringList runFolders(const QString& folder, const QString& pattern)
+{
+    QStringList found =
+        QDir(folder).entryList({pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    found.sort();
+    return found;
 }
 
 // Which test picture a published file came from: "p_Portrait_6{...}.jpg" gives "Portrait_6".
@@ -285,6 +296,66 @@ private slots:
         QVERIFY(TestFiles::read(out + "/Page(1).html").contains("Page(1).swf"));
     }
 
+    // Runs started together with one name and one output folder: each gets a name of its own
+    // and every slideshow arrives whole, movie and page under the same name.
+    void concurrentRuns_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::newRow("xml") << "xml";
+        QTest::newRow("swf") << "swf";
+        QTest::newRow("swf+html") << "swf+html";
+        QTest::newRow("html") << "html";
+    }
+    void concurrentRuns()
+    {
+        QFETCH(QString, profile);
+        const QString two = home->filePath("two");
+        QVERIFY(QDir().mkpath(two));
+        QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", two + "/a.jpg"));
+        QVERIFY(QFile::copy(photos + "/Portrait_6.jpg", two + "/b.jpg"));
+        constexpr int Runs = 4;
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int i = 0; i < Runs; ++i) {
+            runs.push_back(std::make_unique<QProcess>());
+            start(*runs.back(), {"--template", Template, "--profile", profile, "--name", "Same",
+                                 "--output", out, two});
+        }
+        QSet<QString> printed;
+        for (const auto& process : runs) {
+            QVERIFY(process->waitForFinished(180000));
+            const QByteArray err = process->readAllStandardError();
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+            QVERIFY2(process->exitCode() == 0, err.constData());
+            printed << QString::fromUtf8(process->readAllStandardOutput().trimmed());
+        }
+        QCOMPARE(printed.size(), Runs);
+        for (const QString& path : std::as_const(printed)) {
+            QVERIFY2(path.startsWith(out + "/Same"), qPrintable(path));
+            if (profile == "xml") {
+                QVERIFY2(QFileInfo(path + "/Same.swf").isFile(), qPrintable(path));
+                const Config config = readConfig(TestFiles::read(path + "/" + Template + ".xml"));
+                QCOMPARE(config.photos.size(), 2);
+                for (const QXmlStreamAttributes& photo : config.photos)
+                    QVERIFY(
+                        QFileInfo(path + "/photos/" + photo.value("filename").toString()).size() >
+                        0);
+            } else if (profile == "html") {
+                QVERIFY2(path.endsWith(".html"), qPrintable(path));
+                QVERIFY(TestFiles::read(path).trimmed().endsWith("</html>"));
+            } else {
+                QString movie = path;
+                if (profile == "swf+html") {
+                    movie.replace(".html", ".swf");
+                    QVERIFY2(TestFiles::read(path).contains(QFileInfo(movie).fileName().toUtf8()),
+                             qPrintable(path));
+                }
+                QCOMPARE(photosInMovie(movie), 2);
+            }
+        }
+        const QStringList left = runFolders(out, ".lumaro-publish-*");
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+    }
+
     // The offline page is one file holding player and movie, named like the slideshow.
     void offlineProfileWritesOnePage()
     {
@@ -346,6 +417,25 @@ private slots:
     }
 
 private:
+    // The photos appended to a self-contained movie after the template, its "$$$$$" and its
+    // configuration; -1 when the bytes do not add up to the file.
+    static int photosInMovie(const QString& path)
+    {
+        const QByteArray movie = TestFiles::read(path);
+        const qint64 templateSize =
+            QFileInfo(QString(LUMARO_TEST_APP_DIR) + "/template/version1/SWF/" + Template + ".swf")
+                .size();
+        if (templateSize <= 0 || movie.mid(templateSize, 5) != "$$$$$")
+            return -1;
+        const quint32 configSize = qFromBigEndian<quint32>(movie.constData() + templateSize + 5);
+        qint64 at = templateSize + 9;
+        const Config config = readConfig(movie.mid(at, configSize));
+        at += configSize;
+        for (const QXmlStreamAttributes& entry : config.music + config.photos)
+            at += entry.value("size").toInt();
+        return at == movie.size() ? int(config.photos.size()) : -1;
+    }
+
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

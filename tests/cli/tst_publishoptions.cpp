@@ -252,7 +252,7 @@ private slots:
         const QString destination = dir.filePath("a/b");
         {
             StagedOutput staged;
-            QVERIFY(staged.prepare(destination, {destination, "Show"}, 2));
+            QVERIFY(staged.prepare(destination, "Show", 2));
             QVERIFY(staged.kitFolder().startsWith(destination + "/.lumaro-publish-"));
             QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.swf", "movie"));
         }
@@ -262,28 +262,48 @@ private slots:
         for (const char* bad : {"..", ".", "", "a/b"}) {
             for (int profile : {0, 1}) {
                 StagedOutput refused;
-                const QString place = profile == 0 ? destination + "/" + bad : destination;
-                QVERIFY2(!refused.prepare(destination, {place, bad}, profile), qPrintable(bad));
+                QVERIFY2(!refused.prepare(destination, bad, profile), bad);
             }
         }
         QVERIFY(!QFileInfo::exists(dir.filePath("a")));
 
+        // A page of that name that appeared while the slideshow was made is someone's own: it
+        // stays, and movie and page land together under the next free name.
         QVERIFY(QDir().mkpath(destination));
-        QVERIFY(TestFiles::write(destination + "/Show.html", "old page"));
         StagedOutput staged;
-        QVERIFY(staged.prepare(destination, {destination, "Show"}, 2));
+        QVERIFY(staged.prepare(destination, "Show", 2));
         QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.swf", "movie"));
         QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.html", "page"));
+        QVERIFY(TestFiles::write(destination + "/Show.html", "old page"));
         QString published;
         QVERIFY(staged.commit(published));
-        QCOMPARE(published, destination + "/Show.html");
+        QCOMPARE(published, destination + "/Show(1).html");
         QCOMPARE(
             QDir(destination).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            (QStringList{"Show.html", "Show.swf"}));
-        QCOMPARE(TestFiles::read(destination + "/Show.html"), QByteArray("page"));
+            (QStringList{"Show(1).html", "Show(1).swf", "Show.html"}));
+        QCOMPARE(TestFiles::read(destination + "/Show.html"), QByteArray("old page"));
+        QCOMPARE(TestFiles::read(destination + "/Show(1).swf"), QByteArray("movie"));
+
+        // Two runs that chose the same name while both were free: each lands under its own.
+        for (int profile : {0, 1}) {
+            StagedOutput first, second;
+            QVERIFY(first.prepare(destination, "Twin", profile));
+            QVERIFY(second.prepare(destination, "Twin", profile));
+            const QString file = profile == 0 ? "/photos/p_a.jpg" : "/Twin.swf";
+            QVERIFY(TestFiles::write(first.kitFolder() + file, "first"));
+            QVERIFY(TestFiles::write(second.kitFolder() + file, "second"));
+            QString one, two;
+            QVERIFY(first.commit(one));
+            QVERIFY(second.commit(two));
+            QVERIFY2(one != two, qPrintable(one));
+            const QString inOne = profile == 0 ? one + "/photos/p_a.jpg" : one;
+            const QString inTwo = profile == 0 ? two + "/photos/p_a.jpg" : two;
+            QCOMPARE(TestFiles::read(inOne), QByteArray("first"));
+            QCOMPARE(TestFiles::read(inTwo), QByteArray("second"));
+        }
 
         StagedOutput folder;
-        QVERIFY(folder.prepare(destination, {destination + "/Show", "Show"}, 0));
+        QVERIFY(folder.prepare(destination, "Show", 0));
         QVERIFY(TestFiles::write(folder.kitFolder() + "/photos/p_a.jpg", "x"));
         QVERIFY(folder.commit(published));
         QCOMPARE(published, destination + "/Show");
