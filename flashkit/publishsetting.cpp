@@ -279,10 +279,10 @@ void PublishSetting::slotOKClicked()
     const QString chosen = QDir::cleanPath(folderResult);
     const PublishTarget::Placement placement =
         PublishTarget::place(nameResult, chosen, profileResult);
+    requestedResult = nameResult;
+    destinationResult = chosen;
     folderResult = placement.folder;
     nameResult = placement.name;
-    if (profileResult == 0 && !QDir(folderResult).exists())
-        QDir().mkpath(folderResult);
     rememberFolder(chosen);
     accept();
 }

@@ -33,6 +33,9 @@ public:
     // Cancels a running publish and returns only when its thread has ended, so that the owner
     // can take away the workspace the worker writes into.
     virtual void cancelAndWait() { cancelPublish(); }
+    // True while the publish thread has not ended, a cancelled or failed run included: until
+    // then it may still write into the output folder and read the kit's lists.
+    virtual bool isPublishRunning() = 0;
     // Gives the finished output of `profile` in `folder` the publish name `to` instead of
     // `from`: the name it was made under was taken before it could be moved into place.
     virtual bool renameOutput(const QString& folder, const QString& from, const QString& to,

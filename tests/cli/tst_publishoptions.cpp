@@ -3,8 +3,8 @@
 // settings dialog).
 #include "cli/core/progressreport.h"
 #include "cli/core/publishoptions.h"
-#include "cli/core/stagedoutput.h"
 #include "flashkit/core/publishtarget.h"
+#include "flashkit/core/stagedoutput.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>

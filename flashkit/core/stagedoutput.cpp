@@ -1,4 +1,4 @@
-#include "cli/core/stagedoutput.h"
+#include "flashkit/core/stagedoutput.h"
 
 #include <QDir>
 #include <QFile>
