@@ -81,6 +81,7 @@ private slots:
     void missingInput_data();
     void missingInput();
     void destroyWhileRunning();
+    void runKeepsItsOwnLists();
     void jobRefusesNamesThatAreNoEntry_data();
     void jobRefusesNamesThatAreNoEntry();
 
@@ -449,6 +450,28 @@ void TestFlashmoPublish::destroyWhileRunning()
     QVERIFY(timer.elapsed() < 5000);
     QVERIFY(FlashmoPublish::publishProgress() < 100);
     QVERIFY(!QFileInfo::exists(out + QString("b.swf")));
+}
+
+// The run works on the lists as they were when it started: what the window does with the kit
+// meanwhile (a preview empties and refills it) changes nothing of what is published.
+void TestFlashmoPublish::runKeepsItsOwnLists()
+{
+    FlashmoKit kit(env.appFolder());
+    QList<FlashKitPhoto> photos;
+    for (int i = 0; i < 12; ++i)
+        photos.append(env.makePhoto(QString("own %1.jpg").arg(i), i));
+    kit.addPhotos(photos);
+    kit.setTemplate(movie);
+    QVERIFY(kit.publish(out, QString("a"), 0));
+    kit.clear();
+    kit.addPhotos({env.makePhoto(QString("intruder.jpg"), 99)});
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishError(), QString());
+    QCOMPARE(kit.publishProgress(), 100);
+    const QStringList published = filesUnder(out + QString("photos"));
+    QCOMPARE(published.size(), 24); // each photo and its thumbnail
+    QVERIFY(!published.join(' ').contains("intruder"));
+    QCOMPARE(kit.resources().photoList().size(), 1); // the kit's own list is the new one
 }
 
 void TestFlashmoPublish::jobRefusesNamesThatAreNoEntry_data()
