@@ -100,9 +100,10 @@ bool StagedOutput::prepare(const QString& folder, const QString& name, int value
         }
         createdFolders << path;
     }
+    RunLock::removeStale(destination, hiddenPrefix());
     hidden = std::make_unique<QTemporaryDir>(destination + QLatin1Char('/') + hiddenPrefix() +
                                              QStringLiteral("XXXXXX"));
-    if (!hidden->isValid()) {
+    if (!hidden->isValid() || !lock.hold(hidden->path())) {
         errorText = tr("Cannot write into the folder %1").arg(destination);
         discard();
         return false;
@@ -220,11 +221,13 @@ void StagedOutput::done()
 {
     createdFolders.clear();
     hidden.reset();
+    lock.release();
 }
 
 void StagedOutput::discard()
 {
     hidden.reset(); // QTemporaryDir removes it with everything in it
+    lock.release();
     for (auto it = createdFolders.crbegin(); it != createdFolders.crend(); ++it)
         QDir().rmdir(*it); // only succeeds while empty
     createdFolders.clear();

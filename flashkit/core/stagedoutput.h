@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/runlock.h"
 #include "flashkit/core/publishtarget.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,8 @@ public:
     StagedOutput& operator=(const StagedOutput&) = delete;
 
     // Makes `destination` (and its missing parents) and the hidden folder in it for a slideshow
-    // called `name` with `profile`. False with error() set when it cannot, and for a name that is
+    // called `name` with `profile`; hidden folders that runs killed outright left there go
+    // first. False with error() set when it cannot, and for a name that is
     // not usable.
     bool prepare(const QString& destination, const QString& name, int profile);
     // The folder to hand to the kit (no trailing "/") and the name to publish under.
@@ -60,6 +62,7 @@ private:
     PublishTarget::Placement placement;
     int profile = 1;
     std::unique_ptr<QTemporaryDir> hidden;
+    RunLock lock;               // held while the hidden folder is ours
     QStringList createdFolders; // outermost first
     QStringList tried;
     QString errorText;

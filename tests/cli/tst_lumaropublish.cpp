@@ -2,7 +2,8 @@
 // published, nothing with --strict), a folder of real photos in each profile checked inside
 // (configuration entries, the self-contained layout, upright photos), the music's range and
 // flags, names beside earlier slideshows and beside runs started at the same time, failures and
-// interruptions leaving nothing behind, and the user's settings and the desktop program's workspace never touched.
+// interruptions leaving nothing behind (a run killed outright cleaned up by the next), and the
+// user's settings and the desktop program's workspace never touched.
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -49,6 +50,33 @@ Config readConfig(const QByteArray& xml)
     return config;
 }
 
+// The processes whose parent is `parent`, from /proc.
+QList<qint64> childrenOf(qint64 parent)
+{
+    QList<qint64> found;
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        if (!number)
+            continue;
+        // "pid (name) state ppid ..."; the name may hold spaces and brackets.
+        const QByteArray stat = TestFiles::read("/proc/" + entry + "/stat");
+        const qsizetype close = stat.lastIndexOf(')');
+        if (close > 0 && stat.mid(close + 2).split(' ').value(1).toLongLong() == parent)
+            found << pid;
+    }
+    return found;
+}
+
+// Running, not a zombie waiting for a parent to collect it.
+bool alive(qint64 pid)
+{
+    const QByteArray stat = TestFiles::read(QString("/proc/%1/stat").arg(pid));
+    const qsizetype close = stat.lastIndexOf(')');
+    return close > 0 && stat.size() > close + 2 && stat.at(close + 2) != 'Z' &&
+           stat.at(close + 2) != 'X';
+}
+
 // Sorted, so that lists can be compared whatever the names are.
 QStringList runFolders(const QString& folder, const QString& pattern)
 {
@@ -56,6 +84,12 @@ QStringList runFolders(const QString& folder, const QString& pattern)
         QDir(folder).entryList({pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     found.sort();
     return found;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
 }
 
 // Which test picture a published file came from: "p_Portrait_6{...}.jpg" gives "Portrait_6".
@@ -416,7 +450,86 @@ private slots:
         QVERIFY2(!QFileInfo::exists(out), qPrintable(out)); // made for the run, gone again
     }
 
+    // A run killed outright (kill -9) cannot clean up after itself: its converter ends with it,
+    // and a later run removes the folders it left. A live run's folders, and folders that only
+    // look like ours, stay.
+    void killedRunCleanedUpLater()
+    {
+        // The program beside a converter that takes its time and ignores a closed pipe, so that
+        // only its parent's end can end it early.
+        const QString app = home->filePath("app");
+        QVERIFY(QDir().mkpath(app));
+        const QString program = app + "/lumaro-publish";
+        QVERIFY(QFile::copy(cli, program));
+        QFile::setPermissions(program, QFile::permissions(cli));
+        for (const char* part : {"template", "Sample", "translations", "velminfo"})
+            QVERIFY(QFile::link(QString(LUMARO_TEST_APP_DIR) + "/" + part, app + "/" + part));
+        QVERIFY(TestFiles::write(app + "/kvt", "#!/bin/sh\ntrap '' PIPE HUP\nexec sleep 30\n"));
+        QFile::setPermissions(app + "/kvt", QFile::permissions(program));
+
+        const QString tmp = home->filePath("tmp");
+        QProcess killed;
+        start(killed, {"--music", tone, "--output", out, photos}, program);
+        QVERIFY(waitForStage(killed, "Converting music"));
+        QList<qint64> converters;
+        QTRY_VERIFY_WITH_TIMEOUT(!(converters = childrenOf(killed.processId())).isEmpty(), 10000);
+        ::kill(killed.processId(), SIGKILL);
+        QVERIFY(killed.waitForFinished(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(converters.first()), 5000);
+        const QStringList staleStaging = runFolders(out, ".lumaro-publish-*");
+        const QStringList stalePrivate = runFolders(tmp, "lumaro-publish-*");
+        QCOMPARE(staleStaging.size(), 1);
+        QCOMPARE(stalePrivate.size(), 1);
+
+        // Look-alikes that hold no lock of a run, and a run that lives on (held still).
+        QVERIFY(QDir().mkpath(out + "/.lumaro-publish-mine01"));
+        QVERIFY(QDir().mkpath(tmp + "/lumaro-publish-mine01"));
+        QProcess live;
+        start(live, {"--music", tone, "--output", out, photos}, program);
+        QVERIFY(waitForStage(live, "Converting music"));
+        ::kill(live.processId(), SIGSTOP);
+        QStringList liveStaging = runFolders(out, ".lumaro-publish-*");
+        QStringList livePrivate = runFolders(tmp, "lumaro-publish-*");
+        for (const QString& other : staleStaging + QStringList{".lumaro-publish-mine01"})
+            liveStaging.removeAll(other);
+        for (const QString& other : stalePrivate + QStringList{"lumaro-publish-mine01"})
+            livePrivate.removeAll(other);
+        QCOMPARE(liveStaging.size(), 1);
+        QCOMPARE(livePrivate.size(), 1);
+
+        const QString one = home->filePath("one");
+        QVERIFY(QDir().mkpath(one));
+        QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", one + "/a.jpg"));
+        const Result r = run({"--name", "Next", "--output", out, one});
+        ::kill(live.processId(), SIGCONT);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(runFolders(out, ".lumaro-publish-*"),
+                 sorted({".lumaro-publish-mine01", liveStaging.first()}));
+        QCOMPARE(runFolders(tmp, "lumaro-publish-*"),
+                 sorted({livePrivate.first(), "lumaro-publish-mine01"}));
+
+        ::kill(live.processId(), SIGTERM);
+        QVERIFY(live.waitForFinished(60000));
+        QCOMPARE(live.exitCode(), 128 + SIGTERM);
+        QCOMPARE(runFolders(out, ".lumaro-publish-*"), QStringList{".lumaro-publish-mine01"});
+        QCOMPARE(runFolders(tmp, "lumaro-publish-*"), QStringList{"lumaro-publish-mine01"});
+        QVERIFY(QDir(tmp + "/lumaro-publish-mine01").removeRecursively());
+    }
+
 private:
+    // Reads the run's progress until `stage` shows; false when it ended first.
+    static bool waitForStage(QProcess& process, const QString& stage)
+    {
+        process.setReadChannel(QProcess::StandardError);
+        process.waitForStarted();
+        QByteArray seen;
+        const QByteArray marker = stage.toUtf8() + ": ";
+        while (!seen.contains(marker) && process.state() == QProcess::Running &&
+               process.waitForReadyRead(30000))
+            seen += process.readAllStandardError();
+        return seen.contains(marker);
+    }
+
     // The photos appended to a self-contained movie after the template, its "$$$$$" and its
     // configuration; -1 when the bytes do not add up to the file.
     static int photosInMovie(const QString& path)
@@ -448,11 +561,11 @@ private:
         return env;
     }
 
-    void start(QProcess& process, const QStringList& args) const
+    void start(QProcess& process, const QStringList& args, const QString& program = {}) const
     {
         process.setProcessEnvironment(environment());
         process.setWorkingDirectory(home->path());
-        process.start(cli, args);
+        process.start(program.isEmpty() ? cli : program, args);
     }
 
     Result run(const QStringList& args) const
