@@ -35,30 +35,24 @@ Claim claim(const QString& from, const QString& to)
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return Claim::Failed;
     // A file system that cannot rename without replacing: the name is claimed by creating it
-    // (a new folder, an empty file), then filled.
+    // empty (a folder, a file), then the output replaces that empty placeholder of our own.
     struct stat info = {};
     if (::lstat(source.constData(), &info) != 0)
         return Claim::Failed;
-    if (S_ISDIR(info.st_mode)) {
-        if (::mkdir(target.constData(), 0777) != 0)
-            return errno == EEXIST ? Claim::Taken : Claim::Failed;
-        const QDir staged(from);
-        for (const QString& entry : staged.entryList(QDir::AllEntries | QDir::Hidden |
-                                                     QDir::System | QDir::NoDotAndDotDot)) {
-            if (!QDir().rename(staged.filePath(entry), to + QLatin1Char('/') + entry))
-                return Claim::Failed;
-        }
-        QDir().rmdir(from);
-        return Claim::Done;
-    }
-    const int placeholder =
-        ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (placeholder < 0)
+    const bool folder = S_ISDIR(info.st_mode);
+    const int made =
+        folder ? ::mkdir(target.constData(), 0777)
+               : ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (made < 0)
         return errno == EEXIST ? Claim::Taken : Claim::Failed;
-    ::close(placeholder);
+    if (!folder)
+        ::close(made);
     if (std::rename(source.constData(), target.constData()) == 0)
         return Claim::Done;
-    ::unlink(target.constData());
+    if (folder)
+        ::rmdir(target.constData());
+    else
+        ::unlink(target.constData());
     return Claim::Failed;
 }
 
