@@ -14,6 +14,7 @@
 #include "widgets/publishbutton.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
 #include <QProgressBar>
@@ -55,6 +56,7 @@ void PublishFlow::publish()
         return;
     targetName = dialog.chosenName();
     targetFolder = dialog.chosenFolder();
+    const QString destination = dialog.chosenDestination();
     targetProfile = dialog.profileValue();
     photoQuality = dialog.photoQuality();
 
@@ -62,8 +64,9 @@ void PublishFlow::publish()
     request.photos = show->photoEntries;
     request.clips = show->audioList;
     request.templateName = show->templateName;
-    request.folder = targetFolder;
-    request.name = targetName;
+    // The job stages the output and claims a free name as it moves it into place.
+    request.folder = destination;
+    request.name = dialog.requestedName();
     request.profile = targetProfile;
     request.quality = photoQuality;
     // The state comes first: a job that cannot start ends before start() returns.
@@ -90,6 +93,9 @@ void PublishFlow::jobEnded(PublishJob::Outcome outcome, const QString& reason)
 {
     switch (outcome) {
     case PublishJob::Outcome::Succeeded:
+        targetName = job->publishedName();
+        targetFolder =
+            targetProfile == 0 ? job->publishedPath() : QFileInfo(job->publishedPath()).path();
         notifySucceeded();
         backToIdle();
         emit publishEnded(true);
@@ -149,15 +155,12 @@ void PublishFlow::runPostTaskAction()
     state.exec();
 }
 
+// The window stays busy until the job has ended (at once for a conversion, once the kit's
+// thread is gone for a run): nothing else may use the kit's lists or the destination before.
 void PublishFlow::cancel()
 {
     ui->cancelBtn->setEnabled(false);
-    if (job->isConverting()) {
-        job->cancel(); // the converter's end leads to jobEnded()
-        return;
-    }
-    job->cancel();
-    backToIdle();
+    job->cancel(); // jobEnded() returns the window to idle
 }
 
 void PublishFlow::convertKilled()

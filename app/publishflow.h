@@ -54,6 +54,8 @@ public:
     // The clips that are not yet 44100 Hz MP3s, in list order.
     static QList<AudioInfo> collectClipsToConvert(const QList<AudioInfo>& clips);
 
+    // After a publish that succeeded: the name it got and the folder that holds it (for "xml"
+    // the slideshow's own folder).
     QString targetName;
     QString targetFolder;
     int targetProfile = 1;

@@ -1,10 +1,10 @@
 // lumaro-publish: publishes photos and music as a slideshow from the command line, with the
 // same core classes as the window and no window at all.
 #include "cli/core/batchpublisher.h"
-#include "cli/core/interruptwatch.h"
 #include "cli/core/progressreport.h"
 #include "cli/core/publishoptions.h"
 #include "flashkit/core/installedtemplates.h"
+#include "platform/velfc/core/interruptwatch.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/vellangitemmodel.h"
 

@@ -257,6 +257,11 @@ void PublishSetting::slotOKClicked()
             tr("The file name cannot contain one of these characters:%1").arg(forbiddenCharacters));
         return;
     }
+    // "." or ".." would publish into the destination itself or its parent.
+    if (const QString problem = PublishTarget::nameProblem(nameResult); !problem.isEmpty()) {
+        showNameHint(problem);
+        return;
+    }
     qualityResult = Qualities[qBound(0, qualityComboBox->currentIndex(), 2)];
     const int profileIndex = qBound(0, profileComboBox->currentIndex(), ProfileCount - 1);
     VelPref::instance()->setValue(QLatin1String(PrefKey::PublishProfile), profileIndex);
@@ -274,10 +279,10 @@ void PublishSetting::slotOKClicked()
     const QString chosen = QDir::cleanPath(folderResult);
     const PublishTarget::Placement placement =
         PublishTarget::place(nameResult, chosen, profileResult);
+    requestedResult = nameResult;
+    destinationResult = chosen;
     folderResult = placement.folder;
     nameResult = placement.name;
-    if (profileResult == 0 && !QDir(folderResult).exists())
-        QDir().mkpath(folderResult);
     rememberFolder(chosen);
     accept();
 }

@@ -34,8 +34,13 @@ public:
 
     explicit PublishSetting(QWidget* parent = nullptr);
 
+    // The name as typed, and the one proposed for it: free in the destination when OK was
+    // pressed. The publish itself claims a free name as it moves its output into place.
+    QString requestedName() const { return requestedResult; }
     QString chosenName() const { return nameResult; }
-    // The destination; for the "xml" profile the new folder inside it that takes the output.
+    // The destination; for the "xml" profile the new folder inside it that would take the
+    // output. Nothing is made here: a publish that is cancelled or fails leaves no folder.
+    QString chosenDestination() const { return destinationResult; }
     QString chosenFolder() const { return folderResult; }
     int profileValue() const { return profileResult; } // 0 "xml", 1 "swf", 2 "swf+html"
     int photoQuality() const { return qualityResult; }
@@ -68,7 +73,9 @@ private:
     QToolButton* okButton = nullptr;
     QToolButton* cancelButton = nullptr;
 
+    QString requestedResult;
     QString nameResult;
+    QString destinationResult;
     QString folderResult;
     int profileResult = 1;
     int qualityResult = 80;

@@ -767,7 +767,34 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
     </message>
 </context>
 <context>
+    <name>PublishTarget</name>
+    <message>
+        <source>The name cannot be left blank.</source>
+        <translation>Der Name darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The name cannot contain one of these characters:%1</source>
+        <translation>Der Name darf keines dieser Zeichen enthalten:%1</translation>
+    </message>
+    <message>
+        <source>The name cannot contain control characters.</source>
+        <translation>Der Name darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The name cannot be made of dots only.</source>
+        <translation>Der Name darf nicht nur aus Punkten bestehen.</translation>
+    </message>
+    <message>
+        <source>The name is too long: it may hold at most %1 bytes.</source>
+        <translation>Der Name ist zu lang: Er darf höchstens %1 Bytes umfassen.</translation>
+    </message>
+</context>
+<context>
     <name>StagedOutput</name>
+    <message>
+        <source>The name &quot;%1&quot; cannot be used: %2</source>
+        <translation>Der Name „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
     <message>
         <source>Cannot create the folder %1</source>
         <translation>Der Ordner %1 kann nicht angelegt werden</translation>

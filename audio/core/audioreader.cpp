@@ -1,5 +1,6 @@
 #include "audio/core/audioreader.h"
 
+#include "common/childprocess.h"
 #include "common/logfile.h"
 #include "platform/velfc/core/velpref.h"
 
@@ -40,6 +41,7 @@ bool AudioReader::readAudioInfo(AudioInfo& info)
         return false;
     // An argument list, never a shell: the path reaches the tool exactly as stored.
     QProcess process;
+    endWithParent(process);
     process.start(ToolName, {QStringLiteral("-i"), info.filePath}, QIODevice::ReadWrite);
     QString xml;
     if (process.waitForFinished(ToolTimeoutMs)) {

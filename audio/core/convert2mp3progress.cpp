@@ -1,5 +1,6 @@
 #include "audio/core/convert2mp3progress.h"
 
+#include "common/childprocess.h"
 #include "common/logfile.h"
 #include "common/workspace.h"
 
@@ -23,6 +24,7 @@ Convert2Mp3Progress::Convert2Mp3Progress(QObject* parent, const QList<AudioInfo>
                                ? outputs.at(i)
                                : musicCopyPath(clips.at(i).filePath));
     }
+    endWithParent(*process);
     connect(process.get(), &QProcess::finished, this, &Convert2Mp3Progress::slotContinueConverting);
     connect(process.get(), &QProcess::errorOccurred, this, &Convert2Mp3Progress::onProcessError);
 }

@@ -2,7 +2,6 @@
 
 #include "cli/core/privateworkspace.h"
 #include "cli/core/progressreport.h"
-#include "cli/core/stagedoutput.h"
 #include "common/mediaformats.h"
 #include "common/workspace.h"
 #include "flashkit/core/flashmokit.h"
@@ -190,12 +189,6 @@ void BatchPublisher::applyMusicSettings(const QList<AudioInfo>& read, const QStr
 
 void BatchPublisher::startPublishing()
 {
-    placement = PublishTarget::place(options.name, options.output, options.profile);
-    staging = std::make_unique<StagedOutput>();
-    if (!staging->prepare(options.output, placement, options.profile)) {
-        fail(staging->error());
-        return;
-    }
     kit = std::make_unique<FlashmoKit>();
     job = std::make_unique<PublishJob>(kit.get());
     connect(job.get(), &PublishJob::progress, this, [this](PublishJob::Stage stage, int percent) {
@@ -211,8 +204,8 @@ void BatchPublisher::startPublishing()
     request.photos = photoEntriesFor(photos);
     request.clips = clips;
     request.templateName = options.templateName;
-    request.folder = staging->kitFolder();
-    request.name = placement.name;
+    request.folder = options.output;
+    request.name = options.name;
     request.profile = options.profile;
     request.quality = options.quality;
     job->start(request);
@@ -226,12 +219,8 @@ void BatchPublisher::jobEnded(PublishJob::Outcome outcome, const QString& reason
     case PublishJob::Outcome::Succeeded: {
         report.show(tr("Publishing"), 100);
         report.finishLine();
-        QString published;
-        if (!staging->commit(published)) {
-            fail(staging->error());
-            return;
-        }
-        std::fprintf(out, "%s\n", QDir::toNativeSeparators(published).toLocal8Bit().constData());
+        std::fprintf(out, "%s\n",
+                     QDir::toNativeSeparators(job->publishedPath()).toLocal8Bit().constData());
         std::fflush(out);
         finish(unreadable.isEmpty() ? Published : InputsUnreadable);
         return;
@@ -287,9 +276,6 @@ void BatchPublisher::finish(int code)
     job.reset();
     kit.reset();
     reader.reset();
-    if (staging)
-        staging->discard();
-    staging.reset();
     workspace.reset();
     emit finished(code);
 }

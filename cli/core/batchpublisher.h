@@ -4,7 +4,6 @@
 #include "common/audioinfo.h"
 #include "common/imageinfo.h"
 #include "flashkit/core/publishjob.h"
-#include "flashkit/core/publishtarget.h"
 
 #include <QList>
 #include <QObject>
@@ -18,7 +17,6 @@ class FlashmoKit;
 class InfoParser;
 class PrivateWorkspace;
 class ProgressReport;
-class StagedOutput;
 
 // One run of lumaro-publish: reads the photos and the music as the import does, publishes them
 // through the same job as the window, and only then moves the result into the output folder.
@@ -88,8 +86,6 @@ private:
     QList<AudioInfo> clips;
     QList<Unreadable> unreadable;
 
-    PublishTarget::Placement placement;
-    std::unique_ptr<StagedOutput> staging;
     std::unique_ptr<FlashmoKit> kit;
     std::unique_ptr<PublishJob> job;
     int interruptedBy = 0;

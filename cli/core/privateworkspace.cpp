@@ -5,11 +5,18 @@
 
 #include <QDir>
 
+namespace {
+const QString FolderPrefix = QStringLiteral("lumaro-publish-");
+} // namespace
+
 PrivateWorkspace::PrivateWorkspace()
-    : dir(QDir::tempPath() + QStringLiteral("/lumaro-publish-XXXXXX"))
+    : dir(QDir::tempPath() + QLatin1Char('/') + FolderPrefix + QStringLiteral("XXXXXX"))
 {
     if (!dir.isValid())
         return;
+    // Ours is locked before the others are looked at, so it is never taken for a stale one.
+    lock.hold(dir.path());
+    RunLock::removeStale(QDir::tempPath(), FolderPrefix);
     VelPref* pref = VelPref::instance();
     previousStore = pref->fileName();
     pref->open(dir.filePath(QStringLiteral("settings.ini")));
@@ -22,6 +29,7 @@ PrivateWorkspace::~PrivateWorkspace()
     if (!dir.isValid())
         return;
     dir.remove();
+    lock.release();
     VelPref::instance()->open(previousStore);
 }
 

@@ -156,6 +156,9 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     if (PublishTarget::hasForbiddenCharacter(options.name))
         return usageError(tr("The name cannot contain one of these characters:%1")
                               .arg(PublishTarget::forbiddenCharacters()));
+    // "." or ".." would publish into the output folder itself or its parent.
+    if (const QString problem = PublishTarget::nameProblem(options.name); !problem.isEmpty())
+        return usageError(problem);
 
     QString output = parser.isSet(outputOption) ? parser.value(outputOption) : defaultOutput;
     if (output.isEmpty())

@@ -1,5 +1,7 @@
 #include "flashkit/core/flashmokit.h"
 
+#include <QFile>
+
 FlashmoKit::FlashmoKit(const QString& applicationFolder) : res(applicationFolder), worker(&res) {}
 
 FlashmoKit::~FlashmoKit()
@@ -110,4 +112,16 @@ QString FlashmoKit::publishError()
 void FlashmoKit::cancelAndWait()
 {
     worker.cancelAndWait();
+}
+
+bool FlashmoKit::renameOutput(const QString& folder, const QString& from, const QString& to,
+                              int profile)
+{
+    if (profile != 2)
+        return IFlashKitInterface::renameOutput(folder, from, to, profile);
+    const QString base = folder + QLatin1Char('/');
+    if (!worker.writePageAs(base + to + QStringLiteral(".html"), to))
+        return false;
+    QFile::remove(base + from + QStringLiteral(".html"));
+    return QFile::rename(base + from + QStringLiteral(".swf"), base + to + QStringLiteral(".swf"));
 }

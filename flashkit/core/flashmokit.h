@@ -35,6 +35,10 @@ public:
     QString publishError() override;
 
     void cancelAndWait() override;
+    bool isPublishRunning() override { return worker.isRunning(); }
+    // The page of "swf+html" names its movie: it is written anew for the new name.
+    bool renameOutput(const QString& folder, const QString& from, const QString& to,
+                      int profile) override;
     bool isPublishing() const { return worker.isRunning(); }
     FlashmoRes& resources() { return res; }
     const FlashmoPublish& publisher() const { return worker; }

@@ -12,7 +12,7 @@
 std::atomic<int> FlashmoPublish::progress{0};
 
 FlashmoPublish::FlashmoPublish(FlashmoRes* resources)
-    : res(resources), workFolder(workspaceFolder() + QLatin1Char('/'))
+    : kitResources(resources), res(resources), workFolder(workspaceFolder() + QLatin1Char('/'))
 {
     progress = 0;
 }
@@ -51,6 +51,8 @@ bool FlashmoPublish::startPublish()
     // Reset here too, not only in run(): a poll between start and the thread's first step must
     // not see the 100 of the previous run.
     progress = 0;
+    runResources = kitResources->snapshot();
+    res = runResources.get();
     start(QThread::InheritPriority);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <memory>
 
 class FlashmoRes;
 class QFile;
@@ -24,7 +25,8 @@ public:
 
     // `folder` must end with "/". The profile is kept even when the target is refused.
     bool setPublishTarget(const QString& folder, const QString& name, int profile);
-    // Clears the cancel flag, the progress and any earlier failure, then starts the thread.
+    // Clears the cancel flag, the progress and any earlier failure, takes the snapshot of the
+    // kit's lists the run works on, then starts the thread.
     bool startPublish();
     void cancelPublish() { cancel = true; }
     // Asks the run to stop and returns once the thread has ended.
@@ -40,6 +42,10 @@ public:
         return cancel.load() || hasFailed.load() || progress.load() == 100;
     }
     QString errorText() const;
+
+    // The page of the last "swf+html" run written anew at `pagePath` for the publish name
+    // `publishBase`, from the template page that run used.
+    bool writePageAs(const QString& pagePath, const QString& publishBase) const;
 
     QString outputFolderPath() const { return outputFolder; }
     QString outputSwfName() const { return outputSwf; }
@@ -62,6 +68,9 @@ private:
     bool appendHeader(QFile& swf, qint64& written);
     bool appendEntry(QFile& swf, const QString& path, const PlayDataEntry& entry, qint64& written);
 
+    FlashmoRes* kitResources;
+    // What the current run works on: a snapshot of the kit's resources taken at its start.
+    std::unique_ptr<FlashmoRes> runResources;
     FlashmoRes* res;
     QString outputFolder;
     QString outputSwf = QStringLiteral("temp.swf");

@@ -203,3 +203,19 @@ bool FlashmoPublish::writePage()
         fail(QStringLiteral("Cannot write %1").arg(pagePath));
     return ok;
 }
+
+bool FlashmoPublish::writePageAs(const QString& pagePath, const QString& publishBase) const
+{
+    QString pageSource = templateSource;
+    pageSource.replace(QStringLiteral(".swf"), QStringLiteral(".html"), Qt::CaseSensitive);
+    QFile source(pageSource);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QString templateBase = QFileInfo(templateSource).fileName();
+    templateBase.remove(QStringLiteral(".swf"), Qt::CaseSensitive);
+    const QString text =
+        replaceName(QString::fromUtf8(source.readAll()), templateBase, publishBase);
+    QFile page(pagePath);
+    return page.open(QIODevice::WriteOnly | QIODevice::Truncate) && writeAll(page, text.toUtf8()) &&
+           page.flush();
+}

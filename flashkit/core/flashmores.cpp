@@ -18,7 +18,22 @@ FlashmoRes::FlashmoRes(const QString& applicationFolder)
     setSampleFolder(app + QStringLiteral("/Sample/"));
 }
 
+FlashmoRes::FlashmoRes(const FlashmoRes& other, SnapshotOf)
+    : templateFolder(other.templateFolder), templateSwfFolder(other.templateSwfFolder),
+      templateSwf(other.templateSwf), sampleFolder(other.sampleFolder), samples(other.samples),
+      photos(other.photos), music(other.music), playData(std::make_unique<PlayDataFile>()),
+      quality(other.quality)
+{
+    playData->setFileName(other.playData->fileName());
+    refreshWorkFolder();
+}
+
 FlashmoRes::~FlashmoRes() = default;
+
+std::unique_ptr<FlashmoRes> FlashmoRes::snapshot() const
+{
+    return std::unique_ptr<FlashmoRes>(new FlashmoRes(*this, SnapshotOf{}));
+}
 
 void FlashmoRes::refreshWorkFolder()
 {

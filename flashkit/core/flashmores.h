@@ -21,6 +21,11 @@ public:
     FlashmoRes(const FlashmoRes&) = delete;
     FlashmoRes& operator=(const FlashmoRes&) = delete;
 
+    // A copy for one publish run: the lists, the template and the quality as they are now, with a
+    // configuration file object of its own. The run works on it alone, so the window may empty
+    // and refill the kit (a preview) while a cancelled run is still winding down.
+    std::unique_ptr<FlashmoRes> snapshot() const;
+
     // Where the templates live: `folder` holds the plain movies and pages, `folder` + "SWF/" the
     // self-contained variants. Must end with "/".
     void setTemplateFolder(const QString& folder);
@@ -63,6 +68,10 @@ public:
     static const QString musicSubfolder;  // "background music/"
 
 private:
+    struct SnapshotOf
+    {
+    };
+    FlashmoRes(const FlashmoRes& other, SnapshotOf);
     void refreshWorkFolder();
     void buildSampleList();
     bool writePlayData(const QList<FlashKitPhoto>& list);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "flashkit/core/flashkitrecords.h"
+#include "flashkit/core/publishtarget.h"
+
+#include <QFile>
 
 // What the main window sees of a template kit. Operations report success with a bool.
 class IFlashKitInterface
@@ -30,4 +33,20 @@ public:
     // Cancels a running publish and returns only when its thread has ended, so that the owner
     // can take away the workspace the worker writes into.
     virtual void cancelAndWait() { cancelPublish(); }
+    // True while the publish thread has not ended, a cancelled or failed run included: until
+    // then it may still write into the output folder and read the kit's lists.
+    virtual bool isPublishRunning() = 0;
+    // Gives the finished output of `profile` in `folder` the publish name `to` instead of
+    // `from`: the name it was made under was taken before it could be moved into place.
+    virtual bool renameOutput(const QString& folder, const QString& from, const QString& to,
+                              int profile)
+    {
+        const QString base = folder + QLatin1Char('/');
+        for (const QString& suffix : PublishTarget::outputSuffixes(profile)) {
+            if (!QFile::rename(base + from + QLatin1Char('.') + suffix,
+                               base + to + QLatin1Char('.') + suffix))
+                return false;
+        }
+        return true;
+    }
 };

@@ -6,8 +6,10 @@
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/core/kitentries.h"
+#include "flashkit/core/stagedoutput.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -44,6 +46,16 @@ bool PublishJob::start(const Request& request)
     if (isBusy())
         return false;
     current = request;
+    cancelling = false;
+    published.clear();
+    publishedAs.clear();
+    // Whoever filled the request, the name is checked before any path is built from it, and
+    // the kit only ever writes into the hidden staging folder.
+    staging = std::make_unique<StagedOutput>();
+    if (!staging->prepare(current.folder, current.name, current.profile)) {
+        finish(Outcome::NotStarted, staging->error());
+        return true;
+    }
     // Every clip gets its own workspace file; converter, copies and kit entries agree on it.
     files = musicCopyPaths(current.clips);
     musicEntries = musicEntriesFor(current.clips);
@@ -93,6 +105,8 @@ bool PublishJob::prepareBackgroundMusic()
 
 void PublishJob::conversionDone()
 {
+    if (!staging)
+        return;
     prepareBackgroundMusic(); // a clip that did not arrive is named by the kit's own check
     if (convertTimer)
         convertTimer->stop();
@@ -103,7 +117,8 @@ void PublishJob::conversionDone()
     kit->setPhotoQuality(current.quality);
     publishTimer = makeTimer(this, &PublishJob::pollPublish);
     if (cleared && photosAdded && musicAdded && templateSet &&
-        kit->publish(current.folder + QLatin1Char('/'), current.name, current.profile)) {
+        kit->publish(staging->kitFolder() + QLatin1Char('/'), staging->kitName(),
+                     current.profile)) {
         publishTimer->start();
         return;
     }
@@ -118,21 +133,53 @@ void PublishJob::conversionKilled()
 
 void PublishJob::pollPublish()
 {
+    if (!staging)
+        return;
+    // Whether the thread still runs is asked first: once it has ended, progress and failure are
+    // final. Until then it may write into the staging folder, so nothing is moved or removed.
+    const bool running = kit->isPublishRunning();
+    if (cancelling) {
+        if (!running)
+            finish(Outcome::Cancelled);
+        return;
+    }
     const int percent = kit->publishProgress();
     emit progress(Stage::Publishing, percent);
+    if (running)
+        return;
     if (percent == 100) {
-        finish(Outcome::Succeeded);
+        moveIntoPlace();
         return;
     }
     // A run that could not write or read what it needs stops short of 100 and says why.
     const QString reason = kit->publishError();
-    if (!reason.isEmpty())
-        finish(Outcome::RunFailed, reason);
+    finish(reason.isEmpty() ? Outcome::Cancelled : Outcome::RunFailed, reason);
+}
+
+void PublishJob::moveIntoPlace()
+{
+    // The name may have been taken meanwhile: the kit knows how to give its output another.
+    const auto rename = [this](const QString& folder, const QString& from, const QString& to) {
+        return kit->renameOutput(folder, from, to, current.profile);
+    };
+    QString path;
+    if (!staging->commit(path, rename)) {
+        finish(Outcome::RunFailed, staging->error());
+        return;
+    }
+    published = path;
+    publishedAs = current.profile == 0 ? current.name : QFileInfo(path).completeBaseName();
+    finish(Outcome::Succeeded);
 }
 
 void PublishJob::finish(Outcome outcome, const QString& reason)
 {
     stopTimers();
+    cancelling = false;
+    // Nothing of a publish that did not succeed stays in the destination.
+    if (staging)
+        staging->discard();
+    staging.reset();
     emit ended(outcome, reason);
 }
 
@@ -150,11 +197,10 @@ void PublishJob::cancel()
         converter->cancelConversion(); // its killProcess() leads to conversionKilled()
         return;
     }
-    const bool running = publishTimer && publishTimer->isActive();
     kit->cancelPublish();
-    stopTimers();
-    if (running)
-        emit ended(Outcome::Cancelled, QString());
+    // The run ends within one file operation; the poll says so once its thread is gone.
+    if (publishTimer && publishTimer->isActive())
+        cancelling = true;
 }
 
 void PublishJob::stopAll()
@@ -162,10 +208,14 @@ void PublishJob::stopAll()
     if (converter && isConverting())
         converter->cancelConversion();
     stopTimers();
+    cancelling = false;
     // Wait for the worker even when no timer polls it: it writes into the workspace that the
-    // owner is about to delete.
+    // owner is about to delete, and into the staging folder removed next.
     if (kit)
         kit->cancelAndWait();
+    if (staging)
+        staging->discard();
+    staging.reset();
 }
 
 bool PublishJob::isConverting() const

@@ -13,11 +13,15 @@
 class Convert2Mp3Progress;
 class IFlashKitInterface;
 class QTimer;
+class StagedOutput;
 
 // One publish without a window: the music that is not yet 44100 Hz MP3 is converted, the rest
 // copied into the workspace music folder (one file per clip), then the kit is filled and its
-// run polled until it ends. The window's publish driver and the command-line publisher both
-// drive their publishes through this, so the two can never disagree about what gets written.
+// run polled until it ends. The kit writes into a hidden staging folder in the destination; only
+// a finished slideshow is moved to its name there, so a cancelled or failed publish, or one
+// interrupted by a signal, leaves the destination as it was. The window's publish driver and the
+// command-line publisher both drive their publishes through this, so the two can never disagree
+// about what gets written or where.
 class PublishJob : public QObject
 {
     Q_OBJECT
@@ -27,8 +31,8 @@ public:
         QList<FlashKitPhoto> photos; // working copies in the workspace
         QList<AudioInfo> clips;
         QString templateName; // base name, without ".swf"
-        QString folder;       // output folder, without a trailing "/"
-        QString name;         // publish name, without a suffix
+        QString folder;       // the destination folder, without a trailing "/"
+        QString name;         // the name asked for, without a suffix; numbered when taken
         int profile = 1;
         int quality = 80;
     };
@@ -54,15 +58,19 @@ public:
     static constexpr int PollMs = 100;
 
     explicit PublishJob(IFlashKitInterface* kit, QObject* parent = nullptr);
-    // Ends a conversion and waits for a run, so nothing writes into the workspace afterwards.
+    // Ends a conversion and waits for a run, so nothing writes into the workspace afterwards;
+    // what was staged is removed.
     ~PublishJob() override;
 
-    // False (and nothing starts) while an earlier job is still busy. May end at once: a job
-    // without music to convert whose kit refuses to start emits ended() before returning.
+    // False (and nothing starts) while an earlier job is still busy. May end at once: a name
+    // that cannot be used, a destination that cannot be written, or a job without music to
+    // convert whose kit refuses to start, emit ended() before returning.
     bool start(const Request& request);
-    // Stops the conversion or the run; ended(Cancelled) follows at once when either was going.
+    // Stops the conversion or the run. ended(Cancelled) follows once nothing runs any more: at
+    // once for a conversion, from the poll once the kit's thread has ended for a run. The job
+    // stays busy until then, so nothing else starts on the kit's lists or in the destination.
     void cancel();
-    // As cancel(), and waits for the kit's thread to end.
+    // Stops everything, waits for the kit's thread to end and removes what was staged.
     void stopAll();
 
     bool isConverting() const;
@@ -71,6 +79,10 @@ public:
     const Request& request() const { return current; }
     // The clips' files in the workspace music folder, in clip order.
     const QStringList& clipFiles() const { return files; }
+    // Where the last job that succeeded put the slideshow (the folder of "xml", else the page
+    // when there is one, else the movie) and the name it got there.
+    QString publishedPath() const { return published; }
+    QString publishedName() const { return publishedAs; }
 
     // The stages' own steps, exposed so the window's named slots can forward to them.
     void conversionDone();
@@ -92,6 +104,7 @@ signals:
 
 private:
     bool prepareBackgroundMusic();
+    void moveIntoPlace();
     void finish(Outcome outcome, const QString& reason = QString());
     void stopTimers();
 
@@ -102,4 +115,8 @@ private:
     std::unique_ptr<Convert2Mp3Progress> converter;
     std::unique_ptr<QTimer> convertTimer;
     std::unique_ptr<QTimer> publishTimer;
+    std::unique_ptr<StagedOutput> staging;
+    bool cancelling = false;
+    QString published;
+    QString publishedAs;
 };

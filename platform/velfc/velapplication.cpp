@@ -1,5 +1,6 @@
 #include "platform/velfc/velapplication.h"
 
+#include "platform/velfc/core/interruptwatch.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velcmdline.h"
 #include "platform/velfc/core/velintegrity.h"
@@ -11,25 +12,14 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
 #include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcVelInstance, "lumaro.instance", QtInfoMsg)
 
 namespace {
 const QByteArray activateMessage = QByteArrayLiteral("activate");
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
-}
-
 void writeOut(FILE* stream, const QString& text)
 {
     if (text.isEmpty())
@@ -50,13 +40,7 @@ VelApplication::VelApplication(const QString& id, int& argc, char** argv)
     watchTerminationSignals();
 }
 
-VelApplication::~VelApplication()
-{
-    if (signalNotifier) {
-        std::signal(SIGTERM, SIG_DFL);
-        std::signal(SIGINT, SIG_DFL);
-    }
-}
+VelApplication::~VelApplication() = default;
 
 VelApplication* VelApplication::instance()
 {
@@ -206,24 +190,13 @@ VelPref* VelApplication::pref() const
 
 void VelApplication::watchTerminationSignals()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    signalNotifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
-    connect(signalNotifier, &QSocketNotifier::activated, this,
-            &VelApplication::onTerminationSignal);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    interrupts = new InterruptWatch(this);
+    connect(interrupts, &InterruptWatch::interrupted, this, &VelApplication::onTerminationSignal);
 }
 
-void VelApplication::onTerminationSignal()
+void VelApplication::onTerminationSignal(int signalNumber)
 {
-    char byte = 0;
-    [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
-    qCDebug(lcVelInstance, "termination requested");
+    qCDebug(lcVelInstance, "termination requested (signal %d)", signalNumber);
     terminationRequested_ = true;
     // A modal box shown before the main loop (the installation-error message) runs an event loop
     // of its own that quit() does not reach: close it, so the code after it can end the program.

@@ -4,16 +4,16 @@
 #include <QPointer>
 #include <QString>
 
+class InterruptWatch;
 class QLocalServer;
-class QSocketNotifier;
 class VelMainWindow;
 class VelPref;
 
 // The application object: a QApplication that runs once per user and application id. A second
 // start finds the first through a local socket, asks it to come to the front, and ends.
 // It also owns the session's setup: installation check, translations, settings store and the
-// command line. SIGTERM and SIGINT close the main window normally, so its clean-up runs when the
-// desktop session ends.
+// command line. SIGTERM, SIGINT and SIGHUP close the main window normally, so its clean-up runs
+// (a publish is cancelled and what it staged removed) when the desktop session ends.
 class VelApplication : public QApplication
 {
     Q_OBJECT
@@ -50,7 +50,7 @@ public:
     void activateWindow();
 
     VelPref* pref() const;
-    // SIGTERM or SIGINT arrived: whatever runs now should end rather than start something.
+    // SIGTERM, SIGINT or SIGHUP arrived: whatever runs now should end rather than start something.
     bool terminationRequested() const { return terminationRequested_; }
 
 signals:
@@ -58,7 +58,7 @@ signals:
 
 private slots:
     void onNewConnection();
-    void onTerminationSignal();
+    void onTerminationSignal(int signalNumber);
 
 private:
     void handleMessage(const QString& message);
@@ -67,7 +67,7 @@ private:
     QString appId;
     int velfcVersion_ = 0;
     QLocalServer* server = nullptr;
-    QSocketNotifier* signalNotifier = nullptr;
+    InterruptWatch* interrupts = nullptr;
     QPointer<VelMainWindow> mainWindow_;
     QPointer<QWidget> activationWindow_;
     bool activateOnMessage = true;

@@ -1,8 +1,10 @@
-// Publishing from the window: the stages with and without conversion, cancel in each stage,
-// failures told to the user, the success pop-up, the action after publishing, clips of one
-// base name, repeated publishes after a preview, and a running preview left playing.
+// Publishing from the window: the stages with and without conversion, cancel in each stage, the
+// destination left as it was by a cancel or a full disk, cancel then preview at once, failures
+// told to the user, the success pop-up, the action after publishing, clips of one base name,
+// repeated publishes after a preview, and a running preview left playing.
 #include "app/previewflow.h"
 #include "audio/soundplayer.h"
+#include "flashkit/core/flashmokit.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/menutemplateselectionframe.h"
 #include "platform/flashplayer/flashplayerwidget.h"
@@ -13,6 +15,7 @@
 #include "platform/velfc/velpopwidget.h"
 #include "platform/velfc/velpowerstate.h"
 #include "publishtestenv.h"
+#include "support/fullfolder.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -22,16 +25,35 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWebEngineView>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 using namespace PublishTestEnv;
 
 namespace {
+// The worker names every music file on the debug channel just before appending it to the
+// movie. Held there, the run has a half-written movie while the test presses Cancel.
+std::atomic<bool> holdAtMusic{false};
+QSemaphore workerAtMusic;
+QSemaphore releaseWorker;
+QtMessageHandler previousHandler = nullptr;
+
+void holdWorker(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtDebugMsg && message.contains(QLatin1String("background music/")) &&
+        holdAtMusic.exchange(false)) {
+        workerAtMusic.release();
+        releaseWorker.acquire();
+    }
+    previousHandler(type, context, message);
+}
+
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
@@ -101,6 +123,7 @@ private slots:
             opened << url;
             return true;
         });
+        previousHandler = qInstallMessageHandler(holdWorker);
     }
 
     void init()
@@ -122,6 +145,8 @@ private slots:
     {
         qputenv("PATH", originalPath);
         closePopUps();
+        holdAtMusic = false;
+        FullFolder::unmount(home->filePath("full"));
     }
 
     void stages_data()
@@ -233,14 +258,111 @@ private slots:
         QVERIFY(!window.publishFlow()->isConverting()); // no music: straight to the run
         window.findChild<QToolButton*>("cancelBtn")->click();
         window.findChild<QToolButton*>("cancelBtn")->click(); // disabled by the first press
+        // The window is idle again once the run has ended, not before.
+        QVERIFY(!ended.isEmpty() || ended.wait(30000));
         QCOMPARE(ended.size(), 1);
         QCOMPARE(ended.first().first().toBool(), false);
-        window.flashKit()->cancelAndWait();
+        QVERIFY(!dynamic_cast<FlashmoKit*>(window.flashKit())->isPublishing());
         QVERIFY(window.flashKit()->publishProgress() < 100);
         QTest::qWait(300);
         QVERIFY(popUps().isEmpty());
         QVERIFY(powerActions.isEmpty());
         QVERIFY(!window.publishFlow()->isBusy());
+    }
+
+    // Whatever stops a publish from the window (Cancel while the music is converted or while the
+    // movie is half-written, a destination that fills up), the destination stays as it was:
+    // nothing half-written, no empty folder.
+    void destinationUnchanged_data()
+    {
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<int>("profileIndex");
+        QTest::newRow("cancel while converting, xml") << "converting" << 1;
+        QTest::newRow("cancel while converting, swf") << "converting" << 0;
+        QTest::newRow("cancel with the movie half-written, swf") << "writing" << 0;
+        QTest::newRow("cancel with the movie half-written, swf+html") << "writing" << 2;
+        QTest::newRow("full destination, swf") << "full" << 0;
+        QTest::newRow("full destination, xml") << "full" << 1;
+        QTest::newRow("full destination, html (offline)") << "full" << 3;
+    }
+    void destinationUnchanged()
+    {
+        QFETCH(QString, stop);
+        QFETCH(int, profileIndex);
+        QString destination = out;
+        if (stop == "full") {
+            if (!FullFolder::available())
+                QSKIP("No mount namespace here for a small file system");
+            destination = home->filePath("full");
+            QVERIFY(FullFolder::mount(destination, 96 * 1024));
+        }
+        QVERIFY(TestFiles::write(destination + "/Mine.txt", "the user's own"));
+        const QStringList before = TestFiles::listing(destination);
+
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 5);
+        Lumaro window;
+        for (int i = 0; i < 30; ++i)
+            addPhoto(window, QString("/p/%1.jpg").arg(i), QColor::fromHsv(i * 12, 200, 200));
+        if (stop == "converting") {
+            QVERIFY(TestFiles::installStandIn(home->filePath("bin"), "kvt", "sleep 30\n",
+                                              originalPath));
+            QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+        } else {
+            QVERIFY(addClip(window, media.filePath("mp3/song.mp3")));
+        }
+        answerSettings(window, {"Show", profileIndex, destination});
+        QSignalSpy ended(window.publishFlow(), &PublishFlow::publishEnded);
+        holdAtMusic = stop == "writing";
+        window.findChild<QToolButton*>("publishBtn")->click();
+        if (stop == "converting") {
+            QVERIFY(window.publishFlow()->isConverting());
+            window.findChild<QToolButton*>("cancelBtn")->click();
+        } else if (stop == "writing") {
+            QVERIFY(workerAtMusic.tryAcquire(1, 60000));
+            window.findChild<QToolButton*>("cancelBtn")->click();
+            releaseWorker.release();
+        }
+        QVERIFY(!ended.isEmpty() || ended.wait(60000));
+        QCOMPARE(ended.first().first().toBool(), false);
+        QVERIFY(!window.publishFlow()->isBusy());
+        window.flashKit()->cancelAndWait();
+        QCOMPARE(TestFiles::listing(destination), before);
+        QCOMPARE(messages.size(), stop == "full" ? 1 : 0);
+    }
+
+    // Cancel, then at once what Preview does with the kit (empty it, fill it, build): the window
+    // is idle again only once the run has ended, and the run never sees its lists change.
+    void cancelThenPreview()
+    {
+        VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 5);
+        Lumaro window;
+        for (int i = 0; i < 30; ++i)
+            addPhoto(window, QString("/p/%1.jpg").arg(i), QColor::fromHsv(i * 12, 200, 200));
+        answerSettings(window, {"Show", 0, out});
+        auto* kit = dynamic_cast<FlashmoKit*>(window.flashKit());
+        QVERIFY(kit);
+        PublishFlow* flow = window.publishFlow();
+        for (int round = 0; round < 10; ++round) {
+            QSignalSpy ended(flow, &PublishFlow::publishEnded);
+            bool runningAtEnd = true;
+            const QMetaObject::Connection watch =
+                connect(flow, &PublishFlow::publishEnded, this,
+                        [&runningAtEnd, kit] { runningAtEnd = kit->isPublishing(); });
+            window.findChild<QToolButton*>("publishBtn")->click();
+            QVERIFY(flow->isBusy());
+            window.findChild<QToolButton*>("cancelBtn")->click();
+            QVERIFY(kit->clear());
+            QVERIFY(kit->addPhotos(window.photoKitEntries()));
+            QVERIFY(kit->setTemplate(window.currentTemplateName() + ".swf"));
+            kit->createPreviewResource();
+            QVERIFY(!ended.isEmpty() || ended.wait(30000));
+            disconnect(watch);
+            QCOMPARE(ended.size(), 1);
+            QCOMPARE(ended.first().first().toBool(), false);
+            QVERIFY2(!runningAtEnd, qPrintable(QString("round %1").arg(round)));
+            QVERIFY(!flow->isBusy());
+        }
+        QVERIFY(messages.isEmpty());
     }
 
     void postTaskAction_data()
@@ -454,6 +576,8 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Before any thread starts: the full-destination cases mount a small file system.
+    FullFolder::enterOwnMountNamespace();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestPublishFlow test;

@@ -1,8 +1,9 @@
 // lumaro-publish as a user runs it: exit statuses, inputs that cannot be read (listed, the rest
 // published, nothing with --strict), a folder of real photos in each profile checked inside
 // (configuration entries, the self-contained layout, upright photos), the music's range and
-// flags, names beside earlier slideshows, failures and interruptions leaving nothing behind,
-// and the user's settings and the desktop program's workspace never touched.
+// flags, names beside earlier slideshows and beside runs started at the same time, failures and
+// interruptions leaving nothing behind (a run killed outright cleaned up by the next), and the
+// user's settings and the desktop program's workspace never touched.
 #include "common/mediaformats.h"
 #include "common/workspace.h"
 #include "support/testfiles.h"
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
+#include <vector>
 
 namespace {
 const QString Template = "3D Grid";
@@ -48,6 +51,48 @@ Config readConfig(const QByteArray& xml)
             reader.readNext();
     }
     return config;
+}
+
+// The processes whose parent is `parent`, from /proc.
+QList<qint64> childrenOf(qint64 parent)
+{
+    QList<qint64> found;
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        if (!number)
+            continue;
+        // "pid (name) state ppid ..."; the name may hold spaces and brackets.
+        const QByteArray stat = TestFiles::read("/proc/" + entry + "/stat");
+        const qsizetype close = stat.lastIndexOf(')');
+        if (close > 0 && stat.mid(close + 2).split(' ').value(1).toLongLong() == parent)
+            found << pid;
+    }
+    return found;
+}
+
+// Running, not a zombie waiting for a parent to collect it.
+bool alive(qint64 pid)
+{
+    const QByteArray stat = TestFiles::read(QString("/proc/%1/stat").arg(pid));
+    const qsizetype close = stat.lastIndexOf(')');
+    return close > 0 && stat.size() > close + 2 && stat.at(close + 2) != 'Z' &&
+           stat.at(close + 2) != 'X';
+}
+
+// Sorted, so that lists can be compared whatever the names are.
+QStringList runFolders(const QString& folder, const QString& pattern)
+{
+    QStringList found =
+        QDir(folder).entryList({pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    found.sort();
+    return found;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
 }
 
 // Which test picture a published file came from: "p_Portrait_6{...}.jpg" gives "Portrait_6".
@@ -305,6 +350,74 @@ private slots:
             QCOMPARE(r.code, 0);
             QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + expected);
         }
+        // "swf+html" writes a page as well: a page of that name is the user's even without its
+        // movie, and stays as it is.
+        QVERIFY(TestFiles::write(out + "/Page.html", "my own page"));
+        const Result r = run({"--profile", "swf+html", "--name", "Page", "--output", out, one});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + "/Page(1).html");
+        QCOMPARE(TestFiles::read(out + "/Page.html"), QByteArray("my own page"));
+        QVERIFY(TestFiles::read(out + "/Page(1).html").contains("Page(1).swf"));
+    }
+
+    // Runs started together with one name and one output folder: each gets a name of its own
+    // and every slideshow arrives whole, movie and page under the same name.
+    void concurrentRuns_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::newRow("xml") << "xml";
+        QTest::newRow("swf") << "swf";
+        QTest::newRow("swf+html") << "swf+html";
+        QTest::newRow("html") << "html";
+    }
+    void concurrentRuns()
+    {
+        QFETCH(QString, profile);
+        const QString two = home->filePath("two");
+        QVERIFY(QDir().mkpath(two));
+        QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", two + "/a.jpg"));
+        QVERIFY(QFile::copy(photos + "/Portrait_6.jpg", two + "/b.jpg"));
+        constexpr int Runs = 4;
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int i = 0; i < Runs; ++i) {
+            runs.push_back(std::make_unique<QProcess>());
+            start(*runs.back(), {"--template", Template, "--profile", profile, "--name", "Same",
+                                 "--output", out, two});
+        }
+        QSet<QString> printed;
+        for (const auto& process : runs) {
+            QVERIFY(process->waitForFinished(180000));
+            const QByteArray err = process->readAllStandardError();
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+            QVERIFY2(process->exitCode() == 0, err.constData());
+            printed << QString::fromUtf8(process->readAllStandardOutput().trimmed());
+        }
+        QCOMPARE(printed.size(), Runs);
+        for (const QString& path : std::as_const(printed)) {
+            QVERIFY2(path.startsWith(out + "/Same"), qPrintable(path));
+            if (profile == "xml") {
+                QVERIFY2(QFileInfo(path + "/Same.swf").isFile(), qPrintable(path));
+                const Config config = readConfig(TestFiles::read(path + "/" + Template + ".xml"));
+                QCOMPARE(config.photos.size(), 2);
+                for (const QXmlStreamAttributes& photo : config.photos)
+                    QVERIFY(
+                        QFileInfo(path + "/photos/" + photo.value("filename").toString()).size() >
+                        0);
+            } else if (profile == "html") {
+                QVERIFY2(path.endsWith(".html"), qPrintable(path));
+                QVERIFY(TestFiles::read(path).trimmed().endsWith("</html>"));
+            } else {
+                QString movie = path;
+                if (profile == "swf+html") {
+                    movie.replace(".html", ".swf");
+                    QVERIFY2(TestFiles::read(path).contains(QFileInfo(movie).fileName().toUtf8()),
+                             qPrintable(path));
+                }
+                QCOMPARE(photosInMovie(movie), 2);
+            }
+        }
+        const QStringList left = runFolders(out, ".lumaro-publish-*");
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
     }
 
     // The offline page is one file holding player and movie, named like the slideshow.
@@ -367,7 +480,105 @@ private slots:
         QVERIFY2(!QFileInfo::exists(out), qPrintable(out)); // made for the run, gone again
     }
 
+    // A run killed outright (kill -9) cannot clean up after itself: its converter ends with it,
+    // and a later run removes the folders it left. A live run's folders, and folders that only
+    // look like ours, stay.
+    void killedRunCleanedUpLater()
+    {
+        // The program beside a converter that takes its time and ignores a closed pipe, so that
+        // only its parent's end can end it early.
+        const QString app = home->filePath("app");
+        QVERIFY(QDir().mkpath(app));
+        const QString program = app + "/lumaro-publish";
+        QVERIFY(QFile::copy(cli, program));
+        QFile::setPermissions(program, QFile::permissions(cli));
+        for (const char* part : {"template", "Sample", "translations", "velminfo"})
+            QVERIFY(QFile::link(QString(LUMARO_TEST_APP_DIR) + "/" + part, app + "/" + part));
+        QVERIFY(TestFiles::write(app + "/kvt", "#!/bin/sh\ntrap '' PIPE HUP\nexec sleep 30\n"));
+        QFile::setPermissions(app + "/kvt", QFile::permissions(program));
+
+        const QString tmp = home->filePath("tmp");
+        QProcess killed;
+        start(killed, {"--music", tone, "--output", out, photos}, program);
+        QVERIFY(waitForStage(killed, "Converting music"));
+        QList<qint64> converters;
+        QTRY_VERIFY_WITH_TIMEOUT(!(converters = childrenOf(killed.processId())).isEmpty(), 10000);
+        ::kill(killed.processId(), SIGKILL);
+        QVERIFY(killed.waitForFinished(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(converters.first()), 5000);
+        const QStringList staleStaging = runFolders(out, ".lumaro-publish-*");
+        const QStringList stalePrivate = runFolders(tmp, "lumaro-publish-*");
+        QCOMPARE(staleStaging.size(), 1);
+        QCOMPARE(stalePrivate.size(), 1);
+
+        // Look-alikes that hold no lock of a run, and a run that lives on (held still).
+        QVERIFY(QDir().mkpath(out + "/.lumaro-publish-mine01"));
+        QVERIFY(QDir().mkpath(tmp + "/lumaro-publish-mine01"));
+        QProcess live;
+        start(live, {"--music", tone, "--output", out, photos}, program);
+        QVERIFY(waitForStage(live, "Converting music"));
+        ::kill(live.processId(), SIGSTOP);
+        QStringList liveStaging = runFolders(out, ".lumaro-publish-*");
+        QStringList livePrivate = runFolders(tmp, "lumaro-publish-*");
+        for (const QString& other : staleStaging + QStringList{".lumaro-publish-mine01"})
+            liveStaging.removeAll(other);
+        for (const QString& other : stalePrivate + QStringList{"lumaro-publish-mine01"})
+            livePrivate.removeAll(other);
+        QCOMPARE(liveStaging.size(), 1);
+        QCOMPARE(livePrivate.size(), 1);
+
+        const QString one = home->filePath("one");
+        QVERIFY(QDir().mkpath(one));
+        QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", one + "/a.jpg"));
+        const Result r = run({"--name", "Next", "--output", out, one});
+        ::kill(live.processId(), SIGCONT);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(runFolders(out, ".lumaro-publish-*"),
+                 sorted({".lumaro-publish-mine01", liveStaging.first()}));
+        QCOMPARE(runFolders(tmp, "lumaro-publish-*"),
+                 sorted({livePrivate.first(), "lumaro-publish-mine01"}));
+
+        ::kill(live.processId(), SIGTERM);
+        QVERIFY(live.waitForFinished(60000));
+        QCOMPARE(live.exitCode(), 128 + SIGTERM);
+        QCOMPARE(runFolders(out, ".lumaro-publish-*"), QStringList{".lumaro-publish-mine01"});
+        QCOMPARE(runFolders(tmp, "lumaro-publish-*"), QStringList{"lumaro-publish-mine01"});
+        QVERIFY(QDir(tmp + "/lumaro-publish-mine01").removeRecursively());
+    }
+
 private:
+    // Reads the run's progress until `stage` shows; false when it ended first.
+    static bool waitForStage(QProcess& process, const QString& stage)
+    {
+        process.setReadChannel(QProcess::StandardError);
+        process.waitForStarted();
+        QByteArray seen;
+        const QByteArray marker = stage.toUtf8() + ": ";
+        while (!seen.contains(marker) && process.state() == QProcess::Running &&
+               process.waitForReadyRead(30000))
+            seen += process.readAllStandardError();
+        return seen.contains(marker);
+    }
+
+    // The photos appended to a self-contained movie after the template, its "$$$$$" and its
+    // configuration; -1 when the bytes do not add up to the file.
+    static int photosInMovie(const QString& path)
+    {
+        const QByteArray movie = TestFiles::read(path);
+        const qint64 templateSize =
+            QFileInfo(QString(LUMARO_TEST_APP_DIR) + "/template/version1/SWF/" + Template + ".swf")
+                .size();
+        if (templateSize <= 0 || movie.mid(templateSize, 5) != "$$$$$")
+            return -1;
+        const quint32 configSize = qFromBigEndian<quint32>(movie.constData() + templateSize + 5);
+        qint64 at = templateSize + 9;
+        const Config config = readConfig(movie.mid(at, configSize));
+        at += configSize;
+        for (const QXmlStreamAttributes& entry : config.music + config.photos)
+            at += entry.value("size").toInt();
+        return at == movie.size() ? int(config.photos.size()) : -1;
+    }
+
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -380,11 +591,11 @@ private:
         return env;
     }
 
-    void start(QProcess& process, const QStringList& args) const
+    void start(QProcess& process, const QStringList& args, const QString& program = {}) const
     {
         process.setProcessEnvironment(environment());
         process.setWorkingDirectory(home->path());
-        process.start(cli, args);
+        process.start(program.isEmpty() ? cli : program, args);
     }
 
     Result run(const QStringList& args) const

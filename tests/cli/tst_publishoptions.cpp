@@ -3,8 +3,8 @@
 // settings dialog).
 #include "cli/core/progressreport.h"
 #include "cli/core/publishoptions.h"
-#include "cli/core/stagedoutput.h"
 #include "flashkit/core/publishtarget.h"
+#include "flashkit/core/stagedoutput.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -113,6 +113,14 @@ private slots:
         QTest::newRow("blank name") << QStringList{"--name", " ", "x"} << "blank";
         QTest::newRow("name with slash") << QStringList{"--name", "a/b", "x"} << "characters";
         QTest::newRow("name with colon") << QStringList{"--name", "a:b", "x"} << "characters";
+        // Names that are not one plain entry of the output folder.
+        QTest::newRow("name of one dot") << QStringList{"--name", ".", "x"} << "dots only";
+        QTest::newRow("name of two dots") << QStringList{"--name", "..", "x"} << "dots only";
+        QTest::newRow("name of dots") << QStringList{"--name", "....", "x"} << "dots only";
+        QTest::newRow("name with a control character")
+            << QStringList{"--name", "a\x01b", "x"} << "control characters";
+        QTest::newRow("name too long")
+            << QStringList{"--name", QString(300, 'n'), "x"} << "too long";
         QTest::newRow("output blank") << QStringList{"--output", "", "x"} << "blank";
         QTest::newRow("output forbidden")
             << QStringList{"--output", "/tmp/a|b", "x"} << "not a usable path";
@@ -213,6 +221,12 @@ private slots:
                                     << "Show(1)";
         QTest::newRow("swf+html, movie taken") << 2 << QStringList{"Show.swf", "Show(1).swf"} << ""
                                                << "Show(2)";
+        // Every file the profile writes must be free, the page as much as the movie.
+        QTest::newRow("swf+html, page taken") << 2 << QStringList{"Show.html"} << ""
+                                              << "Show(1)";
+        QTest::newRow("swf+html, numbered apart")
+            << 2 << QStringList{"Show.swf", "Show(1).html"} << ""
+            << "Show(2)";
         QTest::newRow("offline page taken") << 3 << QStringList{"Show.html"} << ""
                                             << "Show(1)";
     }
@@ -240,28 +254,58 @@ private slots:
         const QString destination = dir.filePath("a/b");
         {
             StagedOutput staged;
-            QVERIFY(staged.prepare(destination, {destination, "Show"}, 2));
+            QVERIFY(staged.prepare(destination, "Show", 2));
             QVERIFY(staged.kitFolder().startsWith(destination + "/.lumaro-publish-"));
             QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.swf", "movie"));
         }
         QVERIFY(!QFileInfo::exists(dir.filePath("a"))); // both folders made for it are gone
 
+        // The last line of defence: no name that is not one plain entry reaches a path.
+        for (const char* bad : {"..", ".", "", "a/b"}) {
+            for (int profile : {0, 1}) {
+                StagedOutput refused;
+                QVERIFY2(!refused.prepare(destination, bad, profile), bad);
+            }
+        }
+        QVERIFY(!QFileInfo::exists(dir.filePath("a")));
+
+        // A page of that name that appeared while the slideshow was made is someone's own: it
+        // stays, and movie and page land together under the next free name.
         QVERIFY(QDir().mkpath(destination));
-        QVERIFY(TestFiles::write(destination + "/Show.html", "old page"));
         StagedOutput staged;
-        QVERIFY(staged.prepare(destination, {destination, "Show"}, 2));
+        QVERIFY(staged.prepare(destination, "Show", 2));
         QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.swf", "movie"));
         QVERIFY(TestFiles::write(staged.kitFolder() + "/Show.html", "page"));
+        QVERIFY(TestFiles::write(destination + "/Show.html", "old page"));
         QString published;
         QVERIFY(staged.commit(published));
-        QCOMPARE(published, destination + "/Show.html");
+        QCOMPARE(published, destination + "/Show(1).html");
         QCOMPARE(
             QDir(destination).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            (QStringList{"Show.html", "Show.swf"}));
-        QCOMPARE(TestFiles::read(destination + "/Show.html"), QByteArray("page"));
+            (QStringList{"Show(1).html", "Show(1).swf", "Show.html"}));
+        QCOMPARE(TestFiles::read(destination + "/Show.html"), QByteArray("old page"));
+        QCOMPARE(TestFiles::read(destination + "/Show(1).swf"), QByteArray("movie"));
+
+        // Two runs that chose the same name while both were free: each lands under its own.
+        for (int profile : {0, 1}) {
+            StagedOutput first, second;
+            QVERIFY(first.prepare(destination, "Twin", profile));
+            QVERIFY(second.prepare(destination, "Twin", profile));
+            const QString file = profile == 0 ? "/photos/p_a.jpg" : "/Twin.swf";
+            QVERIFY(TestFiles::write(first.kitFolder() + file, "first"));
+            QVERIFY(TestFiles::write(second.kitFolder() + file, "second"));
+            QString one, two;
+            QVERIFY(first.commit(one));
+            QVERIFY(second.commit(two));
+            QVERIFY2(one != two, qPrintable(one));
+            const QString inOne = profile == 0 ? one + "/photos/p_a.jpg" : one;
+            const QString inTwo = profile == 0 ? two + "/photos/p_a.jpg" : two;
+            QCOMPARE(TestFiles::read(inOne), QByteArray("first"));
+            QCOMPARE(TestFiles::read(inTwo), QByteArray("second"));
+        }
 
         StagedOutput folder;
-        QVERIFY(folder.prepare(destination, {destination + "/Show", "Show"}, 0));
+        QVERIFY(folder.prepare(destination, "Show", 0));
         QVERIFY(TestFiles::write(folder.kitFolder() + "/photos/p_a.jpg", "x"));
         QVERIFY(folder.commit(published));
         QCOMPARE(published, destination + "/Show");

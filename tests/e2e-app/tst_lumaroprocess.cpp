@@ -1,6 +1,6 @@
 // The real program as separate processes: command line, start-up line for the splash screen,
-// single instance, clean end on SIGTERM, a broken installation, and an import of photos and
-// music through the window's own commands.
+// single instance, clean end on SIGTERM (also in the middle of a publish), a broken
+// installation, and an import of photos and music through the window's own commands.
 #include "platform/velfc/core/velintegrity.h"
 #include "support/publishedshow.h"
 #include "support/testfiles.h"
@@ -316,6 +316,86 @@ private slots:
                                     .arg(expected.value(i), TestPictures::describe(seen),
                                          TestPictures::describe(expectedMeans.at(i)))));
         }
+    }
+
+    // The desktop's SIGTERM (logout, shutdown) in the middle of a publish: the publish is
+    // cancelled, the destination stays as it was with no staging folder left in it, and the
+    // program ends normally.
+    void terminateWhilePublishing()
+    {
+        const QString photos = home->filePath("My Photos");
+        QVERIFY(QDir().mkpath(photos));
+        const QString samples = QString(LUMARO_TESTDATA_DIR "/exif-orientation/");
+        for (const QString& name : QDir(samples).entryList({"*.jpg"}))
+            QVERIFY(QFile::copy(samples + name, photos + "/" + name));
+        // A long MP3 that needs no conversion, made of one short piece's frames over and over:
+        // the run spends its time appending it to the movie.
+        const QString piece = home->filePath("piece.mp3");
+        QVERIFY(TestMedia::runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=10", "-ac",
+                                      "2", "-ar", "44100", "-c:a", "libmp3lame", "-b:a", "192k",
+                                      "-write_xing", "0", "-id3v2_version", "0", piece}));
+        const QByteArray frames = TestFiles::read(piece);
+        QVERIFY(!frames.isEmpty());
+        QFile song(home->filePath("song.mp3"));
+        QVERIFY(song.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 200; ++i)
+            QCOMPARE(song.write(frames), frames.size());
+        song.close();
+        const QString out = home->filePath("published");
+        QVERIFY(TestFiles::write(out + "/Mine.txt", "the user's own"));
+        const QStringList before = TestFiles::listing(out);
+
+        const QString script = home->filePath("script.txt");
+        QVERIFY(TestFiles::write(script,
+                                 QString("timeout\t60\n"
+                                         "click\timportPictureDir\t%1\n"
+                                         "click\timportAudio\t%2\n"
+                                         "answer\tokButton\tpublishName=Pub\tprofileComboBox=#0\t"
+                                         "dstComboBox=%3\n"
+                                         "click\tpublishBtn\n"
+                                         "wait-publish\t300\n")
+                                     .arg(photos, song.fileName(), out)
+                                     .toUtf8()));
+        extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
+        if (qEnvironmentVariableIsSet("DISPLAY"))
+            extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
+        std::unique_ptr<QProcess> run = start({});
+        // The movie being written, wherever the program writes it.
+        const auto movieStarted = [&out] {
+            if (QFileInfo::exists(out + "/Pub.swf"))
+                return true;
+            const QStringList staging =
+                QDir(out).entryList({".lumaro-publish-*"}, QDir::Dirs | QDir::Hidden);
+            for (const QString& folder : staging) {
+                if (QFileInfo(out + "/" + folder + "/Pub.swf").size() > 0)
+                    return true;
+            }
+            return false;
+        };
+        QByteArray err;
+        QElapsedTimer timer;
+        timer.start();
+        bool signalled = false;
+        while (!signalled && timer.elapsed() < 300000 && run->state() == QProcess::Running) {
+            if (movieStarted()) {
+                run->terminate();
+                signalled = true;
+                break;
+            }
+            run->waitForReadyRead(2);
+            err += run->readAllStandardError();
+        }
+        QVERIFY2(signalled, err.constData());
+        const bool ended = run->waitForFinished(120000); // slow under the sanitizers
+        err += run->readAllStandardError();
+        if (!ended)
+            run->kill();
+        QVERIFY2(ended, err.constData());
+        QVERIFY2(!err.contains("published ok"), err.constData()); // it was mid-publish
+        QCOMPARE(run->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run->exitCode(), 0);
+        QCOMPARE(TestFiles::listing(out), before);
+        QVERIFY(!QDir(home->filePath("data/Lumaro")).exists()); // the workspace went as ever
     }
 
 private:

@@ -1,11 +1,13 @@
 // The publish worker: output of each profile, the self-contained layout, cancelling, progress,
 // the page and failures to write.
 #include "flashkit/core/flashmokit.h"
+#include "flashkit/core/publishjob.h"
 #include "kittestenv.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
 
@@ -79,6 +81,9 @@ private slots:
     void missingInput_data();
     void missingInput();
     void destroyWhileRunning();
+    void runKeepsItsOwnLists();
+    void jobRefusesNamesThatAreNoEntry_data();
+    void jobRefusesNamesThatAreNoEntry();
 
 private:
     void fillKit(FlashmoKit& kit, const QString& musicName = QString("song.mp3"),
@@ -445,6 +450,66 @@ void TestFlashmoPublish::destroyWhileRunning()
     QVERIFY(timer.elapsed() < 5000);
     QVERIFY(FlashmoPublish::publishProgress() < 100);
     QVERIFY(!QFileInfo::exists(out + QString("b.swf")));
+}
+
+// The run works on the lists as they were when it started: what the window does with the kit
+// meanwhile (a preview empties and refills it) changes nothing of what is published.
+void TestFlashmoPublish::runKeepsItsOwnLists()
+{
+    FlashmoKit kit(env.appFolder());
+    QList<FlashKitPhoto> photos;
+    for (int i = 0; i < 12; ++i)
+        photos.append(env.makePhoto(QString("own %1.jpg").arg(i), i));
+    kit.addPhotos(photos);
+    kit.setTemplate(movie);
+    QVERIFY(kit.publish(out, QString("a"), 0));
+    kit.clear();
+    kit.addPhotos({env.makePhoto(QString("intruder.jpg"), 99)});
+    QVERIFY(finish(kit));
+    QCOMPARE(kit.publishError(), QString());
+    QCOMPARE(kit.publishProgress(), 100);
+    const QStringList published = filesUnder(out + QString("photos"));
+    QCOMPARE(published.size(), 24); // each photo and its thumbnail
+    QVERIFY(!published.join(' ').contains("intruder"));
+    QCOMPARE(kit.resources().photoList().size(), 1); // the kit's own list is the new one
+}
+
+void TestFlashmoPublish::jobRefusesNamesThatAreNoEntry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("profile");
+    for (int profile : {0, 1, 2}) {
+        for (const char* name : {"..", ".", "...", "a/b", ""})
+            QTest::addRow("\"%s\", profile %d", name, profile) << QString(name) << profile;
+    }
+}
+
+// Whoever fills the request, a name that is not one plain entry of the destination never
+// becomes a path: nothing is written, neither in the destination nor above it.
+void TestFlashmoPublish::jobRefusesNamesThatAreNoEntry()
+{
+    QFETCH(QString, name);
+    QFETCH(int, profile);
+    const QString parent = out + QString("parent");
+    const QString destination = parent + QString("/destination");
+    QVERIFY(QDir().mkpath(destination));
+    QVERIFY(TestFiles::write(parent + QString("/Magic Cube.xml"), "the user's own"));
+    const QStringList before = TestFiles::listing(parent);
+
+    FlashmoKit kit(env.appFolder());
+    PublishJob job(&kit);
+    QSignalSpy ended(&job, &PublishJob::ended);
+    PublishJob::Request request;
+    request.photos = {env.makePhoto(QString("one.jpg"), 1)};
+    request.templateName = QString("Magic Cube");
+    request.folder = destination;
+    request.name = name;
+    request.profile = profile;
+    job.start(request);
+    QVERIFY(!ended.isEmpty() || ended.wait(30000));
+    QCOMPARE(ended.first().first().value<PublishJob::Outcome>(), PublishJob::Outcome::NotStarted);
+    QVERIFY(finish(kit));
+    QCOMPARE(TestFiles::listing(parent), before);
 }
 
 QTEST_MAIN(TestFlashmoPublish)

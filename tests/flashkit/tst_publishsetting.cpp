@@ -51,6 +51,9 @@ struct Form
     QToolButton* open;
 };
 
+const QString DotsHint = QStringLiteral("The name cannot be made of dots only.");
+const QString ControlHint = QStringLiteral("The name cannot contain control characters.");
+
 QString storedHistory()
 {
     return VelPref::instance()->value(PrefKey::PublishFolder).toString();
@@ -131,6 +134,11 @@ private slots:
         QTest::newRow("colon") << "a:b" << CharHint;
         QTest::newRow("slash") << "2024/05" << CharHint;
         QTest::newRow("quote") << "say \"hi\"" << CharHint;
+        // Not one plain entry of the destination: it would name the folder itself or its parent.
+        QTest::newRow("dot") << "." << DotsHint;
+        QTest::newRow("two dots") << ".." << DotsHint;
+        QTest::newRow("three dots") << "..." << DotsHint;
+        QTest::newRow("control character") << QString("a\tb") << ControlHint;
     }
     void okRefusesBadNames()
     {
@@ -181,6 +189,9 @@ private slots:
                                    << "" << 1;
         QTest::newRow("swf, taken") << 0 << QStringList{"My Flash.swf"} << "My Flash(1)"
                                     << "" << 1;
+        QTest::newRow("swf+html, only the page taken")
+            << 2 << QStringList{"My Flash.html"} << "My Flash(1)"
+            << "" << 2;
         QTest::newRow("swf+html, taken twice")
             << 2 << QStringList{"My Flash.swf", "My Flash(1).swf"} << "My Flash(2)"
             << "" << 2;
@@ -222,7 +233,8 @@ private slots:
         QCOMPARE(dialog.photoQuality(), 100);
         const QString folder = subfolder.isEmpty() ? dest : dest + "/" + subfolder;
         QCOMPARE(dialog.chosenFolder(), folder);
-        QVERIFY(QDir(folder).exists());
+        // Nothing is made before the publish: a cancelled one must leave no empty folder.
+        QCOMPARE(QDir(folder).exists(), subfolder.isEmpty());
         QCOMPARE(storedHistory(), dest); // the destination itself, not the new folder
     }
 

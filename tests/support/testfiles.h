@@ -4,11 +4,14 @@
 #include <QByteArray>
 #include <QColor>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <cstdlib>
 
@@ -27,6 +30,29 @@ inline QByteArray read(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Everything under `folder`, hidden entries too, one sorted line each: folders end in "/",
+// files carry a hash of their bytes. Two listings are equal only when nothing changed.
+inline QStringList listing(const QString& folder)
+{
+    QStringList lines;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = path.mid(folder.size() + 1);
+        const QFileInfo info = it.fileInfo();
+        if (info.isDir() && !info.isSymLink())
+            lines << relative + QLatin1Char('/');
+        else
+            lines
+                << relative + QLatin1Char('\t') +
+                       QString::fromLatin1(
+                           QCryptographicHash::hash(read(path), QCryptographicHash::Sha1).toHex());
+    }
+    lines.sort();
+    return lines;
 }
 
 // The diagnostic log this test program writes (the program's name, ".1.log", in TMPDIR).

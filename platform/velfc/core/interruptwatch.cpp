@@ -1,4 +1,4 @@
-#include "cli/core/interruptwatch.h"
+#include "platform/velfc/core/interruptwatch.h"
 
 #include <QSocketNotifier>
 

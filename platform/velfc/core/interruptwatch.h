@@ -7,8 +7,9 @@
 class QSocketNotifier;
 
 // Turns SIGINT, SIGTERM and SIGHUP into a signal on the event loop, so that an interrupted run
-// cleans up the way a failed one does instead of dying with half-written files. Only one watch
-// may exist at a time; its destruction gives the signals their default handling back.
+// (the command-line publisher's, or the window's when the session ends) cleans up the way a
+// failed one does instead of dying with half-written files. Only one watch may exist at a time;
+// its destruction gives the signals their default handling back.
 class InterruptWatch : public QObject
 {
     Q_OBJECT
