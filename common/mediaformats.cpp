@@ -1,5 +1,7 @@
 #include "common/mediaformats.h"
 
+#include <QCoreApplication>
+
 QStringList imageExtensions;
 QStringList audioExtensions;
 
@@ -31,8 +33,9 @@ void fillMediaExtensions()
 
 QString openFileDialogFilter(const QStringList& patterns, const QString& filter)
 {
-    return QStringLiteral("All Supported Files (") + patterns.join(QLatin1Char(' ')) +
-           QStringLiteral(");;") + filter + QStringLiteral("All Files(*.*);;");
+    return QCoreApplication::translate("MediaFormats", "All Supported Files") +
+           QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(");;") + filter +
+           QCoreApplication::translate("MediaFormats", "All Files") + QStringLiteral("(*.*);;");
 }
 
 QString formatTime(qint64 seconds)
