@@ -13,6 +13,7 @@
 #include "platform/velfc/velpopwidget.h"
 #include "platform/velfc/velpowerstate.h"
 #include "publishtestenv.h"
+#include "support/smallfs.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWebEngineView>
@@ -269,7 +271,9 @@ private slots:
     }
 
     // Whatever stops a publish, the user hears why and the window is idle again; no pop-up,
-    // no action after publishing.
+    // no action after publishing. A clip that could not be converted or copied is named by the
+    // user's own file, with what happened to it. In `reason`, %1 is the test's home folder and
+    // %2 the shared media folder.
     void failuresAreTold_data()
     {
         QTest::addColumn<QString>("cause");
@@ -282,14 +286,31 @@ private slots:
                                               << "is missing";
         QTest::newRow("working copy undecodable") << "garble"
                                                   << "cannot be read";
-        QTest::newRow("conversion left no file") << "converter"
-                                                 << "is missing";
+        QTest::newRow("converter failed") << "converter"
+                                          << "%2/wav22/a.wav could not be converted to MP3.";
+        QTest::newRow("disk full while converting")
+            << "full"
+            << "%2/wav22/a.wav could not be converted to MP3: No space left on the "
+               "device holding %1/data/";
+        QTest::newRow("source deleted, to convert") << "delete wav"
+                                                    << "%1/mine.wav does not exist.";
+        QTest::newRow("source deleted, to copy") << "delete mp3"
+                                                 << "%1/mine.mp3 does not exist.";
     }
     void failuresAreTold()
     {
         QFETCH(QString, cause);
         QFETCH(QString, reason);
         VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
+        if (cause == "full") {
+            if (!SmallFs::unavailable().isEmpty())
+                QSKIP(qPrintable(SmallFs::unavailable()));
+            QVERIFY(SmallFs::mount(home->filePath("data"), 1024));
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (cause == "full")
+                SmallFs::unmount(home->filePath("data"));
+        });
         Lumaro window;
         const ImageInfo photo = addPhoto(window, "/p/red.jpg", Qt::red);
         QString destination = out;
@@ -307,6 +328,15 @@ private slots:
             QVERIFY(
                 TestFiles::installStandIn(home->filePath("bin"), "kvt", "exit 1\n", originalPath));
             QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+        } else if (cause == "full") {
+            QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+            QVERIFY(SmallFs::fill(home->filePath("data")));
+        } else if (cause.startsWith("delete ")) {
+            const QString mine = home->filePath("mine." + cause.mid(7));
+            QVERIFY(QFile::copy(
+                media.filePath(cause == "delete wav" ? "wav22/a.wav" : "mp3/song.mp3"), mine));
+            QVERIFY(addClip(window, mine));
+            QVERIFY(QFile::remove(mine));
         }
         answerSettings(window, {"Show", 0, destination});
         bool succeeded = true;
@@ -315,6 +345,7 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith("The slideshow could not be published.\n"),
                  qPrintable(messages.first()));
+        reason.replace("%1", home->path()).replace("%2", media.path());
         QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
         QVERIFY(!window.findChild<QWidget*>("publishBtn")->isHidden());
         QVERIFY(window.findChild<QWidget*>("cancelBtn")->isHidden());
