@@ -25,8 +25,11 @@ int main(int argc, char** argv)
         app.setVelfcVersion(1030);
         if (!app.checkIntegrality()) {
             if (argc == 1) {
-                QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"),
-                                QStringLiteral("Start the program failed. Please re-install it."),
+                app.installTranslators(); // whatever of them is still there
+                QMessageBox box(QMessageBox::Warning,
+                                QCoreApplication::translate("Lumaro", "Error"),
+                                QCoreApplication::translate(
+                                    "Lumaro", "Start the program failed. Please re-install it."),
                                 QMessageBox::Ok);
                 box.setDefaultButton(static_cast<QPushButton*>(nullptr));
                 box.exec();

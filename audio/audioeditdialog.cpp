@@ -231,7 +231,8 @@ void AudioEditDialog::on_add_clicked()
     reader->start(files);
 }
 
-void AudioEditDialog::onFilesRead(const QList<AudioInfo>& accepted, const QStringList& rejected)
+void AudioEditDialog::onFilesRead(const QList<AudioInfo>& accepted,
+                                  const QList<FileFailure>& rejected)
 {
     delete readProgress;
     readProgress = nullptr;
@@ -253,7 +254,7 @@ void AudioEditDialog::onFilesRead(const QList<AudioInfo>& accepted, const QStrin
     if (!rejected.isEmpty()) {
         if (!loadFailed)
             loadFailed = new LoadFailedDialog(this);
-        loadFailed->addFailedFiles(rejected);
+        loadFailed->addFailures(rejected);
         loadFailed->showIfNotEmpty();
     }
 }

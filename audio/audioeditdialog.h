@@ -84,7 +84,7 @@ private:
     void showTime(double at);
     void showStoppedTime();
     void setFlagOnAll(qint32 AudioInfo::*flag, bool on);
-    void onFilesRead(const QList<AudioInfo>& accepted, const QStringList& rejected);
+    void onFilesRead(const QList<AudioInfo>& accepted, const QList<FileFailure>& rejected);
     const AudioInfo* editedClip() const;
 
     QList<AudioInfo> clips;

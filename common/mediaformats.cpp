@@ -1,5 +1,7 @@
 #include "common/mediaformats.h"
 
+#include <QCoreApplication>
+
 QStringList imageExtensions;
 QStringList audioExtensions;
 
@@ -33,11 +35,11 @@ void fillMediaExtensions()
 
 QString openFileDialogFilter(const QStringList& patterns, const QString& filter)
 {
-    QStringList filters{QStringLiteral("All Supported Files (") + patterns.join(QLatin1Char(' ')) +
-                        QLatin1Char(')')};
+    QStringList filters{QCoreApplication::translate("MediaFormats", "All Supported Files") +
+                        QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')')};
     if (!filter.isEmpty())
         filters << filter;
-    filters << QStringLiteral("All Files (*)");
+    filters << QCoreApplication::translate("MediaFormats", "All Files") + QStringLiteral(" (*)");
     return filters.join(QStringLiteral(";;"));
 }
 

@@ -144,7 +144,7 @@ void ImportProgress::complete()
     close();
     if (!report)
         report = new LoadFailedDialog(this);
-    report->addFailedFiles(worker->failedFiles());
+    report->addFailures(worker->failures());
     report->showIfNotEmpty();
 }
 

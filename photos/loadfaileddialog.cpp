@@ -30,7 +30,7 @@ LoadFailedDialog::LoadFailedDialog(QWidget* parent)
     mainLabel->setObjectName(QStringLiteral("mainLabel"));
     gridLayout->addWidget(mainLabel, 0, 0);
 
-    tableWidget = new QTableWidget(0, 1, frame);
+    tableWidget = new QTableWidget(0, 2, frame);
     tableWidget->setObjectName(QStringLiteral("tableWidget"));
     tableWidget->setMinimumSize(450, 150);
     tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -55,20 +55,31 @@ LoadFailedDialog::LoadFailedDialog(QWidget* parent)
 
 void LoadFailedDialog::retranslate()
 {
-    tableWidget->setHorizontalHeaderLabels({tr("File Name")});
+    tableWidget->setHorizontalHeaderLabels({tr("File Name"), tr("Reason")});
     pushButton->setText(tr("Close"));
 }
 
 void LoadFailedDialog::addFailedFiles(const QStringList& paths)
 {
-    for (const QString& path : paths) {
-        const QString shown = QDir::toNativeSeparators(path);
+    QList<FileFailure> failures;
+    for (const QString& path : paths)
+        failures << FileFailure{path, QString()};
+    addFailures(failures);
+}
+
+void LoadFailedDialog::addFailures(const QList<FileFailure>& failures)
+{
+    for (const FileFailure& failure : failures) {
+        const QString shown = QDir::toNativeSeparators(failure.path);
         auto* item = new QTableWidgetItem(shown);
         item->setToolTip(shown);
+        auto* reason = new QTableWidgetItem(failure.reason);
+        reason->setToolTip(failure.reason); // the column is narrow; the whole sentence on hover
         const int row = tableWidget->rowCount();
         tableWidget->insertRow(row);
         tableWidget->setItem(row, 0, item);
-        tableWidget->setColumnWidth(0, 300);
+        tableWidget->setItem(row, 1, reason);
+        tableWidget->setColumnWidth(0, 220);
     }
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "common/fileerror.h"
 #include "platform/velfc/veldialog.h"
 
+#include <QList>
 #include <QStringList>
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 
-// Lists the files an import could not add, one per row. The owner keeps one instance: it fills
-// it after each import and calls showIfNotEmpty(); closing empties it for the next import.
+// Lists the files an import could not add, one per row, each with what happened to it. The owner
+// keeps one instance: it fills it after each import and calls showIfNotEmpty(); closing empties
+// it for the next import.
 class LoadFailedDialog : public VelDialog
 {
     Q_OBJECT
@@ -18,6 +21,7 @@ public:
     explicit LoadFailedDialog(QWidget* parent);
 
     void addFailedFiles(const QStringList& paths);
+    void addFailures(const QList<FileFailure>& failures);
     // Runs the dialog modally when it has at least one row.
     void showIfNotEmpty();
     int rowCount() const;

@@ -140,6 +140,25 @@
     </message>
 </context>
 <context>
+    <name>AudioReader</name>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be examined within %2 seconds.</source>
+        <translation>%1 konnte nicht innerhalb von %2 Sekunden untersucht werden.</translation>
+    </message>
+    <message>
+        <source>The media information tool %1 could not be started.</source>
+        <translation>Das Medieninformationsprogramm %1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Not music that can be read.</source>
+        <translation>Keine lesbare Musik.</translation>
+    </message>
+</context>
+<context>
     <name>BatchPublisher</name>
     <message>
         <source>Cannot create a working folder in %1</source>
@@ -162,10 +181,6 @@
         <translation>Musik wird gelesen</translation>
     </message>
     <message>
-        <source>not a photo that can be read</source>
-        <translation>kein lesbares Foto</translation>
-    </message>
-    <message>
         <source>Could not read %1: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
@@ -176,10 +191,6 @@
     <message>
         <source>No photo could be read; nothing was published.</source>
         <translation>Kein Foto konnte gelesen werden; nichts wurde veröffentlicht.</translation>
-    </message>
-    <message>
-        <source>not music that can be read</source>
-        <translation>keine lesbare Musik</translation>
     </message>
     <message>
         <source>the range %1-%2 s lies outside its %3 s</source>
@@ -215,10 +226,159 @@
     </message>
 </context>
 <context>
+    <name>Convert2Mp3Progress</name>
+    <message>
+        <source>The music converter %1 could not be started, so %2 could not be converted to MP3.</source>
+        <translation>Der Musikkonverter %1 konnte nicht gestartet werden, daher konnte %2 nicht in MP3 umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound that can be converted to MP3.</source>
+        <translation>%1 enthält keinen Ton, der in MP3 umgewandelt werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted to MP3: %2</source>
+        <translation>%1 konnte nicht in MP3 umgewandelt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted to MP3.</source>
+        <translation>%1 konnte nicht in MP3 umgewandelt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>No permission to read %1.</source>
+        <translation>Keine Berechtigung, %1 zu lesen.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The device holding %1 could not be read.</source>
+        <translation>Das Gerät mit %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No space left on the device holding %1.</source>
+        <translation>Kein freier Speicherplatz mehr auf dem Gerät mit %1.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up on the device holding %1.</source>
+        <translation>Das Speicherkontingent auf dem Gerät mit %1 ist aufgebraucht.</translation>
+    </message>
+    <message>
+        <source>The device holding %1 is read-only.</source>
+        <translation>Das Gerät mit %1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The device holding %1 could not be written.</source>
+        <translation>Auf das Gerät mit %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No permission to write %1.</source>
+        <translation>Keine Berechtigung, %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 does not exist.</source>
+        <translation>Der Ordner für %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Part of the path %1 is a file, not a folder.</source>
+        <translation>Ein Teil des Pfads %1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The name %1 is too long.</source>
+        <translation>Der Name %1 ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FlashmoPublish</name>
+    <message>
+        <source>The publish profile %1 is not supported.</source>
+        <translation>Das Veröffentlichungsprofil %1 wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2.</source>
+        <translation>%1 kann nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the photos and the configuration file in %1.</source>
+        <translation>Die Fotos und die Konfigurationsdatei in %1 können nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is missing.</source>
+        <translation>Die Datei %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The template movie %1 is missing.</source>
+        <translation>Der Vorlagenfilm %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The template page %1 is missing.</source>
+        <translation>Die Vorlagenseite %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The photo %1 is missing.</source>
+        <translation>Das Foto %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The photo %1 cannot be read.</source>
+        <translation>Das Foto %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The music file %1 is missing.</source>
+        <translation>Die Musikdatei %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was being published.</source>
+        <translation>%1 wurde während des Veröffentlichens verändert.</translation>
+    </message>
+</context>
+<context>
     <name>ImageReader</name>
     <message>
         <source>Cannot find the temporary directory!</source>
         <translation>Das temporäre Verzeichnis wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Not a photo that can be read, or larger than %1 megapixels.</source>
+        <translation>Kein lesbares Foto, oder größer als %1 Megapixel.</translation>
+    </message>
+    <message>
+        <source>The working copies of %1 could not be made.</source>
+        <translation>Die Arbeitskopien von %1 konnten nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -262,6 +422,10 @@
 </source>
         <translation>Einige Dateien wurden nicht zur Liste hinzugefügt:
 </translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
     </message>
 </context>
 <context>
@@ -357,6 +521,25 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>Die gedrehten Fotos konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Start the program failed. Please re-install it.</source>
+        <translation>Das Programm konnte nicht gestartet werden. Bitte installieren Sie es neu.</translation>
+    </message>
+</context>
+<context>
+    <name>MediaFormats</name>
+    <message>
+        <source>All Supported Files</source>
+        <translation>Alle unterstützten Dateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
     </message>
 </context>
 <context>

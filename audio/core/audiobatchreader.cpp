@@ -6,7 +6,9 @@
 #include <QThread>
 
 AudioBatchReader::AudioBatchReader(QObject* parent)
-    : QObject(parent), readOne(&AudioReader::readAudioInfo)
+    : QObject(parent), readOne([](AudioInfo& info, QString* reason) {
+          return AudioReader::readAudioInfo(info, reason);
+      })
 {
 }
 
@@ -22,7 +24,8 @@ AudioBatchReader::~AudioBatchReader()
 
 void AudioBatchReader::readAll(const QStringList& paths, const ReadFunction& read,
                                const std::atomic<bool>* stop, QList<AudioInfo>* accepted,
-                               QStringList* rejected, const std::function<void(int)>& progress)
+                               QList<FileFailure>* rejected,
+                               const std::function<void(int)>& progress)
 {
     int done = 0;
     for (const QString& path : paths) {
@@ -30,10 +33,11 @@ void AudioBatchReader::readAll(const QStringList& paths, const ReadFunction& rea
             return;
         AudioInfo info;
         info.filePath = path;
-        if (read(info))
+        QString reason;
+        if (read(info, &reason))
             accepted->append(info);
         else
-            rejected->append(path);
+            rejected->append(FileFailure{path, reason});
         ++done;
         if (progress)
             progress(done);
@@ -51,7 +55,7 @@ bool AudioBatchReader::start(const QStringList& paths)
     const ReadFunction read = readOne;
     thread = QThread::create([this, paths, read, total] {
         QList<AudioInfo> ok;
-        QStringList failed;
+        QList<FileFailure> failed;
         readAll(paths, read, &stopRequested, &ok, &failed, [this, total](int done) {
             QMetaObject::invokeMethod(
                 this, [this, done, total] { emit progress(done, total); }, Qt::QueuedConnection);
@@ -81,7 +85,7 @@ void AudioBatchReader::onThreadFinished()
     delete thread;
     thread = nullptr;
     QList<AudioInfo> ok;
-    QStringList failed;
+    QList<FileFailure> failed;
     {
         QMutexLocker lock(&mutex);
         ok.swap(accepted);

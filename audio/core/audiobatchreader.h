@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/audioinfo.h"
+#include "common/fileerror.h"
 
 #include <QList>
 #include <QMutex>
@@ -20,8 +21,9 @@ class AudioBatchReader : public QObject
 {
     Q_OBJECT
 public:
-    // Fills `info` (its filePath already set); true when the file is usable music.
-    using ReadFunction = std::function<bool(AudioInfo& info)>;
+    // Fills `info` (its filePath already set); true when the file is usable music, otherwise
+    // `reason` (never null) may say why.
+    using ReadFunction = std::function<bool(AudioInfo& info, QString* reason)>;
 
     explicit AudioBatchReader(QObject* parent = nullptr);
     ~AudioBatchReader() override;
@@ -39,13 +41,13 @@ public:
     // empty) hears the count of files done after each one.
     static void readAll(const QStringList& paths, const ReadFunction& read,
                         const std::atomic<bool>* stop, QList<AudioInfo>* accepted,
-                        QStringList* rejected, const std::function<void(int)>& progress);
+                        QList<FileFailure>* rejected, const std::function<void(int)>& progress);
 
 signals:
     void progress(int done, int total);
-    // Clips read in order, and the paths that could not be added. Paths not reached because of
-    // stop() are in neither list.
-    void finished(const QList<AudioInfo>& accepted, const QStringList& rejected);
+    // Clips read in order, and the files that could not be added with why. Paths not reached
+    // because of stop() are in neither list.
+    void finished(const QList<AudioInfo>& accepted, const QList<FileFailure>& rejected);
 
 private:
     void onThreadFinished();
@@ -55,5 +57,5 @@ private:
     std::atomic<bool> stopRequested{false};
     QMutex mutex; // guards the results below while the thread writes them
     QList<AudioInfo> accepted;
-    QStringList rejected;
+    QList<FileFailure> rejected;
 };

@@ -1,15 +1,20 @@
 #include "audio/core/audioreader.h"
 
 #include "common/childprocess.h"
+#include "common/fileerror.h"
 #include "common/logfile.h"
 #include "platform/velfc/core/velpref.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNamedNodeMap>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+
+#include <cerrno>
 
 namespace {
 
@@ -29,6 +34,16 @@ bool isUnknownDuration(const QString& text)
 
 bool AudioReader::readAudioInfo(AudioInfo& info)
 {
+    return readAudioInfo(info, nullptr);
+}
+
+bool AudioReader::readAudioInfo(AudioInfo& info, QString* reason)
+{
+    const auto refuse = [reason](const QString& text) {
+        if (reason)
+            *reason = text;
+        return false;
+    };
     info.fadeIn = storedFlag(PrefKey::IsFadeIn, PrefDefault::IsFadeIn);
     info.fadeOut = storedFlag(PrefKey::IsFadeOut, PrefDefault::IsFadeOut);
     info.loop = storedFlag(PrefKey::IsLoop, PrefDefault::IsLoop);
@@ -37,8 +52,10 @@ bool AudioReader::readAudioInfo(AudioInfo& info)
     // runs out; only plain files (or links to them) can hold a clip. A missing file is the
     // tool's to report.
     const QFileInfo file(info.filePath);
+    if (file.isDir())
+        return refuse(FileError::reading(EISDIR, info.filePath));
     if (file.exists() && !file.isFile())
-        return false;
+        return refuse(tr("%1 is not a plain file.").arg(QDir::toNativeSeparators(info.filePath)));
     // An argument list, never a shell: the path reaches the tool exactly as stored.
     QProcess process;
     endWithParent(process);
@@ -49,8 +66,20 @@ bool AudioReader::readAudioInfo(AudioInfo& info)
     } else if (process.state() != QProcess::NotRunning) {
         process.kill(); // too slow: give up on this file
         process.waitForFinished(1000);
+        return refuse(tr("%1 could not be examined within %2 seconds.")
+                          .arg(QDir::toNativeSeparators(info.filePath))
+                          .arg(ToolTimeoutMs / 1000));
+    } else if (process.error() == QProcess::FailedToStart) {
+        return refuse(tr("The media information tool %1 could not be started.").arg(ToolName));
     }
-    return timeStringFromXml(xml, info);
+    if (timeStringFromXml(xml, info))
+        return true;
+    // The tool says no more than that it found no music; the file itself may be the matter.
+    QFile opened(info.filePath);
+    errno = 0;
+    if (!opened.open(QIODevice::ReadOnly))
+        return refuse(FileError::reading(errno ? errno : ENOENT, info.filePath));
+    return refuse(tr("Not music that can be read."));
 }
 
 QString AudioReader::extractXml(QProcess& process)

@@ -2,6 +2,7 @@
 
 #include "common/audioinfo.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QProcess;
@@ -12,6 +13,7 @@ class QProcess;
 // thread, but blocks for as long as the tool runs (at most ToolTimeoutMs).
 class AudioReader
 {
+    Q_DECLARE_TR_FUNCTIONS(AudioReader)
 public:
     static constexpr int ToolTimeoutMs = 30000;
     // Lines allowed after the XML declaration; the one that reaches this count discards the report.
@@ -20,6 +22,8 @@ public:
     // True when the tool reported an audio stream first and `info` was filled. The fade and loop
     // flags are taken from the settings first, so they are set even when reading fails.
     static bool readAudioInfo(AudioInfo& info);
+    // As above; when the file is refused, `reason` (if given) says why, in the user's language.
+    static bool readAudioInfo(AudioInfo& info, QString* reason);
 
     // The XML document cut out of the finished tool's standard error ("" when there is none or
     // the report is too long).

@@ -1,11 +1,13 @@
 #include "audio/core/convert2mp3progress.h"
 
 #include "common/childprocess.h"
+#include "common/fileerror.h"
 #include "common/logfile.h"
 #include "common/workspace.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -65,10 +67,10 @@ void Convert2Mp3Progress::convertNext()
     if (pendingClips.isEmpty())
         return;
     currentClip = pendingClips.takeFirst();
-    const QString output = pendingOutputs.takeFirst();
+    currentOutput = pendingOutputs.takeFirst();
     // The music folder may not exist yet on the first publish of a session.
-    QDir().mkpath(QFileInfo(output).absolutePath());
-    process->start(ConverterName, converterArguments(currentClip.filePath, output),
+    QDir().mkpath(QFileInfo(currentOutput).absolutePath());
+    process->start(ConverterName, converterArguments(currentClip.filePath, currentOutput),
                    QIODevice::ReadWrite);
 }
 
@@ -80,6 +82,10 @@ void Convert2Mp3Progress::onProcessError(QProcess::ProcessError error)
         return;
     writeLogEntry("convert2mp3progress", __LINE__, "Convert2Mp3Progress::convertNext",
                   qPrintable(process->errorString()));
+    if (failure.isEmpty())
+        failure = tr("The music converter %1 could not be started, so %2 could not be converted "
+                     "to MP3.")
+                      .arg(ConverterName, QDir::toNativeSeparators(currentClip.filePath));
     QMetaObject::invokeMethod(
         this, [this] { slotContinueConverting(-1, QProcess::CrashExit); }, Qt::QueuedConnection);
 }
@@ -87,12 +93,18 @@ void Convert2Mp3Progress::onProcessError(QProcess::ProcessError error)
 void Convert2Mp3Progress::slotContinueConverting(int exitCode, QProcess::ExitStatus exitStatus)
 {
     if (exitCode != 0 && exitStatus == QProcess::NormalExit) {
-        // The publishing parts notice the missing file; the reason is only worth a log entry.
         const QByteArray message = process->readAllStandardError().trimmed();
         writeLogEntry("convert2mp3progress", __LINE__,
                       "Convert2Mp3Progress::slotContinueConverting", message.constData());
+        if (failure.isEmpty())
+            failure = describeFailure(message);
+    } else if (exitStatus != QProcess::NormalExit && !cancelled && failure.isEmpty()) {
+        failure = describeFailure(QByteArray()); // ended by a signal: no reason of its own
     }
     doneSeconds += currentClip.duration;
+    // Converting the rest is wasted once one clip is lost: the slideshow cannot be made.
+    if (!failure.isEmpty())
+        pendingClips.clear();
     if (pendingClips.isEmpty()) {
         percent = 0;
         if (!cancelled)
@@ -101,6 +113,26 @@ void Convert2Mp3Progress::slotContinueConverting(int exitCode, QProcess::ExitSta
     }
     if (!cancelled)
         convertNext();
+}
+
+// The converter ends its message with "kvt-failure: <side> <number>": which side failed and the
+// system's error number behind it, worded here for the user.
+QString Convert2Mp3Progress::describeFailure(const QByteArray& converterErrors) const
+{
+    static const QRegularExpression line(
+        QStringLiteral("kvt-failure: (input|output|other) (\\d+)"));
+    const QRegularExpressionMatch match = line.match(QString::fromLocal8Bit(converterErrors));
+    const QString side = match.captured(1);
+    const int number = match.captured(2).toInt();
+    const QString source = QDir::toNativeSeparators(currentClip.filePath);
+    if (side == QLatin1String("input") && number != 0)
+        return FileError::reading(number, currentClip.filePath);
+    if (side == QLatin1String("input"))
+        return tr("%1 holds no sound that can be converted to MP3.").arg(source);
+    if (side == QLatin1String("output"))
+        return tr("%1 could not be converted to MP3: %2")
+            .arg(source, FileError::writing(number, currentOutput));
+    return tr("%1 could not be converted to MP3.").arg(source);
 }
 
 double Convert2Mp3Progress::conversionPercent()

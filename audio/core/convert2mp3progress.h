@@ -31,6 +31,10 @@ public:
     double conversionPercent();
     // Kills the running converter and emits killProcess(); nothing further is started.
     void cancelConversion();
+    // Why a clip could not be converted, naming the user's file, in the user's language; empty
+    // while every conversion succeeded. The first failure ends the chain: convertFinished()
+    // follows at once, and whoever publishes must not go on without the clip.
+    QString failureText() const { return failure; }
 
     // The arguments kvt gets for one clip (exposed for the owner's diagnostics and for tests).
     static QStringList converterArguments(const QString& input, const QString& output);
@@ -44,10 +48,13 @@ public slots:
 
 private:
     void onProcessError(QProcess::ProcessError error);
+    QString describeFailure(const QByteArray& converterErrors) const;
 
     QList<AudioInfo> pendingClips;
     QStringList pendingOutputs;
     AudioInfo currentClip;
+    QString currentOutput;
+    QString failure;
     double totalSeconds = 0.0;
     double doneSeconds = 0.0;
     double percent = 0.0;

@@ -107,25 +107,27 @@ void BatchPublisher::pollReading()
 
 void BatchPublisher::readingDone()
 {
-    QStringList failed;
+    QList<FileFailure> failed;
     QList<AudioInfo> read;
     if (reader) {
-        failed = reader->failedFiles();
-        if (reading == Reading::Photos) {
+        failed = reader->failures();
+        if (reading == Reading::Photos)
             photos = reader->takePhotos();
-            if (!reader->takeFolderFailures().isEmpty()) {
-                reader.reset();
-                fail(ImageReader::temporaryFolderMissingText());
-                return;
-            }
-        } else {
+        else
             read = reader->takeClips();
-        }
         reader.reset();
     }
+    // A working folder that cannot take the photos' copies (full, gone) is no fault of the
+    // photos: nothing can be published, and the user learns why.
+    for (const FileFailure& failure : std::as_const(failed)) {
+        if (failure.workspace) {
+            fail(failure.reason);
+            return;
+        }
+    }
     if (reading == Reading::Photos) {
-        for (const QString& path : failed)
-            unreadable << Unreadable{path, tr("not a photo that can be read")};
+        for (const FileFailure& failure : std::as_const(failed))
+            unreadable << Unreadable{failure.path, failure.reason};
         QStringList musicFiles;
         for (const MusicOption& music : musicToRead)
             musicFiles << music.path;
@@ -154,12 +156,16 @@ void BatchPublisher::readingDone()
 // The reader fills each clip with its whole length and the stored fade and loop defaults; the
 // command line's range and flags replace them. Clips come back in reading order, failures left
 // out, so they are matched to the --music arguments in that order.
-void BatchPublisher::applyMusicSettings(const QList<AudioInfo>& read, const QStringList& failed)
+void BatchPublisher::applyMusicSettings(const QList<AudioInfo>& read,
+                                        const QList<FileFailure>& failed)
 {
     int next = 0;
     for (const MusicOption& music : std::as_const(musicToRead)) {
-        if (failed.contains(music.path)) {
-            unreadable << Unreadable{music.path, tr("not music that can be read")};
+        const auto refused =
+            std::find_if(failed.cbegin(), failed.cend(),
+                         [&music](const FileFailure& f) { return f.path == music.path; });
+        if (refused != failed.cend()) {
+            unreadable << Unreadable{music.path, refused->reason};
             continue;
         }
         if (next >= read.size())

@@ -2,6 +2,7 @@
 
 #include "cli/core/publishoptions.h"
 #include "common/audioinfo.h"
+#include "common/fileerror.h"
 #include "common/imageinfo.h"
 #include "flashkit/core/publishjob.h"
 
@@ -64,7 +65,7 @@ private:
     void startReading(Reading what, const QStringList& files);
     void pollReading();
     void readingDone();
-    void applyMusicSettings(const QList<AudioInfo>& read, const QStringList& failed);
+    void applyMusicSettings(const QList<AudioInfo>& read, const QList<FileFailure>& failed);
     void startPublishing();
     void jobEnded(PublishJob::Outcome outcome, const QString& reason);
     void fail(const QString& text);

@@ -1,5 +1,6 @@
 #include "flashkit/core/flashmopublish.h"
 
+#include "common/fileerror.h"
 #include "common/workspace.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
@@ -8,6 +9,15 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMutexLocker>
+
+#include <cerrno>
+
+namespace {
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+} // namespace
 
 std::atomic<int> FlashmoPublish::progress{0};
 
@@ -30,7 +40,7 @@ bool FlashmoPublish::setPublishTarget(const QString& folder, const QString& name
     // An output this worker cannot write is refused before anything starts, not written as
     // some other profile.
     if (value < 0 || value > 3) {
-        fail(QStringLiteral("The publish profile %1 is not supported").arg(value));
+        fail(tr("The publish profile %1 is not supported.").arg(value));
         return false;
     }
     outputFolder = folder;
@@ -79,11 +89,34 @@ void FlashmoPublish::fail(const QString& text)
     qWarning("Publishing failed: %s", qUtf8Printable(text));
 }
 
+void FlashmoPublish::failReading(const QString& path)
+{
+    const int error = errno;
+    fail(FileError::reading(error, path));
+}
+
+void FlashmoPublish::failWriting(const QString& path)
+{
+    const int error = errno;
+    fail(FileError::writing(error, path));
+}
+
+void FlashmoPublish::failCopy(const QString& from, const QString& to, int error)
+{
+    fail(tr("Cannot copy %1 to %2.").arg(native(from), native(to)) + QLatin1Char(' ') +
+         copyFailureText(from, to, error));
+}
+
 bool FlashmoPublish::makeFolder(const QString& path)
 {
+    errno = 0;
     if (QDir().mkpath(path))
         return true;
-    fail(QStringLiteral("Cannot create the folder %1").arg(path));
+    const int error = errno;
+    QString text = tr("Cannot create the folder %1.").arg(native(path));
+    if (error != 0)
+        text += QLatin1Char(' ') + FileError::writing(error, path);
+    fail(text);
     return false;
 }
 
@@ -100,8 +133,8 @@ void FlashmoPublish::run()
         return;
     if (!prepared) {
         // Without a fresh configuration file the output would describe some earlier state.
-        fail(QStringLiteral("Cannot prepare the photos and the configuration file in %1")
-                 .arg(workFolder));
+        fail(tr("Cannot prepare the photos and the configuration file in %1.")
+                 .arg(native(workFolder)));
         return;
     }
     if (!checkReencodedPhotos())
@@ -121,21 +154,22 @@ bool FlashmoPublish::publishFolder()
         !makeFolder(outputFolder + music))
         return false;
     templateSource = res->templateSourcePath();
-    if (!copyWithRetry(templateSource, outputFolder + outputSwf)) {
-        fail(QStringLiteral("Cannot copy %1 to %2").arg(templateSource, outputFolder + outputSwf));
+    int error = 0;
+    if (!copyWithRetry(templateSource, outputFolder + outputSwf, &error)) {
+        failCopy(templateSource, outputFolder + outputSwf, error);
         return false;
     }
     const QString config = res->playDataPath();
     const QString configTarget = outputFolder + QFileInfo(config).fileName();
-    if (!copyWithRetry(config, configTarget)) {
-        fail(QStringLiteral("Cannot copy %1 to %2").arg(config, configTarget));
+    if (!copyWithRetry(config, configTarget, &error)) {
+        failCopy(config, configTarget, error);
         return false;
     }
     if (cancelled())
         return false;
     PublishPlan plan;
     if (!res->readPlayData(plan)) {
-        fail(QStringLiteral("Cannot read %1").arg(config));
+        fail(tr("Cannot read %1.").arg(native(config)));
         return false;
     }
     if (cancelled())
@@ -149,11 +183,12 @@ bool FlashmoPublish::publishFolder()
                 return false;
             const QString name = prefix + entry.fileName;
             if (!QFileInfo::exists(workFolder + sub + name)) {
-                fail(QStringLiteral("The file %1 is missing").arg(workFolder + sub + name));
+                fail(tr("The file %1 is missing.").arg(native(workFolder + sub + name)));
                 return false;
             }
-            if (!copyKeepingExisting(workFolder + sub + name, outputFolder + sub + name)) {
-                fail(QStringLiteral("Cannot copy %1 to %2").arg(name, outputFolder + sub));
+            int error = 0;
+            if (!copyKeepingExisting(workFolder + sub + name, outputFolder + sub + name, &error)) {
+                failCopy(workFolder + sub + name, outputFolder + sub + name, error);
                 return false;
             }
         }
@@ -169,14 +204,14 @@ bool FlashmoPublish::checkInputs()
 {
     const QString movie = profile == 0 ? res->templateSourcePath() : res->templateSwfSourcePath();
     if (!QFileInfo(movie).isFile()) {
-        fail(QStringLiteral("The template movie %1 is missing").arg(movie));
+        fail(tr("The template movie %1 is missing.").arg(native(movie)));
         return false;
     }
     if (profile == 2) {
         QString page = movie;
         page.replace(QStringLiteral(".swf"), QStringLiteral(".html"), Qt::CaseSensitive);
         if (!QFileInfo(page).isFile()) {
-            fail(QStringLiteral("The template page %1 is missing").arg(page));
+            fail(tr("The template page %1 is missing.").arg(native(page)));
             return false;
         }
     }
@@ -188,13 +223,13 @@ bool FlashmoPublish::checkInputs()
             needed << photos + QStringLiteral("s_") + name;
         for (const QString& path : needed) {
             if (!QFileInfo(path).isFile()) {
-                fail(QStringLiteral("The photo %1 is missing").arg(path));
+                fail(tr("The photo %1 is missing.").arg(native(path)));
                 return false;
             }
             QImageReader reader(path);
             reader.setDecideFormatFromContent(true);
             if (!reader.canRead()) {
-                fail(QStringLiteral("The photo %1 cannot be read").arg(path));
+                fail(tr("The photo %1 cannot be read.").arg(native(path)));
                 return false;
             }
         }
@@ -203,7 +238,7 @@ bool FlashmoPublish::checkInputs()
     for (const FlashKitAudio& clip : res->musicList()) {
         const QString path = music + QFileInfo(clip.path).fileName();
         if (QFileInfo(path).size() <= 0) {
-            fail(QStringLiteral("The music file %1 is missing").arg(path));
+            fail(tr("The music file %1 is missing.").arg(native(path)));
             return false;
         }
     }
@@ -219,8 +254,8 @@ bool FlashmoPublish::checkReencodedPhotos()
             QString source = photo.fileName;
             if (source.startsWith(QLatin1String("p_")))
                 source.remove(0, 2);
-            fail(QStringLiteral("The photo %1 cannot be read")
-                     .arg(workFolder + FlashmoRes::photosSubfolder + source));
+            fail(tr("The photo %1 cannot be read.")
+                     .arg(native(workFolder + FlashmoRes::photosSubfolder + source)));
             return false;
         }
     }

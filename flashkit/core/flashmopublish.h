@@ -19,6 +19,7 @@ struct PlayDataEntry;
 // not write its output stops below 100 and says why through errorText().
 class FlashmoPublish : public QThread
 {
+    Q_OBJECT
 public:
     explicit FlashmoPublish(FlashmoRes* res);
     ~FlashmoPublish() override;
@@ -57,6 +58,10 @@ protected:
 private:
     bool cancelled() const { return cancel.load(); }
     void fail(const QString& text);
+    // fail() with what happened to `path`, from the errno the failed call left; call at once.
+    void failReading(const QString& path);
+    void failWriting(const QString& path);
+    void failCopy(const QString& from, const QString& to, int error);
     bool makeFolder(const QString& path);
     bool checkInputs();
     bool checkReencodedPhotos();

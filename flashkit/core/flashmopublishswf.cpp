@@ -1,16 +1,19 @@
 // The self-contained movie of the "swf" profiles and the page of "swf+html". Layout after the
 // template's own bytes: "$$$$$", the configuration's byte size as 4 big-endian bytes, the
 // configuration, then every music file and every photo in the configuration's order.
+#include "common/fileerror.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmopublish.h"
 #include "flashkit/core/flashmores.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 bool writeAll(QFile& file, const QByteArray& data)
@@ -65,8 +68,9 @@ bool FlashmoPublish::publishSelfContained()
         return false;
     templateSource = res->templateSwfSourcePath();
     const QString swfPath = selfContainedPath();
-    if (!copyWithRetry(templateSource, swfPath)) {
-        fail(QStringLiteral("Cannot copy %1 to %2").arg(templateSource, swfPath));
+    int error = 0;
+    if (!copyWithRetry(templateSource, swfPath, &error)) {
+        failCopy(templateSource, swfPath, error);
         return false;
     }
     if (profile == 2) {
@@ -79,7 +83,7 @@ bool FlashmoPublish::publishSelfContained()
         return false;
     PublishPlan plan;
     if (!res->readPlayData(plan)) {
-        fail(QStringLiteral("Cannot read %1").arg(res->playDataPath()));
+        fail(tr("Cannot read %1.").arg(QDir::toNativeSeparators(res->playDataPath())));
         return false;
     }
     total = plan.total;
@@ -88,7 +92,7 @@ bool FlashmoPublish::publishSelfContained()
 
     QFile swf(swfPath);
     if (!swf.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        fail(QStringLiteral("Cannot write %1").arg(swfPath));
+        failWriting(swfPath);
         return false;
     }
     qint64 written = swf.size();
@@ -112,9 +116,10 @@ bool FlashmoPublish::publishSelfContained()
         if (!appendEntry(swf, photoFolder + entry.fileName, entry, written))
             return false;
     }
+    errno = 0;
     swf.close();
     if (swf.error() != QFileDevice::NoError) {
-        fail(QStringLiteral("Cannot write %1").arg(swfPath));
+        failWriting(swfPath);
         return false;
     }
     return true;
@@ -124,7 +129,7 @@ bool FlashmoPublish::appendHeader(QFile& swf, qint64& written)
 {
     QFile config(res->playDataPath());
     if (!config.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("Cannot read %1").arg(config.fileName()));
+        failReading(config.fileName());
         return false;
     }
     const QByteArray bytes = config.readAll();
@@ -134,7 +139,7 @@ bool FlashmoPublish::appendHeader(QFile& swf, qint64& written)
                     writeAll(swf, QByteArray(reinterpret_cast<const char*>(length), 4)) &&
                     writeAll(swf, bytes) && swf.flush();
     if (!ok) {
-        fail(QStringLiteral("Cannot write %1").arg(swf.fileName()));
+        failWriting(swf.fileName());
         return false;
     }
     written += 5 + 4 + bytes.size();
@@ -152,11 +157,15 @@ bool FlashmoPublish::appendEntry(QFile& swf, const QString& path, const PlayData
         bytes = source.readAll();
     // The configuration announces `size` bytes; anything else would shift every later file.
     if (bytes.size() != entry.size) {
-        fail(QStringLiteral("Cannot read %1").arg(path));
+        const int error = errno;
+        fail(
+            source.isOpen()
+                ? tr("%1 changed while it was being published.").arg(QDir::toNativeSeparators(path))
+                : FileError::reading(error, path));
         return false;
     }
     if (!writeAll(swf, bytes) || !swf.flush()) {
-        fail(QStringLiteral("Cannot write %1").arg(swf.fileName()));
+        failWriting(swf.fileName());
         return false;
     }
     written += bytes.size();
@@ -192,15 +201,17 @@ bool FlashmoPublish::writePage()
     text = replaceName(text, templateBase, publishBase);
     page.close();
     page.remove();
+    errno = 0;
     bool ok = page.open(QIODevice::WriteOnly);
     if (!ok)
         qDebug() << "Cannot open file for Writing";
     else
         ok = writeAll(page, text.toUtf8()) && page.flush();
+    const int error = errno;
     page.close();
     setTerminationEnabled(true);
     if (!ok)
-        fail(QStringLiteral("Cannot write %1").arg(pagePath));
+        fail(FileError::writing(error, pagePath));
     return ok;
 }
 

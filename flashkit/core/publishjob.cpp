@@ -67,6 +67,7 @@ bool PublishJob::start(const Request& request)
             outputs << files.at(i);
         }
     }
+    converter.reset(); // an earlier job's failure is not this one's
     if (toConvert.isEmpty()) {
         conversionDone();
         return true;
@@ -88,28 +89,39 @@ void PublishJob::pollConversion()
         emit progress(Stage::Converting, static_cast<int>(converter->conversionPercent()));
 }
 
-bool PublishJob::prepareBackgroundMusic()
+bool PublishJob::prepareBackgroundMusic(QString* reason)
 {
     const QString folder = musicFolder();
     if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
         emit musicFolderMissing();
         return false;
     }
-    bool ok = true;
     for (int i = 0; i < current.clips.size(); ++i) {
-        if (!current.clips.at(i).needsConversion())
-            ok = copyWithRetry(current.clips.at(i).filePath, files.at(i)) && ok;
+        const QString& source = current.clips.at(i).filePath;
+        int error = 0;
+        if (!current.clips.at(i).needsConversion() && !copyWithRetry(source, files.at(i), &error)) {
+            *reason = copyFailureText(source, files.at(i), error);
+            return false;
+        }
     }
-    return ok;
+    return true;
 }
 
 void PublishJob::conversionDone()
 {
     if (!staging)
         return;
-    prepareBackgroundMusic(); // a clip that did not arrive is named by the kit's own check
     if (convertTimer)
         convertTimer->stop();
+    // A clip that could not be converted or copied ends the publish with what happened to the
+    // user's file; the kit would only find its workspace copy missing.
+    QString reason = converter ? converter->failureText() : QString();
+    if (reason.isEmpty())
+        prepareBackgroundMusic(&reason);
+    if (!reason.isEmpty()) {
+        finish(Outcome::RunFailed, reason);
+        return;
+    }
     const bool cleared = kit->clear();
     const bool photosAdded = kit->addPhotos(current.photos);
     const bool musicAdded = kit->addMusic(musicEntries);

@@ -50,7 +50,7 @@ public:
         Cancelled,
         NoTemplate, // the kit refused the template
         NotStarted, // the kit refused to start the run
-        RunFailed   // the run stopped short of 100; the kit said why
+        RunFailed   // a clip could not be converted or copied, or the run stopped short of 100
     };
     Q_ENUM(Outcome)
 
@@ -99,11 +99,12 @@ signals:
     // The workspace music folder could not be made; the job goes on and the kit names what is
     // missing.
     void musicFolderMissing();
-    // Once per started job. `reason` is the kit's own explanation where it gave one.
+    // Once per started job. `reason` says what happened, in the user's language: to which of
+    // the user's clips, or the kit's own explanation.
     void ended(PublishJob::Outcome outcome, const QString& reason);
 
 private:
-    bool prepareBackgroundMusic();
+    bool prepareBackgroundMusic(QString* reason);
     void moveIntoPlace();
     void finish(Outcome outcome, const QString& reason = QString());
     void stopTimers();

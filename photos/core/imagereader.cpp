@@ -1,9 +1,11 @@
 #include "photos/core/imagereader.h"
 
+#include "common/fileerror.h"
 #include "common/workspace.h"
 #include "platform/velmexif/velmexifinfo.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -11,6 +13,8 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cerrno>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,6 +22,27 @@ void setFailure(ImageReader::Failure* failure, ImageReader::Failure value)
 {
     if (failure)
         *failure = value;
+}
+
+void setReason(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+}
+
+// Why a photo that is no plain readable file was refused; empty when it can be opened.
+QString openingProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileError::reading(ENOENT, path);
+    if (info.isDir())
+        return FileError::reading(EISDIR, path);
+    if (!info.isFile())
+        return ImageReader::tr("%1 is not a plain file.").arg(QDir::toNativeSeparators(path));
+    QFile file(path);
+    errno = 0;
+    return file.open(QIODevice::ReadOnly) ? QString() : FileError::reading(errno, path);
 }
 
 QSize transposedIf(bool turned, const QSize& size)
@@ -174,19 +199,25 @@ bool ImageReader::readImageInfo(ImageInfo& info)
     return readImageInfo(info, nullptr);
 }
 
-bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure)
+bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure, QString* reason)
 {
     setFailure(failure, Failure::Unreadable);
     // Opening a pipe named like a photo waits for a writer that never comes, freezing the
     // import; only plain files (or links to them) can hold a photo.
-    if (!QFileInfo(info.path).isFile())
+    const QString problem = openingProblem(info.path);
+    if (!problem.isEmpty()) {
+        setReason(reason, problem);
         return false;
+    }
     // The orientation comes first: it decides which side of the photo meets the working box.
     const VelmExifInfo exif(info.path);
     info.setExifOrientation(exif.Orientation());
     const Decoded photo = decode(info.path, info.transform(), WorkingBox);
-    if (photo.image.isNull())
+    if (photo.image.isNull()) {
+        setReason(reason, tr("Not a photo that can be read, or larger than %1 megapixels.")
+                              .arg(MaxPhotoPixels / 1'000'000));
         return false;
+    }
 
     info.id = QUuid::createUuid();
     info.width = photo.size.width();
@@ -202,13 +233,15 @@ bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure)
         resized(photo.image, fitted(photo.image.size(), ThumbnailBox.transposed()));
     info.thumbnail = ImageInfo::makeThumbnail(forThumbnail);
     info.rotatedThumbnail = ImageInfo::makeRotatedThumbnail(forRotated);
-    return saveWorkingCopies(info, photo.image, failure);
+    return saveWorkingCopies(info, photo.image, failure, reason);
 }
 
-bool ImageReader::saveWorkingCopies(const ImageInfo& info, const QImage& image, Failure* failure)
+bool ImageReader::saveWorkingCopies(const ImageInfo& info, const QImage& image, Failure* failure,
+                                    QString* reason)
 {
     if (!ensurePhotoFolders()) {
         setFailure(failure, Failure::NoTemporaryFolder);
+        setReason(reason, temporaryFolderMissingText());
         return false;
     }
     setFailure(failure, Failure::WriteFailed);
@@ -223,13 +256,24 @@ bool ImageReader::saveWorkingCopies(const ImageInfo& info, const QImage& image, 
 
     // The backups hold the same pictures: encode each once and write its bytes twice.
     const QByteArray largeJpeg = encodeJpeg(large);
-    if (largeJpeg.isEmpty() || !writeFileAtomically(workingCopyPath(info), largeJpeg) ||
-        !writeFileAtomically(backupCopyPath(info), largeJpeg))
+    const QByteArray smallJpeg = largeJpeg.isEmpty() ? QByteArray() : encodeJpeg(small);
+    if (largeJpeg.isEmpty() || smallJpeg.isEmpty()) {
+        setReason(reason, tr("The working copies of %1 could not be made.")
+                              .arg(QDir::toNativeSeparators(info.path)));
         return false;
-    const QByteArray smallJpeg = encodeJpeg(small);
-    if (smallJpeg.isEmpty() || !writeFileAtomically(thumbnailPath(info), smallJpeg) ||
-        !writeFileAtomically(backupThumbnailPath(info), smallJpeg))
-        return false;
+    }
+    const QList<std::pair<QString, const QByteArray*>> files = {
+        {workingCopyPath(info), &largeJpeg},
+        {backupCopyPath(info), &largeJpeg},
+        {thumbnailPath(info), &smallJpeg},
+        {backupThumbnailPath(info), &smallJpeg}};
+    for (const auto& [path, bytes] : files) {
+        int error = 0;
+        if (!writeFileAtomically(path, *bytes, &error)) {
+            setReason(reason, FileError::writing(error, path));
+            return false;
+        }
+    }
     setFailure(failure, Failure::None);
     return true;
 }
@@ -248,14 +292,24 @@ QByteArray ImageReader::encodeJpeg(const QImage& image, int quality)
     return bytes;
 }
 
-bool ImageReader::writeFileAtomically(const QString& path, const QByteArray& bytes)
+bool ImageReader::writeFileAtomically(const QString& path, const QByteArray& bytes, int* error)
 {
+    // errno is read right after the call that failed, before anything else can change it.
+    const auto failed = [error] {
+        if (error)
+            *error = errno;
+        return false;
+    };
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
+        return failed();
+    // Flushed here: a write kept in the buffer that fails at commit (a full disk) would
+    // otherwise leave an empty file and report success.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const bool result = failed();
         file.cancelWriting();
-        return false;
+        return result;
     }
-    return file.commit();
+    return file.commit() || failed();
 }

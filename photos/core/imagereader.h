@@ -41,15 +41,16 @@ public:
     };
 
     // Fills a record whose `path` is set; false when the photo was not read or its files not
-    // written (the record is then to be dropped). `failure`, when given, tells which.
+    // written (the record is then to be dropped). `failure`, when given, tells which, and
+    // `reason` what happened to which file, in the user's language.
     static bool readImageInfo(ImageInfo& info);
-    static bool readImageInfo(ImageInfo& info, Failure* failure);
+    static bool readImageInfo(ImageInfo& info, Failure* failure, QString* reason = nullptr);
 
     // Writes working copy, backup, thumbnail and backup thumbnail of `image` (stored
     // orientation; any size and pixel format, transparency over white) turned by the record's
     // operations.
     static bool saveWorkingCopies(const ImageInfo& info, const QImage& image,
-                                  Failure* failure = nullptr);
+                                  Failure* failure = nullptr, QString* reason = nullptr);
 
     // Decodes `path`. With `box` valid the picture comes back at the size that fits `box` once
     // turned by `transform` (enlarging is left to the caller); with `box` empty at full size.
@@ -60,8 +61,10 @@ public:
     // `image` as a JPEG file at the working copies' quality; empty when it cannot be encoded.
     static QByteArray encodeJpeg(const QImage& image, int quality = JpegQuality);
     // Writes `bytes` to `path` through a temporary file, so a failed write never leaves a
-    // half-written file in place of the old one.
-    static bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+    // half-written file in place of the old one. On failure `error`, when given, receives the
+    // system's error number (0 when none is known).
+    static bool writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                    int* error = nullptr);
 
     // Lets Qt allocate a picture of MaxPhotoPixels (its own limit stops at about 33 megapixels).
     // The limit is process-wide: the first call is best made on the GUI thread, before any

@@ -59,6 +59,14 @@ QList<AudioInfo> InfoParser::takeClips()
 
 QStringList InfoParser::failedFiles() const
 {
+    QStringList paths;
+    for (const FileFailure& failure : failures())
+        paths << failure.path;
+    return paths;
+}
+
+QList<FileFailure> InfoParser::failures() const
+{
     QMutexLocker lock(&mutex);
     return failed;
 }
@@ -94,12 +102,16 @@ bool InfoParser::readOne(const QString& path)
         ImageInfo info;
         info.path = path;
         ImageReader::Failure failure = ImageReader::Failure::None;
-        const bool read = ImageReader::readImageInfo(info, &failure);
+        QString reason;
+        const bool read = ImageReader::readImageInfo(info, &failure, &reason);
         QMutexLocker lock(&mutex);
         if (read) {
             photos.append(info);
         } else {
-            failed.append(path);
+            // The photo is fine when only its copies could not be written.
+            const bool workspace = failure == ImageReader::Failure::NoTemporaryFolder ||
+                                   failure == ImageReader::Failure::WriteFailed;
+            failed.append(FileFailure{path, reason, workspace});
             if (failure == ImageReader::Failure::NoTemporaryFolder)
                 folderFailures.append(path);
         }
@@ -107,11 +119,12 @@ bool InfoParser::readOne(const QString& path)
     }
     AudioInfo clip;
     clip.filePath = path;
-    const bool read = AudioReader::readAudioInfo(clip);
+    QString reason;
+    const bool read = AudioReader::readAudioInfo(clip, &reason);
     QMutexLocker lock(&mutex);
     if (read)
         clips.append(clip);
     else
-        failed.append(path);
+        failed.append(FileFailure{path, reason});
     return read;
 }

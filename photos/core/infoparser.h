@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/audioinfo.h"
+#include "common/fileerror.h"
 #include "common/imageinfo.h"
 
 #include <QAtomicInt>
@@ -33,6 +34,8 @@ public:
     QList<AudioInfo> takeClips();
     // Paths that could not be read, in reading order; the list is kept.
     QStringList failedFiles() const;
+    // The same files, each with what happened to it.
+    QList<FileFailure> failures() const;
     // Photos that failed because the workspace's photo folders could not be made, each owed one
     // alert by the GUI thread; taking empties the list.
     QStringList takeFolderFailures();
@@ -53,7 +56,7 @@ private:
     QAtomicInt processed = 0;
     QList<ImageInfo> photos;
     QList<AudioInfo> clips;
-    QStringList failed;
+    QList<FileFailure> failed;
     QStringList folderFailures;
     mutable QMutex mutex;
     QSemaphore stopSignal{0};

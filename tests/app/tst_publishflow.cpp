@@ -15,7 +15,7 @@
 #include "platform/velfc/velpopwidget.h"
 #include "platform/velfc/velpowerstate.h"
 #include "publishtestenv.h"
-#include "support/fullfolder.h"
+#include "support/smallfs.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -146,7 +147,7 @@ private slots:
         qputenv("PATH", originalPath);
         closePopUps();
         holdAtMusic = false;
-        FullFolder::unmount(home->filePath("full"));
+        SmallFs::unmount(home->filePath("full"));
     }
 
     void stages_data()
@@ -291,10 +292,10 @@ private slots:
         QFETCH(int, profileIndex);
         QString destination = out;
         if (stop == "full") {
-            if (!FullFolder::available())
-                QSKIP("No mount namespace here for a small file system");
+            if (!SmallFs::unavailable().isEmpty())
+                QSKIP(qPrintable(SmallFs::unavailable()));
             destination = home->filePath("full");
-            QVERIFY(FullFolder::mount(destination, 96 * 1024));
+            QVERIFY(SmallFs::mount(destination, 96));
         }
         QVERIFY(TestFiles::write(destination + "/Mine.txt", "the user's own"));
         const QStringList before = TestFiles::listing(destination);
@@ -391,7 +392,9 @@ private slots:
     }
 
     // Whatever stops a publish, the user hears why and the window is idle again; no pop-up,
-    // no action after publishing.
+    // no action after publishing. A clip that could not be converted or copied is named by the
+    // user's own file, with what happened to it. In `reason`, %1 is the test's home folder and
+    // %2 the shared media folder.
     void failuresAreTold_data()
     {
         QTest::addColumn<QString>("cause");
@@ -404,14 +407,31 @@ private slots:
                                               << "is missing";
         QTest::newRow("working copy undecodable") << "garble"
                                                   << "cannot be read";
-        QTest::newRow("conversion left no file") << "converter"
-                                                 << "is missing";
+        QTest::newRow("converter failed") << "converter"
+                                          << "%2/wav22/a.wav could not be converted to MP3.";
+        QTest::newRow("disk full while converting")
+            << "full"
+            << "%2/wav22/a.wav could not be converted to MP3: No space left on the "
+               "device holding %1/data/";
+        QTest::newRow("source deleted, to convert") << "delete wav"
+                                                    << "%1/mine.wav does not exist.";
+        QTest::newRow("source deleted, to copy") << "delete mp3"
+                                                 << "%1/mine.mp3 does not exist.";
     }
     void failuresAreTold()
     {
         QFETCH(QString, cause);
         QFETCH(QString, reason);
         VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
+        if (cause == "full") {
+            if (!SmallFs::unavailable().isEmpty())
+                QSKIP(qPrintable(SmallFs::unavailable()));
+            QVERIFY(SmallFs::mount(home->filePath("data"), 1024));
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (cause == "full")
+                SmallFs::unmount(home->filePath("data"));
+        });
         Lumaro window;
         const ImageInfo photo = addPhoto(window, "/p/red.jpg", Qt::red);
         QString destination = out;
@@ -429,6 +449,15 @@ private slots:
             QVERIFY(
                 TestFiles::installStandIn(home->filePath("bin"), "kvt", "exit 1\n", originalPath));
             QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+        } else if (cause == "full") {
+            QVERIFY(addClip(window, media.filePath("wav22/a.wav")));
+            QVERIFY(SmallFs::fill(home->filePath("data")));
+        } else if (cause.startsWith("delete ")) {
+            const QString mine = home->filePath("mine." + cause.mid(7));
+            QVERIFY(QFile::copy(
+                media.filePath(cause == "delete wav" ? "wav22/a.wav" : "mp3/song.mp3"), mine));
+            QVERIFY(addClip(window, mine));
+            QVERIFY(QFile::remove(mine));
         }
         answerSettings(window, {"Show", 0, destination});
         bool succeeded = true;
@@ -437,6 +466,7 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith("The slideshow could not be published.\n"),
                  qPrintable(messages.first()));
+        reason.replace("%1", home->path()).replace("%2", media.path());
         QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
         QVERIFY(!window.findChild<QWidget*>("publishBtn")->isHidden());
         QVERIFY(window.findChild<QWidget*>("cancelBtn")->isHidden());
@@ -576,8 +606,6 @@ private:
 
 int main(int argc, char** argv)
 {
-    // Before any thread starts: the full-destination cases mount a small file system.
-    FullFolder::enterOwnMountNamespace();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestPublishFlow test;

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
         return QStringList{QStringLiteral("/music/a.mp3"), QStringLiteral("/music/notes.txt"),
                            QStringLiteral("/music/c.mp3")};
     });
-    dialog.fileReader()->setReadFunction([](AudioInfo&) {
+    dialog.fileReader()->setReadFunction([](AudioInfo&, QString*) {
         QThread::msleep(700);
         return false;
     });

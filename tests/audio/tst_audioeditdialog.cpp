@@ -316,7 +316,7 @@ private slots:
                                                                    : QStringList();
         });
         // A slow tool: the dialog's own timers keep running meanwhile.
-        dialog.fileReader()->setReadFunction([](AudioInfo& info) {
+        dialog.fileReader()->setReadFunction([](AudioInfo& info, QString*) {
             QThread::msleep(250);
             if (info.filePath.endsWith(".mp3"))
                 return false;

@@ -118,22 +118,35 @@ private slots:
     }
 
     // A converter that fails still ends its step, and one that cannot start at all must not
-    // leave the owner waiting for ever.
+    // leave the owner waiting for ever. The first failure ends the chain, named by the user's
+    // file; the converter's last line says which side failed and why.
     void failingConverters_data()
     {
         QTest::addColumn<bool>("installed");
-        QTest::newRow("exits with an error") << true;
-        QTest::newRow("missing") << false;
+        QTest::addColumn<QString>("said");
+        QTest::newRow("exits with an error")
+            << true
+            << "/m/a.wav could not be converted to MP3: No space left on the device "
+               "holding /ws/music.";
+        QTest::newRow("missing") << false
+                                 << "The music converter kvt could not be started, so /m/a.wav "
+                                    "could not be converted to MP3.";
     }
     void failingConverters()
     {
         QFETCH(bool, installed);
+        QFETCH(QString, said);
         if (installed)
-            installStandIn(QString("echo 'kvt: cannot open' >&2\nexit 1\n"));
+            installStandIn(QString("echo \"$@\" >> '%1'\n"
+                                   "printf 'kvt: cannot write\\nkvt-failure: output 28\\n' >&2\n"
+                                   "exit 1\n")
+                               .arg(path("calls.txt")));
         else
             qputenv("PATH", QFile::encodeName(path("empty-bin")));
+        QFile::remove(path("calls.txt"));
         Convert2Mp3Progress converter(nullptr,
-                                      {clip(QString("/m/a.wav"), 5), clip(QString("/m/b.wav"), 5)});
+                                      {clip(QString("/m/a.wav"), 5), clip(QString("/m/b.wav"), 5)},
+                                      {QString("/ws/music/a.mp3"), QString("/ws/music/b.mp3")});
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
         QSignalSpy killed(&converter, &Convert2Mp3Progress::killProcess);
         converter.convertNext();
@@ -141,6 +154,9 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(killed.size(), 0);
+        QCOMPARE(converter.failureText(), said);
+        if (installed)
+            QVERIFY(!readFile(path("calls.txt")).contains("/m/b.wav")); // never started
     }
 
     void emptyListDoesNothing()

@@ -1,4 +1,5 @@
-// The report of files an import could not add (used by the photo import and the audio editor).
+// The report of files an import could not add, and why (used by the photo import and the audio
+// editor).
 #include "photos/loadfaileddialog.h"
 
 #include <QLabel>
@@ -36,10 +37,13 @@ private slots:
         QVERIFY(table);
 
         dialog.addFailedFiles({QString("/a/x.jpg"), QString("/a/it's ü.jpg")});
-        dialog.addFailedFiles({QString("/b/y.wav")});
+        dialog.addFailures({{QString("/b/y.wav"), QString("/b/y.wav does not exist.")}});
         QCOMPARE(dialog.rowCount(), 3);
         QCOMPARE(table->item(1, 0)->text(), QString("/a/it's ü.jpg"));
         QCOMPARE(table->item(1, 0)->toolTip(), QString("/a/it's ü.jpg"));
+        // Each file says what happened to it, whole on hover where the column cuts it.
+        QCOMPARE(table->item(2, 1)->text(), QString("/b/y.wav does not exist."));
+        QCOMPARE(table->item(2, 1)->toolTip(), QString("/b/y.wav does not exist."));
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
 
         // Answer the modal run with the Close button, as the user would.

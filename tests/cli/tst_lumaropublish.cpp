@@ -2,16 +2,19 @@
 // published, nothing with --strict), a folder of real photos in each profile checked inside
 // (configuration entries, the self-contained layout, upright photos), the music's range and
 // flags, names beside earlier slideshows and beside runs started at the same time, failures and
-// interruptions leaving nothing behind (a run killed outright cleaned up by the next), and the
-// user's settings and the desktop program's workspace never touched.
+// interruptions leaving nothing behind (a run killed outright cleaned up by the next), a full
+// working folder told as such, and the user's settings and the desktop program's workspace never
+// touched.
 #include "common/mediaformats.h"
 #include "common/workspace.h"
+#include "support/smallfs.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -443,6 +446,38 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
+    // A full working folder is no fault of the photos: the run fails and says why, in the
+    // language the user reads.
+    void fullWorkingFolder_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("reason"); // %1: the full folder
+        QTest::newRow("English") << "C.UTF-8"
+                                 << "The slideshow could not be published. No space left on the "
+                                    "device holding %1";
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << "Die Diashow konnte nicht veröffentlicht werden. Kein freier "
+                                   "Speicherplatz mehr auf dem Gerät mit %1";
+    }
+    void fullWorkingFolder()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, reason);
+        if (!SmallFs::unavailable().isEmpty())
+            QSKIP(qPrintable(SmallFs::unavailable()));
+        const QString tmp = home->filePath("tmp");
+        QVERIFY(SmallFs::mount(tmp, 256));
+        const auto unmount = qScopeGuard([&] { SmallFs::unmount(tmp); });
+        QVERIFY(SmallFs::fill(tmp));
+        language = locale;
+        const Result r = run({"--output", out, photos + "/Landscape_1.jpg"});
+        language = "C.UTF-8";
+        QCOMPARE(r.code, 3);
+        QVERIFY2(QString::fromUtf8(r.err).contains(reason.arg(tmp)), r.err.constData());
+        QVERIFY2(!r.err.contains("Could not read"), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+    }
+
     void interrupted_data()
     {
         QTest::addColumn<QString>("stage");
@@ -586,10 +621,12 @@ private:
         env.insert("XDG_CONFIG_HOME", home->filePath(".config"));
         env.insert("XDG_DATA_HOME", home->filePath(".local/share"));
         env.insert("TMPDIR", home->filePath("tmp"));
-        env.insert("LANG", "C.UTF-8");
-        env.insert("LC_ALL", "C.UTF-8");
+        env.insert("LANG", language);
+        env.insert("LC_ALL", language);
         return env;
     }
+
+    QString language = "C.UTF-8";
 
     void start(QProcess& process, const QStringList& args, const QString& program = {}) const
     {

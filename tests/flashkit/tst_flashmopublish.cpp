@@ -3,12 +3,15 @@
 #include "flashkit/core/flashmokit.h"
 #include "flashkit/core/publishjob.h"
 #include "kittestenv.h"
+#include "support/smallfs.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <QtEndian>
 
 #include <atomic>
@@ -80,6 +83,8 @@ private slots:
     void writeFailure();
     void missingInput_data();
     void missingInput();
+    void reasonsInTheUsersLanguage_data();
+    void reasonsInTheUsersLanguage();
     void destroyWhileRunning();
     void runKeepsItsOwnLists();
     void jobRefusesNamesThatAreNoEntry_data();
@@ -427,6 +432,57 @@ void TestFlashmoPublish::missingInput()
     QVERIFY2(kit.publishError().contains(reason), qPrintable(kit.publishError()));
     // Refused before anything is written: no movie that would lack the entry.
     QVERIFY(!QFileInfo::exists(out + QString("a.swf")));
+}
+
+void TestFlashmoPublish::reasonsInTheUsersLanguage_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QStringList>("said"); // %1: the folder the output goes into
+    QTest::newRow("read-only device")
+        << 0 << "read-only" << QStringList{"Das Gerät mit %1", "ist schreibgeschützt."};
+    QTest::newRow("full device") << 1 << "full"
+                                 << QStringList{
+                                        "Kein freier Speicherplatz mehr auf dem Gerät mit %1"};
+    QTest::newRow("folder under a file")
+        << 2 << "file" << QStringList{"Ein Teil des Pfads %1", "ist eine Datei"};
+}
+
+// What stops a run reaches the user in the language the program speaks, naming the folder.
+void TestFlashmoPublish::reasonsInTheUsersLanguage()
+{
+    QFETCH(int, profile);
+    QFETCH(QString, device);
+    QFETCH(QStringList, said);
+    QTranslator german;
+    QVERIFY(german.load(QString(LUMARO_TEST_APP_DIR "/translations/lumaro_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const auto english = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+
+    QString folder = env.root() + QString("/device %1").arg(device);
+    if (device == "file") {
+        QVERIFY(TestFiles::write(folder, "x"));
+    } else {
+        if (!SmallFs::unavailable().isEmpty())
+            QSKIP(qPrintable(SmallFs::unavailable()));
+        QVERIFY(SmallFs::mount(folder, 128));
+        if (device == "full")
+            QVERIFY(SmallFs::fill(folder));
+        else
+            QVERIFY(SmallFs::makeReadOnly(folder));
+    }
+    const auto unmount = qScopeGuard([&] {
+        if (device != "file")
+            SmallFs::unmount(folder);
+    });
+    const QString target = folder + (device == "full" ? "/" : "/out/");
+    FlashmoKit kit(env.appFolder());
+    fillKit(kit);
+    QVERIFY(kit.publish(target, QString("a"), profile));
+    QVERIFY(finish(kit));
+    QVERIFY(kit.publishProgress() < 100);
+    for (const QString& part : said)
+        QVERIFY2(kit.publishError().contains(part.arg(folder)), qPrintable(kit.publishError()));
 }
 
 // Closing the window mid-publish deletes the kit: the worker must be stopped and gone by then.

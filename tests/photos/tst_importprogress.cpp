@@ -4,6 +4,7 @@
 // music strip through the real media-information tool.
 #include "photofixtures.h"
 #include "support/reportanswerer.h"
+#include "support/smallfs.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -194,6 +196,70 @@ private slots:
         QCOMPARE(alerts, (QStringList{alert, alert}));
         QVERIFY(!progress.added());
         QCOMPARE(answerer.rows.size(), 2);
+    }
+
+    // Every file the report lists says what happened to it; a full workspace is no fault of the
+    // photos, and the report says so instead of calling them unreadable.
+    void failuresSayWhy_data()
+    {
+        QTest::addColumn<bool>("photoMode");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("reason"); // %1: the file, %2: the small file system
+        QTest::newRow("workspace full") << true << "full"
+                                        << "No space left on the device holding %2";
+        QTest::newRow("photo deleted") << true << "deleted"
+                                       << "%1 does not exist.";
+        QTest::newRow("not a photo") << true << "text"
+                                     << "Not a photo that can be read";
+        QTest::newRow("music deleted") << false << "deleted"
+                                       << "%1 does not exist.";
+        QTest::newRow("not music") << false << "text"
+                                   << "Not music that can be read";
+    }
+    void failuresSayWhy()
+    {
+        QFETCH(bool, photoMode);
+        QFETCH(QString, cause);
+        QFETCH(QString, reason);
+        QString mounted;
+        const auto unmount = qScopeGuard([&] {
+            if (!mounted.isEmpty())
+                SmallFs::unmount(mounted);
+        });
+        static int round = 0;
+        const QString small = dir.filePath(QStringLiteral("small%1").arg(++round));
+        QString file = photoMode ? photos[0] : dir.filePath(QStringLiteral("in/tone.wav"));
+        if (!photoMode && !QFile::exists(file))
+            QVERIFY(TestMedia::makeWav(file, 1));
+        if (cause == QLatin1String("full")) {
+            if (!SmallFs::unavailable().isEmpty())
+                QSKIP(qPrintable(SmallFs::unavailable()));
+            QVERIFY(SmallFs::mount(small, 256));
+            mounted = small;
+            useWorkspace(small + QStringLiteral("/ws"));
+            QVERIFY(ensurePhotoFolders());
+            QVERIFY(SmallFs::fill(small));
+        } else if (cause == QLatin1String("deleted")) {
+            file = dir.filePath(QStringLiteral("in/gone.") + (photoMode ? "jpg" : "wav"));
+        } else {
+            file = dir.filePath(QStringLiteral("in/words.") + (photoMode ? "jpg" : "wav"));
+            QVERIFY(TestFiles::write(file, "words, not a picture nor a sound"));
+        }
+
+        PhotoListWidget photoStrip;
+        AudioListWidget musicStrip;
+        ReportAnswerer answerer;
+        ImportProgress progress(photoMode, photoMode ? static_cast<QWidget*>(&photoStrip)
+                                                     : static_cast<QWidget*>(&musicStrip));
+        progress.start({file});
+        progress.exec();
+
+        QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(file)});
+        const QString expected = QString(reason)
+                                     .replace("%1", QDir::toNativeSeparators(file))
+                                     .replace("%2", QDir::toNativeSeparators(small));
+        QVERIFY2(answerer.reasons.value(0).contains(expected),
+                 qPrintable(answerer.reasons.value(0)));
     }
 
     void audioModeFillsTheMusicStrip()

@@ -7,12 +7,14 @@
 #include <QTableWidget>
 #include <QTimer>
 
-// Answers every load-failed report that opens while it lives, keeping the paths it listed.
+// Answers every load-failed report that opens while it lives, keeping the paths it listed and
+// the reasons given beside them.
 class ReportAnswerer : public QObject
 {
 public:
     int shown = 0;
     QStringList rows;
+    QStringList reasons;
 
     ReportAnswerer()
     {
@@ -22,8 +24,11 @@ public:
                 return;
             ++shown;
             auto* table = report->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-            for (int row = 0; table && row < table->rowCount(); ++row)
+            for (int row = 0; table && row < table->rowCount(); ++row) {
                 rows << table->item(row, 0)->text();
+                const QTableWidgetItem* reason = table->item(row, 1);
+                reasons << (reason ? reason->text() : QString());
+            }
             report->reject();
         });
         timer.start(20);

@@ -1,5 +1,6 @@
 // The MP3 converter, run with the command line the program gives it; its output is checked with
 // the media-information tool.
+#include "support/smallfs.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 #include "tools/kvt/kvtoptions.h"
@@ -9,9 +10,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -157,29 +160,56 @@ private slots:
         QCOMPARE(probe(work.filePath("out; $(x) `b`.mp3")).value("codec_name"), QString("mp3"));
     }
 
-    // A failed conversion leaves the target as it was: missing, or with its old content.
+    // A failed conversion leaves the target as it was: missing, or with its old content. Its
+    // message ends with the line a driving program words for its user: which side failed, and
+    // the system's error number behind it.
     void failuresLeaveTargetAlone_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
         QTest::addColumn<bool>("existing");
-        const auto row = [](const char* name, const char* in, const char* out, bool existing) {
-            QTest::newRow(name) << QString(in) << QString(out) << existing;
+        QTest::addColumn<QByteArray>("failure");
+        const auto row = [](const char* name, const char* in, const char* out, bool existing,
+                            int side, int number) {
+            const char* sides[] = {"other", "input", "output"};
+            QTest::newRow(name) << QString(in) << QString(out) << existing
+                                << QByteArray("\nkvt-failure: ") + sides[side] + ' ' +
+                                       QByteArray::number(number) + '\n';
         };
-        row("missing input", "nothing.wav", "a.mp3", false);
-        row("missing input, old target", "nothing.wav", "b.mp3", true);
-        row("text input", "words.mp3", "c.mp3", true);
-        row("zero-byte input", "empty.wav", "d.mp3", false);
-        row("photo input", "photo.jpg", "e.mp3", true);
-        row("output folder missing", "good.wav", "no/such/folder/f.mp3", false);
-        row("output is a folder", "good.wav", "folder.mp3", false);
+        enum
+        {
+            Other,
+            Input,
+            Output
+        };
+        row("missing input", "nothing.wav", "a.mp3", false, Input, ENOENT);
+        row("missing input, old target", "nothing.wav", "b.mp3", true, Input, ENOENT);
+        row("text input", "words.mp3", "c.mp3", true, Input, 0);
+        row("zero-byte input", "empty.wav", "d.mp3", false, Input, 0);
+        row("photo input", "photo.jpg", "e.mp3", true, Input, 0);
+        row("output folder missing", "good.wav", "no/such/folder/f.mp3", false, Output, ENOENT);
+        row("output is a folder", "good.wav", "folder.mp3", false, Output, EISDIR);
+        row("output device full", "good.wav", "full/g.mp3", false, Output, ENOSPC);
     }
     void failuresLeaveTargetAlone()
     {
         QFETCH(QString, input);
         QFETCH(QString, output);
         QFETCH(bool, existing);
+        QFETCH(QByteArray, failure);
         QDir work(dir.filePath("fail"));
+        QString mounted;
+        const auto unmount = qScopeGuard([&] {
+            if (!mounted.isEmpty())
+                SmallFs::unmount(mounted);
+        });
+        if (output.startsWith("full/")) {
+            if (!SmallFs::unavailable().isEmpty())
+                QSKIP(qPrintable(SmallFs::unavailable()));
+            QVERIFY(SmallFs::mount(work.filePath("full"), 64));
+            mounted = work.filePath("full");
+            QVERIFY(SmallFs::fill(mounted));
+        }
         QVERIFY(work.mkpath("folder.mp3"));
         writeFile(work.filePath("words.mp3"), "not music at all\n");
         writeFile(work.filePath("empty.wav"), QByteArray());
@@ -195,6 +225,7 @@ private slots:
         const Run run = runKvt(programArguments(work.filePath(input), work.filePath(output)));
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.startsWith("kvt: "));
+        QVERIFY2(run.err.endsWith(failure), run.err.constData());
         QCOMPARE(work.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
         if (existing)
             QCOMPARE(readFile(work.filePath(output)), QByteArray("old content"));

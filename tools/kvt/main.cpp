@@ -1,6 +1,8 @@
 // kvt: converts one audio file to MP3.
 // Exit code 0 when OUT was written, 1 when the conversion failed (OUT untouched), 2 for a wrong
-// command line. Messages go to standard error; standard output carries only progress lines.
+// command line. Messages go to standard error; standard output carries only progress lines. A
+// failed conversion's message is followed by a line for the driving program saying which side
+// failed and the system's error number (see failureLine), which it words for its user.
 #include "kvtoptions.h"
 #include "mp3converter.h"
 
@@ -25,8 +27,9 @@ int main(int argc, char** argv)
     }
     // Library chatter would bury the one-line message a caller shows or logs.
     av_log_set_level(AV_LOG_FATAL);
-    if (!convertToMp3(options, error)) {
-        std::fprintf(stderr, "kvt: %s\n", error.c_str());
+    KvtFailure failure;
+    if (!convertToMp3(options, error, &failure)) {
+        std::fprintf(stderr, "kvt: %s\n%s\n", error.c_str(), failureLine(failure).c_str());
         return 1;
     }
     return 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,6 +28,31 @@ std::string avText(int code)
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof text);
     return text;
+}
+
+int systemErrorOf(int code)
+{
+    // FFmpeg's own codes are tags far below the system's small negated error numbers; EINVAL is
+    // what its readers give for data they do not understand, which is no system error.
+    const int number = code < 0 && code > -4096 ? AVUNERROR(code) : 0;
+    return number == EINVAL ? 0 : number;
+}
+
+bool Converter::failInput(std::string& error, const std::string& text, int systemError)
+{
+    inputFailed = true;
+    inputError = systemError;
+    error = text;
+    return false;
+}
+
+KvtFailure Converter::failure() const
+{
+    if (file.systemError() != 0 || outputError != 0)
+        return {KvtFailure::Output, file.systemError() ? file.systemError() : outputError};
+    if (inputFailed)
+        return {KvtFailure::Input, inputError};
+    return {};
 }
 
 int InputGuard::check(void* opaque)
@@ -64,10 +90,8 @@ bool Converter::run(std::string& error)
     gain = static_cast<float>(options.volume) / 256.0f;
     if (!openInput(error) || !openEncoder(error) || !openOutput(error) || !decodeAll(error))
         return false;
-    if (samplesIn == 0) {
-        error = "no audio could be decoded from '" + options.input + "'";
-        return false;
-    }
+    if (samplesIn == 0)
+        return failInput(error, "no audio could be decoded from '" + options.input + "'");
     const int rc = av_write_trailer(output.get());
     if (rc < 0) {
         error = "cannot finish '" + options.output + "': " + avText(rc);
@@ -84,10 +108,12 @@ bool Converter::openInput(std::string& error)
     struct stat info
     {
     };
-    if (::stat(options.input.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = "cannot read '" + options.input + "': not a readable file";
-        return false;
-    }
+    if (::stat(options.input.c_str(), &info) != 0)
+        return failInput(error, "cannot read '" + options.input + "': " + std::strerror(errno),
+                         errno);
+    if (!S_ISREG(info.st_mode))
+        return failInput(error, "cannot read '" + options.input + "': not a readable file",
+                         S_ISDIR(info.st_mode) ? EISDIR : 0);
     AVDictionary* dict = nullptr;
     av_dict_set(&dict, "protocol_whitelist", "file", 0);
     AVFormatContext* context = avformat_alloc_context();
@@ -102,21 +128,17 @@ bool Converter::openInput(std::string& error)
     // "file:" keeps names such as "concat:x" from being taken for protocols.
     int rc = avformat_open_input(&context, ("file:" + options.input).c_str(), nullptr, &dict);
     av_dict_free(&dict);
-    if (rc < 0) {
-        error = "cannot open '" + options.input + "': " + avText(rc);
-        return false;
-    }
+    if (rc < 0)
+        return failInput(error, "cannot open '" + options.input + "': " + avText(rc),
+                         systemErrorOf(rc));
     input.reset(context);
-    if ((rc = avformat_find_stream_info(context, nullptr)) < 0) {
-        error = "cannot read '" + options.input + "': " + avText(rc);
-        return false;
-    }
+    if ((rc = avformat_find_stream_info(context, nullptr)) < 0)
+        return failInput(error, "cannot read '" + options.input + "': " + avText(rc),
+                         systemErrorOf(rc));
     const AVCodec* codec = nullptr;
     streamIndex = av_find_best_stream(context, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    if (streamIndex < 0 || !codec) {
-        error = "no decodable audio stream in '" + options.input + "'";
-        return false;
-    }
+    if (streamIndex < 0 || !codec)
+        return failInput(error, "no decodable audio stream in '" + options.input + "'");
     decoder.reset(avcodec_alloc_context3(codec));
     AVStream* stream = context->streams[streamIndex];
     if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0) {
@@ -187,10 +209,12 @@ bool Converter::openOutput(std::string& error)
     {
     };
     if (::stat(options.output.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        outputError = EISDIR;
         error = "'" + options.output + "' is a folder";
         return false;
     }
     if (!options.overwrite && ::access(options.output.c_str(), F_OK) == 0) {
+        outputError = EEXIST;
         error = "'" + options.output + "' exists (use -y to overwrite)";
         return false;
     }
@@ -219,8 +243,19 @@ bool Converter::openOutput(std::string& error)
 
 } // namespace kvt
 
-bool convertToMp3(const KvtOptions& options, std::string& error)
+std::string failureLine(const KvtFailure& failure)
+{
+    const char* side = failure.side == KvtFailure::Input    ? "input"
+                       : failure.side == KvtFailure::Output ? "output"
+                                                            : "other";
+    return std::string("kvt-failure: ") + side + " " + std::to_string(failure.systemError);
+}
+
+bool convertToMp3(const KvtOptions& options, std::string& error, KvtFailure* failure)
 {
     kvt::Converter converter(options);
-    return converter.run(error);
+    const bool converted = converter.run(error);
+    if (!converted && failure)
+        *failure = converter.failure();
+    return converted;
 }

@@ -2,6 +2,7 @@
 
 // Inside of the MP3 converter, shared by its setup and its decode/encode loop.
 #include "kvtoptions.h"
+#include "mp3converter.h"
 #include "outputfile.h"
 
 #include <memory>
@@ -47,6 +48,8 @@ struct FifoDeleter
 };
 
 std::string avText(int code);
+// The system's error number inside an FFmpeg error code, or 0 for FFmpeg's own codes.
+int systemErrorOf(int code);
 
 // Progress for a driving program: seconds of input done, at least every quarter second of input.
 class ProgressWriter
@@ -83,8 +86,11 @@ class Converter
 public:
     Converter(const KvtOptions& options) : options(options), progress(options.progress) {}
     bool run(std::string& error);
+    // Where the failed run() failed.
+    KvtFailure failure() const;
 
 private:
+    bool failInput(std::string& error, const std::string& text, int systemError = 0);
     bool openInput(std::string& error);
     bool openEncoder(std::string& error);
     bool openOutput(std::string& error);
@@ -114,8 +120,11 @@ private:
     AVChannelLayout resamplerLayout{};
     int resamplerFormat = -1;
     int resamplerRate = 0;
-    int64_t samplesIn = 0;  // decoded input samples, per channel
-    int64_t samplesOut = 0; // samples handed to the encoder, per channel
+    bool inputFailed = false; // the input could not be opened, read or decoded
+    int inputError = 0;       // the system's error number behind that, if any
+    int outputError = 0;      // why the output's name cannot be used, as a system error number
+    int64_t samplesIn = 0;    // decoded input samples, per channel
+    int64_t samplesOut = 0;   // samples handed to the encoder, per channel
     uint8_t** converted = nullptr;
     int convertedCapacity = 0;
     float gain = 1.0f;

@@ -18,21 +18,20 @@ bool Converter::decodeAll(std::string& error)
             rc = avcodec_send_packet(decoder.get(), packet.get());
             av_packet_unref(packet.get());
             // A damaged packet costs its few milliseconds of sound, not the whole file.
-            if (rc < 0 && rc != AVERROR_INVALIDDATA && rc != AVERROR(EAGAIN)) {
-                error = "cannot decode '" + options.input + "': " + avText(rc);
-                return false;
-            }
+            if (rc < 0 && rc != AVERROR_INVALIDDATA && rc != AVERROR(EAGAIN))
+                return failInput(error, "cannot decode '" + options.input + "': " + avText(rc));
             if (!receiveFrames(error))
                 return false;
         } else {
             av_packet_unref(packet.get());
         }
     }
-    if (rc != AVERROR_EOF && samplesIn == 0) {
-        error = rc == AVERROR_EXIT ? "no audio found near the start of '" + options.input + "'"
-                                   : "cannot read '" + options.input + "': " + avText(rc);
-        return false;
-    }
+    if (rc != AVERROR_EOF && samplesIn == 0)
+        return failInput(error,
+                         rc == AVERROR_EXIT
+                             ? "no audio found near the start of '" + options.input + "'"
+                             : "cannot read '" + options.input + "': " + avText(rc),
+                         systemErrorOf(rc));
     // Flush: decoder, resampler, FIFO (last short frame), encoder.
     avcodec_send_packet(decoder.get(), nullptr);
     if (!receiveFrames(error))
@@ -52,10 +51,8 @@ bool Converter::receiveFrames(std::string& error)
             return true;
         if (rc == AVERROR_INVALIDDATA)
             continue;
-        if (rc < 0) {
-            error = "cannot decode '" + options.input + "': " + avText(rc);
-            return false;
-        }
+        if (rc < 0)
+            return failInput(error, "cannot decode '" + options.input + "': " + avText(rc));
         const bool ok = resample(decoded.get(), error);
         samplesIn += decoded->nb_samples;
         if (decoded->nb_samples > 0 && input->pb)

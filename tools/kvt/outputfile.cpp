@@ -40,13 +40,14 @@ void watchSignals()
 
 int writePacket(void* opaque, uint8_t* buffer, int size)
 {
-    const int fd = *static_cast<int*>(opaque);
+    auto* sink = static_cast<OutputFile::Sink*>(opaque);
     int done = 0;
     while (done < size) {
-        const ssize_t n = ::write(fd, buffer + done, static_cast<size_t>(size - done));
+        const ssize_t n = ::write(sink->fd, buffer + done, static_cast<size_t>(size - done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            sink->error = errno;
             return AVERROR(errno);
         }
         done += static_cast<int>(n);
@@ -56,7 +57,7 @@ int writePacket(void* opaque, uint8_t* buffer, int size)
 
 int64_t seekFile(void* opaque, int64_t offset, int whence)
 {
-    const int fd = *static_cast<int*>(opaque);
+    const int fd = static_cast<OutputFile::Sink*>(opaque)->fd;
     if (whence == AVSEEK_SIZE) {
         struct stat info
         {
@@ -79,11 +80,6 @@ std::string nameOf(const std::string& path)
 {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string systemError(const std::string& what, const std::string& path)
-{
-    return what + " '" + path + "': " + std::strerror(errno);
 }
 
 long nameLimit(const std::string& folder)
@@ -117,51 +113,42 @@ bool OutputFile::open(const std::string& targetPath, std::string& error)
     target = targetPath;
     const std::string folder = folderOf(target);
     // Found out now rather than after the whole conversion, when the result cannot be stored.
-    if (nameOf(target).empty()) {
-        error = "no output file name in '" + target + "'";
-        return false;
-    }
-    if (static_cast<long>(nameOf(target).size()) > nameLimit(folder)) {
-        error = "output file name too long: '" + nameOf(target) + "'";
-        return false;
-    }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        error = systemError("cannot write in folder", folder);
-        return false;
-    }
+    if (nameOf(target).empty())
+        return failWith(EISDIR, error, "no output file name in '" + target + "'");
+    if (static_cast<long>(nameOf(target).size()) > nameLimit(folder))
+        return failWith(ENAMETOOLONG, error, "output file name too long: '" + nameOf(target) + "'");
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return failWith(errno, error, "cannot write in folder '" + folder + "'");
 #ifdef O_TMPFILE
-    fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
-    if (fd >= 0 && ::access("/proc/self/fd", X_OK) != 0) {
-        ::close(fd); // the file could not be given a name later
-        fd = -1;
+    sink.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    if (sink.fd >= 0 && ::access("/proc/self/fd", X_OK) != 0) {
+        ::close(sink.fd); // the file could not be given a name later
+        sink.fd = -1;
     }
 #endif
-    if (fd < 0) {
+    if (sink.fd < 0) {
         std::string pattern = tempName(folder, nameOf(target), ".XXXXXX");
-        if (pattern.size() >= sizeof pendingTemp) {
-            error = "output path too long";
-            return false;
-        }
+        if (pattern.size() >= sizeof pendingTemp)
+            return failWith(ENAMETOOLONG, error, "output path too long");
         std::strcpy(pendingTemp, pattern.c_str());
         watchSignals();
-        fd = ::mkstemp(pendingTemp);
-        if (fd < 0) {
+        sink.fd = ::mkstemp(pendingTemp);
+        if (sink.fd < 0) {
+            const int number = errno;
             pendingTemp[0] = '\0';
-            error = systemError("cannot write in folder", folder);
-            return false;
+            return failWith(number, error, "cannot write in folder '" + folder + "'");
         }
-        ::fchmod(fd, 0644);
+        ::fchmod(sink.fd, 0644);
         namedTemp = pendingTemp;
     }
     auto* buffer = static_cast<unsigned char*>(av_malloc(IoBufferSize));
     ioContext =
-        buffer ? avio_alloc_context(buffer, IoBufferSize, 1, &fd, nullptr, writePacket, seekFile)
+        buffer ? avio_alloc_context(buffer, IoBufferSize, 1, &sink, nullptr, writePacket, seekFile)
                : nullptr;
     if (!ioContext) {
         av_free(buffer);
-        error = "out of memory";
         discard();
-        return false;
+        return failWith(ENOMEM, error, "out of memory");
     }
     return true;
 }
@@ -172,34 +159,42 @@ bool OutputFile::commit(std::string& error)
     if (ioContext->error < 0) {
         char text[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(ioContext->error, text, sizeof text);
-        error = "cannot write '" + target + "': " + text;
-        return false;
+        return failWith(sink.error ? sink.error : AVUNERROR(ioContext->error), error,
+                        "cannot write '" + target + "': " + text);
     }
     if (namedTemp.empty()) {
         // Give the anonymous file a temporary name, then move it over the target in one step.
         namedTemp = tempName(folderOf(target), nameOf(target), ".kvt" + std::to_string(::getpid()));
         ::unlink(namedTemp.c_str());
-        const std::string fdPath = "/proc/self/fd/" + std::to_string(fd);
+        const std::string fdPath = "/proc/self/fd/" + std::to_string(sink.fd);
         if (::linkat(AT_FDCWD, fdPath.c_str(), AT_FDCWD, namedTemp.c_str(), AT_SYMLINK_FOLLOW) !=
             0) {
-            error = systemError("cannot create", namedTemp);
+            const int number = errno;
+            const std::string temp = namedTemp;
             namedTemp.clear();
-            return false;
+            return failWith(number, error, "cannot create '" + temp + "'");
         }
     }
-    if (::close(fd) != 0) {
-        fd = -1;
-        error = systemError("cannot write", target);
-        return false;
-    }
-    fd = -1;
-    if (::rename(namedTemp.c_str(), target.c_str()) != 0) {
-        error = systemError("cannot replace", target);
-        return false;
-    }
+    const int closed = ::close(sink.fd);
+    sink.fd = -1;
+    if (closed != 0)
+        return failWith(errno, error, "cannot write '" + target + "'");
+    if (::rename(namedTemp.c_str(), target.c_str()) != 0)
+        return failWith(errno, error, "cannot replace '" + target + "'");
     namedTemp.clear();
     pendingTemp[0] = '\0';
     return true;
+}
+
+// Keeps the error number for the driving program and words it, with the system's text, for the
+// person reading standard error.
+bool OutputFile::failWith(int number, std::string& error, const std::string& text)
+{
+    sink.error = number;
+    error = text;
+    if (number != 0 && text.compare(0, 6, "cannot") == 0 && text.find(": ") == std::string::npos)
+        error += std::string(": ") + std::strerror(number);
+    return false;
 }
 
 void OutputFile::discard()
@@ -208,9 +203,9 @@ void OutputFile::discard()
         av_freep(&ioContext->buffer);
         avio_context_free(&ioContext);
     }
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
+    if (sink.fd >= 0) {
+        ::close(sink.fd);
+        sink.fd = -1;
     }
     if (!namedTemp.empty()) {
         ::unlink(namedTemp.c_str());

@@ -22,12 +22,23 @@ public:
     AVIOContext* io() const { return ioContext; }
     // Flushes and moves the file to the target's name (replacing an existing file).
     bool commit(std::string& error);
+    // The system's error number of the output operation that failed (0 while none did), so a
+    // driving program can say what happened, such as a full disk.
+    int systemError() const { return sink.error; }
+
+    // The file descriptor libavformat writes through, and the error of its last failed write.
+    struct Sink
+    {
+        int fd = -1;
+        int error = 0;
+    };
 
 private:
     void discard();
+    bool failWith(int number, std::string& error, const std::string& text);
 
     std::string target;
     std::string namedTemp; // set while a named temporary file exists
-    int fd = -1;
+    Sink sink;
     AVIOContext* ioContext = nullptr;
 };
