@@ -1,9 +1,9 @@
 #include "app/importflow.h"
 
+#include "app/importprogress.h"
 #include "audio/audiolistwidget.h"
 #include "common/mediaformats.h"
 #include "common/workspace.h"
-#include "photos/importprogress.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/velpref.h"
 

@@ -301,22 +301,6 @@ void Lumaro::on_cancelBtn_clicked()
 {
     publisher->cancel();
 }
-void Lumaro::slotConvertAudioFormatFinished()
-{
-    publisher->convertFinished();
-}
-void Lumaro::slotKillConvertProcess()
-{
-    publisher->convertKilled();
-}
-void Lumaro::updatePublishProgress()
-{
-    publisher->updatePublishProgress();
-}
-void Lumaro::updateConvertProgress()
-{
-    publisher->updateConvertProgress();
-}
 
 void Lumaro::on_editMusic_clicked()
 {

@@ -69,10 +69,6 @@ private slots:
     void audioListChanged(const QList<AudioInfo>& list);
     void on_publishBtn_clicked();
     void on_cancelBtn_clicked();
-    void slotConvertAudioFormatFinished();
-    void slotKillConvertProcess();
-    void updatePublishProgress();
-    void updateConvertProgress();
     void slotPrefencesTriggered();
     void on_afterPublishAction();
     void changeScrollRange();

@@ -74,21 +74,6 @@ void PublishFlow::publish()
     job->start(request);
 }
 
-void PublishFlow::updateConvertProgress()
-{
-    job->pollConversion();
-}
-
-void PublishFlow::convertFinished()
-{
-    job->conversionDone();
-}
-
-void PublishFlow::updatePublishProgress()
-{
-    job->pollPublish();
-}
-
 void PublishFlow::jobEnded(PublishJob::Outcome outcome, const QString& reason)
 {
     switch (outcome) {
@@ -161,11 +146,6 @@ void PublishFlow::cancel()
 {
     ui->cancelBtn->setEnabled(false);
     job->cancel(); // jobEnded() returns the window to idle
-}
-
-void PublishFlow::convertKilled()
-{
-    job->conversionKilled();
 }
 
 bool PublishFlow::isConverting() const

@@ -39,10 +39,6 @@ public:
 
     void publish();
     void cancel();
-    void convertFinished();
-    void convertKilled();
-    void updatePublishProgress();
-    void updateConvertProgress();
     // Ends a conversion and a publish run before the workspace goes away.
     void stopAll();
     bool isBusy() const;

@@ -3,8 +3,8 @@
 #include "audio/soundplayer.h"
 #include "audio/velsliderbar.h"
 #include "common/mediaformats.h"
-#include "photos/loadfaileddialog.h"
 #include "platform/velfc/core/velpref.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QCheckBox>
 #include <QCursor>

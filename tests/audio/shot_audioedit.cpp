@@ -6,10 +6,10 @@
 #include "audio/audioeditdialog.h"
 #include "audio/velsliderbar.h"
 #include "common/mediaformats.h"
-#include "photos/loadfaileddialog.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/core/velskin.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QApplication>
 #include <QProgressDialog>

@@ -5,11 +5,11 @@
 #include "audio/soundplayer.h"
 #include "audio/velsliderbar.h"
 #include "common/mediaformats.h"
-#include "photos/loadfaileddialog.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

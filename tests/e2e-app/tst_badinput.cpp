@@ -5,17 +5,17 @@
 // changed or lost, anything written outside the workspace and the destination, a publish that
 // says it succeeded without all its files, and a file neither imported nor listed as failed.
 #include "../app/publishtestenv.h"
+#include "app/importprogress.h"
 #include "flashkit/core/flashmokit.h"
 #include "flashkit/core/playdatafile.h"
 #include "photos/core/infoparser.h"
-#include "photos/importprogress.h"
-#include "photos/loadfaileddialog.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpoweraction.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "support/reportanswerer.h"
 #include "support/testfiles.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

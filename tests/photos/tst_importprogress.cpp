@@ -8,13 +8,13 @@
 #include "support/testfiles.h"
 #include "support/testmedia.h"
 
+#include "app/importprogress.h"
 #include "audio/audiolistwidget.h"
 #include "common/workspace.h"
 #include "photos/core/infoparser.h"
-#include "photos/importprogress.h"
-#include "photos/loadfaileddialog.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/velmessagebox.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QApplication>
 #include <QProgressBar>

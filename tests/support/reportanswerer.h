@@ -1,6 +1,6 @@
 #pragma once
 
-#include "photos/loadfaileddialog.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QApplication>
 #include <QStringList>

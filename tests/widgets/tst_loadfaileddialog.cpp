@@ -1,6 +1,6 @@
 // The report of files an import could not add, and why (used by the photo import and the audio
 // editor).
-#include "photos/loadfaileddialog.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QLabel>
 #include <QPushButton>

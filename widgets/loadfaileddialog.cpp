@@ -1,4 +1,4 @@
-#include "photos/loadfaileddialog.h"
+#include "widgets/loadfaileddialog.h"
 
 #include "platform/velfc/core/velpref.h"
 

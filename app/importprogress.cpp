@@ -1,12 +1,12 @@
-#include "photos/importprogress.h"
+#include "app/importprogress.h"
 
 #include "audio/audiolistwidget.h"
 #include "photos/core/imagereader.h"
 #include "photos/core/infoparser.h"
-#include "photos/loadfaileddialog.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/velhelpers.h"
 #include "platform/velfc/velmessagebox.h"
+#include "widgets/loadfaileddialog.h"
 
 #include <QDir>
 #include <QHBoxLayout>
