@@ -38,6 +38,7 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     setMenuBarVisible(false);
     setTitleShowMenu(true);
 
+    doc = new Slideshow(this);
     kit = FlashKitFactory::instance()->createKit(0);
     importer = new ImportFlow(this, ui->photoListWidget, ui->audioListWidget);
     previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &slideshow);

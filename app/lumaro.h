@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/slideshow.h"
+#include "document/slideshow.h"
 #include "platform/velfc/velmainwindow.h"
 
 #include <QList>
@@ -34,6 +35,8 @@ public:
     QString currentTemplateMoviePath() const { return slideshow.templateMoviePath; }
     QMenu* postTaskActionMenu() const { return postTaskMenu; }
     IFlashKitInterface* flashKit() const { return kit; }
+    // The slideshow being made.
+    Slideshow* document() const { return doc; }
     ImportFlow* importFlow() const { return importer; }
     PreviewFlow* previewFlow() const { return previewer; }
     PublishFlow* publishFlow() const { return publisher; }
@@ -85,7 +88,8 @@ private:
     void stopBackgroundWork();
 
     LumaroForm* ui = nullptr;
-    Slideshow slideshow;
+    StripCopies slideshow; // goes once the strips are views of `doc`
+    Slideshow* doc = nullptr;
     IFlashKitInterface* kit = nullptr;
     int activeList = -1;
     QMenu* titleMenu = nullptr;

@@ -24,7 +24,7 @@ QString movieBesidePicture(const QString& picturePath)
 } // namespace
 
 PreviewFlow::PreviewFlow(QWidget* window, FlashPlayerWidget* flash, QAbstractButton* previewButton,
-                         IFlashKitInterface* kit, Slideshow* show)
+                         IFlashKitInterface* kit, StripCopies* show)
     : QObject(window), window(window), flash(flash), previewButton(previewButton), kit(kit),
       show(show)
 {

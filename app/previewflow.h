@@ -6,7 +6,7 @@
 #include <memory>
 
 struct AudioInfo;
-struct Slideshow;
+struct StripCopies;
 class FlashPlayerWidget;
 class IFlashKitInterface;
 class QAbstractButton;
@@ -20,7 +20,7 @@ class PreviewFlow : public QObject
     Q_OBJECT
 public:
     PreviewFlow(QWidget* window, FlashPlayerWidget* flash, QAbstractButton* previewButton,
-                IFlashKitInterface* kit, Slideshow* show);
+                IFlashKitInterface* kit, StripCopies* show);
     ~PreviewFlow() override;
 
     // Picks the initial template's picture from the panel's first entry.
@@ -43,6 +43,6 @@ private:
     FlashPlayerWidget* flash;
     QAbstractButton* previewButton;
     IFlashKitInterface* kit;
-    Slideshow* show;
+    StripCopies* show;
     std::unique_ptr<SoundPlayer> audioPreview;
 };

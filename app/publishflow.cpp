@@ -20,7 +20,7 @@
 #include <QProgressBar>
 
 PublishFlow::PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit,
-                         const Slideshow* show)
+                         const StripCopies* show)
     : QObject(window), window(window), ui(ui), kit(kit), show(show),
       runSettings([](PublishSetting& dialog) { return dialog.exec() == QDialog::Accepted; }),
       job(std::make_unique<PublishJob>(kit))

@@ -12,7 +12,7 @@
 
 struct AudioInfo;
 struct LumaroForm;
-struct Slideshow;
+struct StripCopies;
 class IFlashKitInterface;
 class PublishSetting;
 class QMenu;
@@ -30,7 +30,7 @@ public:
     // dialog's fields and press its OK here.
     using SettingsRunner = std::function<bool(PublishSetting& dialog)>;
 
-    PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit, const Slideshow* show);
+    PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit, const StripCopies* show);
     ~PublishFlow() override;
 
     // The title-button menu is disabled while publishing; it is built after the flow.
@@ -72,7 +72,7 @@ private:
     QWidget* window;
     LumaroForm* ui;
     IFlashKitInterface* kit;
-    const Slideshow* show;
+    const StripCopies* show;
     QMenu* titleMenu = nullptr;
     SettingsRunner runSettings;
     std::unique_ptr<PublishJob> job;

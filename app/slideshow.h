@@ -10,7 +10,7 @@
 // What the main window knows of the slideshow being made: its copies of both strips, the
 // entries derived from them for the template kit, and the chosen template. The window owns it
 // and keeps it current; the flows read it.
-struct Slideshow
+struct StripCopies
 {
     QList<ImageInfo> photoList;
     QList<FlashKitPhoto> photoEntries;

@@ -66,6 +66,7 @@ void ImageInfo::setExifOrientation(int orientation)
         operations.append(TurnLeft);
     else if (exifRotation == 90)
         operations.append(TurnRight);
+    bakedOperations = operations.size();
 }
 
 namespace {

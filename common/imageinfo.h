@@ -10,7 +10,13 @@
 #include <QVector>
 
 // Orientation operations a user applies to a photo; stored newest first in ImageInfo::operations.
-enum PhotoOperation { Mirror = 0, Flip = 1, TurnLeft = 2, TurnRight = 3 };
+enum PhotoOperation
+{
+    Mirror = 0,
+    Flip = 1,
+    TurnLeft = 2,
+    TurnRight = 3
+};
 
 // One photo of the photo strip. A plain value: copies share images and lists until written.
 struct ImageInfo
@@ -24,12 +30,15 @@ struct ImageInfo
     bool exifFlipped = false;
     qint32 exifRotation = 0; // 0, 90 (clockwise) or -90
     QVector<qint32> operations;
-    QStringList exifProperties = QStringList(16, QString()) ; // property texts 0..15
-    QImage thumbnail;        // 80 x 60, stored orientation
-    QImage rotatedThumbnail; // 80 x 60, turned a quarter clockwise
+    // How many of the oldest operations the backups already show (the EXIF orientation the photo
+    // was imported with); the working copy is the backup with the newer ones applied.
+    qint32 bakedOperations = 0;
+    QStringList exifProperties = QStringList(16, QString()); // property texts 0..15
+    QImage thumbnail;                                        // 80 x 60, stored orientation
+    QImage rotatedThumbnail;                                 // 80 x 60, turned a quarter clockwise
 
     // Sets the three EXIF fields from an EXIF orientation code (1..8; anything else is upright)
-    // and rebuilds `operations` from them.
+    // and rebuilds `operations` from them (all of them baked into the backups).
     void setExifOrientation(int orientation);
     // The one transformation an operation list describes (first element applied last).
     static QTransform transformOf(const QVector<qint32>& operations);

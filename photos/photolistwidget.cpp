@@ -114,6 +114,7 @@ void PhotoListWidget::restoreSelected()
     processed = selectionModel()->selectedIndexes();
     for (const QModelIndex& index : std::as_const(processed)) {
         records[index.row()].operations.clear();
+        records[index.row()].bakedOperations = 0;
         updateItem(index.row());
     }
     emit photoListProcessed(records);

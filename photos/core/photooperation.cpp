@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <algorithm>
+
 namespace {
 QString cannotRead(const QString& path)
 {
@@ -68,6 +70,34 @@ PhotoFileResult applyPhotoOperation(const ImageInfo& info)
     }
     const PhotoFileResult copy = restore(backupCopyPath(info), workingCopyPath(info));
     const PhotoFileResult thumb = restore(backupThumbnailPath(info), thumbnailPath(info));
+    return both(copy, thumb);
+}
+
+namespace {
+// Writes the backup at `from`, turned by `transform`, to `to`.
+PhotoFileResult turnedCopy(const QString& from, const QString& to, const QTransform& transform)
+{
+    if (transform.isIdentity())
+        return restore(from, to);
+    const QImage image = ImageReader::decode(from).image;
+    if (image.isNull())
+        return {false, cannotRead(from)};
+    const QByteArray jpeg =
+        ImageReader::encodeJpeg(image.transformed(transform, Qt::FastTransformation));
+    if (jpeg.isEmpty() || !ImageReader::writeFileAtomically(to, jpeg))
+        return {false, cannotWrite(to)};
+    return {};
+}
+} // namespace
+
+PhotoFileResult rebuildWorkingFiles(const ImageInfo& info)
+{
+    const int fresh =
+        std::clamp<int>(info.operations.size() - info.bakedOperations, 0, info.operations.size());
+    const QTransform transform = ImageInfo::transformOf(info.operations.mid(0, fresh));
+    const PhotoFileResult copy = turnedCopy(backupCopyPath(info), workingCopyPath(info), transform);
+    const PhotoFileResult thumb =
+        turnedCopy(backupThumbnailPath(info), thumbnailPath(info), transform);
     return both(copy, thumb);
 }
 
