@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -67,6 +68,10 @@ bool forgetForeignWorkspace()
 
 bool ensureWorkspaceFolder()
 {
+    // Photos are read several at a time: a second thread working out the folders above while the
+    // first is making them would record only part of them, and the clean-up would miss the rest.
+    static QMutex making;
+    const QMutexLocker lock(&making);
     const QString workspace = QDir::cleanPath(workspaceFolder());
     if (QDir::isRelativePath(workspace))
         return false;

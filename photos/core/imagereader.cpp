@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QMutex>
 #include <QSaveFile>
 #include <QUuid>
 
@@ -126,6 +127,16 @@ QImage plainRgb(const QImage& image, const QSize& target)
     }
     return target.isValid() ? resized(plain, target) : plain;
 }
+
+// Above this many pixels (64 MB at 4 bytes a pixel) a picture decoded at full size takes turns
+// with the others.
+constexpr qint64 LargeDecodePixels = 16'000'000;
+
+QMutex& largeDecodeTurn()
+{
+    static QMutex turn;
+    return turn;
+}
 } // namespace
 
 // Qt refuses to allocate a decoded picture above 128 MB, which stops at about 33 megapixels.
@@ -179,6 +190,12 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
     const bool reduced = target.isValid();
     if (reduced)
         reader.setScaledSize(target);
+    // Photos are read several at a time; the ones decoded at full size above a camera's usual
+    // size take turns, so memory holds one such picture, not one per thread.
+    const bool large =
+        !reduced &&
+        (!declared.isValid() || qint64(declared.width()) * declared.height() > LargeDecodePixels);
+    const QMutexLocker turn(large ? &largeDecodeTurn() : nullptr);
     const QImage::Format format = reader.imageFormat();
     const QImage decoded = reader.read();
     if (decoded.isNull())

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 
 #include <exiv2/exiv2.hpp>
 
@@ -25,14 +26,26 @@ const char* const PropertyKeys[VelmExifInfo::PropertyCount] = {
     "Exif.Image.Artist",
 };
 
-// exiv2 writes its warnings to stderr; a photo with odd metadata is no news to the user.
-void muteExiv2Log()
+void lockXmp(void* mutex, bool lock)
 {
-    static const bool muted = [] {
+    if (lock)
+        static_cast<QMutex*>(mutex)->lock();
+    else
+        static_cast<QMutex*>(mutex)->unlock();
+}
+
+// exiv2 writes its warnings to stderr; a photo with odd metadata is no news to the user.
+// Photos are read on several threads at once: exiv2's XMP parser sets itself up on first use
+// and is safe to share only when set up once beforehand with a lock of ours.
+void prepareExiv2()
+{
+    static const bool prepared = [] {
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        static QMutex xmpMutex;
+        Exiv2::XmpParser::initialize(lockXmp, &xmpMutex);
         return true;
     }();
-    Q_UNUSED(muted);
+    Q_UNUSED(prepared);
 }
 
 QString printed(const Exiv2::ExifData& data, const char* key)
@@ -46,7 +59,7 @@ QString printed(const Exiv2::ExifData& data, const char* key)
 
 VelmExifInfo::VelmExifInfo(const QString& path) : properties(PropertyCount, QString())
 {
-    muteExiv2Log();
+    prepareExiv2();
     // exiv2 throws on empty files; checking first also spares it a missing path.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || info.size() == 0)
