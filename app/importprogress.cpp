@@ -103,7 +103,7 @@ void ImportProgress::updateProgress()
     progressBar->setValue(total > 0 ? done * 100 / total : 100);
     alertFolderFailures();
     if (done < total) {
-        showCurrentFile(done);
+        showCurrentFile(qMin(worker->fileInProgress(), total - 1));
         return;
     }
     complete();

@@ -218,7 +218,7 @@ class TestBadInput : public QObject
     // Runs the import dialog over `files` as the strip's child, as the import commands do.
     void runImport(bool photoMode, QWidget* strip, const QStringList& files, QStringList* listed)
     {
-        InfoParser::setFileHook([this](int, const QString& path) {
+        InfoParser::setFileHook([this](const InfoParser&, int, const QString& path) {
             watchdog.step(QStringLiteral("importing ") + path);
         });
         ReportAnswerer answerer;

@@ -1,12 +1,14 @@
-// The import dialog and its thread driven as an import runs them: records reach the strip in
-// file order, failures are listed once at the end, cancel finishes only the file in progress,
-// the missing-folder alert comes from the GUI thread once per photo, and audio mode fills the
-// music strip through the real media-information tool.
+// The import dialog and its threads driven as an import runs them: records reach the strip in
+// file order however the files finish, failures are listed once at the end in file order, cancel
+// finishes only the files in progress and adds none of them, the missing-folder alert comes from
+// the GUI thread once per photo, and audio mode fills the music strip through the real
+// media-information tool.
 #include "photofixtures.h"
 #include "support/reportanswerer.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
+#include "support/workercount.h"
 
 #include "app/importprogress.h"
 #include "audio/audiolistwidget.h"
@@ -17,6 +19,8 @@
 #include "widgets/loadfaileddialog.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMutex>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -27,6 +31,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <atomic>
+
 using namespace PhotoFixtures;
 
 namespace {
@@ -36,6 +43,36 @@ QStringList pathsOf(const QList<ImageInfo>& photos)
     for (const ImageInfo& info : photos)
         paths << info.path;
     return paths;
+}
+
+// The files an import started, told from whichever thread started them.
+class Started
+{
+public:
+    void add(int index)
+    {
+        QMutexLocker lock(&mutex);
+        indices << index;
+    }
+    QList<int> sorted() const
+    {
+        QMutexLocker lock(&mutex);
+        QList<int> copy = indices;
+        std::sort(copy.begin(), copy.end());
+        return copy;
+    }
+
+private:
+    mutable QMutex mutex;
+    QList<int> indices;
+};
+
+// What the progress label says in full (the label elides a long path and keeps it whole in its
+// tool tip).
+QString labelText(const ImportProgress& progress)
+{
+    const auto* label = progress.findChild<QLabel*>(QStringLiteral("label"));
+    return label->toolTip().isEmpty() ? label->text() : label->toolTip();
 }
 } // namespace
 
@@ -112,11 +149,12 @@ private slots:
     void cancelFinishesOnlyTheFileInProgress()
     {
         QFETCH(QString, how);
+        const WorkerCount oneAtATime(1);
         PhotoListWidget strip;
         ReportAnswerer answerer;
         ImportProgress progress(true, &strip);
         QList<int> reading;
-        InfoParser::setFileHook([&](int index, const QString&) {
+        InfoParser::setFileHook([&](const InfoParser& parser, int index, const QString&) {
             reading << index;
             if (index != 4)
                 return;
@@ -133,8 +171,7 @@ private slots:
                         progress.close();
                 },
                 Qt::QueuedConnection);
-            const auto* parser = qobject_cast<InfoParser*>(QThread::currentThread());
-            for (int wait = 0; wait < 1000 && parser && !parser->isStopRequested(); ++wait)
+            for (int wait = 0; wait < 1000 && !parser.isStopRequested(); ++wait)
                 QThread::msleep(5);
         });
         progress.start(photos);
@@ -157,20 +194,139 @@ private slots:
         // Cancel pressed before the thread got going: the dialog then waits for it, so reading
         // on would freeze the window for the whole import.
         const QStringList files = photos.mid(0, 3);
-        QList<int> reading;
-        InfoParser::setFileHook([&](int index, const QString&) { reading << index; });
+        Started reading;
+        InfoParser::setFileHook(
+            [&](const InfoParser&, int index, const QString&) { reading.add(index); });
         InfoParser parser(&files, true);
         parser.stop();
         parser.start();
         QVERIFY(parser.wait(30000));
         QCOMPARE(parser.processedCount(), 0);
-        QVERIFY(reading.isEmpty());
+        QVERIFY(reading.sorted().isEmpty());
         // The request was used up: the next run reads every file.
         parser.start();
         QVERIFY(parser.wait(30000));
-        QCOMPARE(reading, (QList<int>{0, 1, 2}));
+        QCOMPARE(reading.sorted(), (QList<int>{0, 1, 2}));
         QCOMPARE(pathsOf(parser.takePhotos()), files);
         QVERIFY(parser.takePhotos().isEmpty());
+    }
+
+    // Several files are read at once and finish in any order; the strip and the report still
+    // get them in the order they were given. One file is held until every other one has
+    // finished: meanwhile only the files before it are on the strip, and the label names it.
+    void parallelImportKeepsFileOrder_data()
+    {
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<QString>("kinds"); // p: a photo, x: no picture
+        QTest::addColumn<int>("held");
+        QTest::newRow("first finishes last") << 2 << "pppppp" << 0;
+        QTest::newRow("failure finishes last") << 3 << "ppxpxp" << 2;
+        QTest::newRow("four at once") << 4 << "pppxpppp" << 3;
+    }
+    void parallelImportKeepsFileOrder()
+    {
+        QFETCH(int, threads);
+        QFETCH(QString, kinds);
+        QFETCH(int, held);
+        const WorkerCount count(threads);
+        QStringList files;
+        QStringList added;
+        QStringList listed;
+        QStringList addedBeforeHeld;
+        for (int i = 0; i < kinds.size(); ++i) {
+            if (kinds[i] == QLatin1Char('p')) {
+                files << photos[i];
+                added << photos[i];
+                if (i < held)
+                    addedBeforeHeld << photos[i];
+                continue;
+            }
+            files << dir.filePath(QStringLiteral("in/none%1.jpg").arg(i));
+            QVERIFY(TestFiles::write(files.last(), "no picture"));
+            listed << QDir::toNativeSeparators(files.last());
+        }
+        std::atomic<bool> release{false};
+        std::atomic<bool> gaveUp{false};
+        InfoParser::setFileHook([&](const InfoParser&, int index, const QString&) {
+            for (int wait = 0; index == held && !release; ++wait) {
+                if (wait == 2000) {
+                    gaveUp = true;
+                    return;
+                }
+                QThread::msleep(5);
+            }
+        });
+        PhotoListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(true, &strip);
+        const auto* bar = progress.findChild<QProgressBar*>(QStringLiteral("progressBar"));
+        QStringList onStripWhileHeld;
+        QString labelWhileHeld;
+        QTimer watch;
+        watch.setInterval(5);
+        connect(&watch, &QTimer::timeout, &progress, [&] {
+            const int total = int(files.size());
+            if (release || bar->value() != (total - 1) * 100 / total)
+                return;
+            onStripWhileHeld = pathsOf(strip.photos());
+            labelWhileHeld = labelText(progress);
+            release = true;
+        });
+        watch.start();
+        progress.start(files);
+        progress.exec();
+
+        QVERIFY2(release && !gaveUp, "the other files did not finish while one was held");
+        QCOMPARE(onStripWhileHeld, addedBeforeHeld);
+        QVERIFY2(labelWhileHeld.contains(QDir::toNativeSeparators(files[held])),
+                 qPrintable(labelWhileHeld));
+        QCOMPARE(pathsOf(strip.photos()), added);
+        QCOMPARE(answerer.rows, listed);
+    }
+
+    // Cancel while three files are read at once, two of them behind files that had finished:
+    // the three finish, none of them is added, nor any finished file behind the first of them,
+    // and no later file is started.
+    void parallelCancelAddsNothingLate()
+    {
+        const WorkerCount count(3);
+        const QList<int> heldFiles{2, 5, 6};
+        Started started;
+        InfoParser::setFileHook([&](const InfoParser& parser, int index, const QString&) {
+            started.add(index);
+            if (!heldFiles.contains(index))
+                return;
+            for (int wait = 0; wait < 2000 && !parser.isStopRequested(); ++wait)
+                QThread::msleep(5);
+        });
+        PhotoListWidget strip;
+        ReportAnswerer answerer;
+        ImportProgress progress(true, &strip);
+        const auto* bar = progress.findChild<QProgressBar*>(QStringLiteral("progressBar"));
+        QTimer watch;
+        watch.setInterval(5);
+        connect(&watch, &QTimer::timeout, &progress, [&] {
+            // Files 0, 1, 3 and 4 finished, 0 and 1 on the strip, the three held ones started.
+            if (started.sorted() != QList<int>{0, 1, 2, 3, 4, 5, 6} || bar->value() != 40 ||
+                strip.photos().size() != 2)
+                return;
+            watch.stop();
+            progress.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
+        });
+        watch.start();
+        progress.start(photos);
+        progress.exec();
+
+        QCOMPARE(started.sorted(), (QList<int>{0, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(pathsOf(strip.photos()), photos.mid(0, 2));
+        QCOMPARE(answerer.shown, 0);
+        // The held photos were read to the end (working copy and thumbnail written), the next
+        // one not at all.
+        const auto written = [](const char* name) {
+            return QDir(photosFolder()).entryList({QLatin1String(name)}, QDir::Files).size();
+        };
+        QCOMPARE(written("*photo07*"), 2);
+        QCOMPARE(written("*photo08*"), 0);
     }
 
     void missingFolderAlertsOncePerPhotoFromTheGuiThread()
