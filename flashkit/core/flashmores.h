@@ -47,8 +47,9 @@ public:
     bool setTemplate(const QString& swfFileName);
 
     bool createPreviewResource();
-    // Runs on the publish thread. `stop` (may be null) is checked between photos so that a
-    // cancelled publish does not first re-encode every photo.
+    // Runs on the publish thread, re-encoding the photos on Workers::count() threads. `stop` (may
+    // be null) is checked between photos so that a cancelled publish does not first re-encode
+    // every photo.
     bool createPublishResourse(const std::atomic<bool>* stop = nullptr);
     bool readPlayData(PublishPlan& plan);
 
@@ -78,7 +79,8 @@ private:
     bool copyTemplateMovie(); // true when the workspace holds the copy
     QList<FlashKitPhoto> samplesInWorkspace() const;
     QList<FlashKitPhoto>* photosToBuild(QList<FlashKitPhoto>& sampleCopies);
-    void reencodePhoto(FlashKitPhoto& photo);
+    bool reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bool>* stop) const;
+    void reencodePhoto(FlashKitPhoto& photo) const;
 
     QString workFolder;
     QString templateFolder;

@@ -1,11 +1,13 @@
 // The two workspace builds of FlashmoRes: preview and publish.
 #include "common/logfile.h"
+#include "common/workers.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 
@@ -125,7 +127,7 @@ bool FlashmoRes::createPreviewResource()
     return true;
 }
 
-void FlashmoRes::reencodePhoto(FlashKitPhoto& photo)
+void FlashmoRes::reencodePhoto(FlashKitPhoto& photo) const
 {
     const QString folder = workFolder + photosSubfolder;
     const QString name = QFileInfo(photo.path).fileName();
@@ -137,6 +139,49 @@ void FlashmoRes::reencodePhoto(FlashKitPhoto& photo)
                   folder + QStringLiteral("s_") + photo.fileName, quality);
     photo.path = picture;
     photo.size = sizeText(picture);
+}
+
+// Each thread takes the next photo until none is left, so no more photos are decoded at a time
+// than there are threads, however long the list. The files are the same as one thread writes.
+bool FlashmoRes::reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bool>* stop) const
+{
+    // A photo the list names twice is re-encoded once: two threads must not write one file.
+    QHash<QString, int> firstOf;
+    QList<int> sourceOf; // for each entry, the entry that re-encodes its photo
+    QList<int> own;      // the entries that do
+    for (int i = 0; i < list.size(); ++i) {
+        const int first = firstOf.value(QFileInfo(list.at(i).path).fileName(), i);
+        if (first == i) {
+            firstOf.insert(QFileInfo(list.at(i).path).fileName(), i);
+            own << i;
+        }
+        sourceOf << first;
+    }
+    // Detached here, once: the threads share the entries, each writing only its own.
+    FlashKitPhoto* entries = list.data();
+    std::atomic<int> next{0};
+    std::atomic<bool> stopped{false};
+    Workers::run(qBound(1, Workers::count(), int(own.size())), [&] {
+        for (;;) {
+            if (stop && stop->load()) {
+                stopped = true;
+                return;
+            }
+            const int at = next++;
+            if (at >= own.size())
+                return;
+            reencodePhoto(entries[own.at(at)]);
+        }
+    });
+    if (stopped)
+        return false;
+    for (int i = 0; i < list.size(); ++i) {
+        const FlashKitPhoto& done = entries[sourceOf.at(i)];
+        entries[i].fileName = done.fileName;
+        entries[i].path = done.path;
+        entries[i].size = done.size;
+    }
+    return true;
 }
 
 bool FlashmoRes::createPublishResourse(const std::atomic<bool>* stop)
@@ -154,11 +199,8 @@ bool FlashmoRes::createPublishResourse(const std::atomic<bool>* stop)
         return false;
     QList<FlashKitPhoto>& list = *chosen;
     const bool usePhotos = chosen == &photos;
-    for (FlashKitPhoto& photo : list) {
-        if (stop && stop->load())
-            return false;
-        reencodePhoto(photo);
-    }
+    if (!reencodePhotos(list, stop))
+        return false;
     if (!writePlayData(list)) {
         writeLogEntry(LogSource, usePhotos ? 330 : 361, PublishFunction, "FALSE");
         return false;

@@ -4,10 +4,12 @@
 #include "flashkit/core/publishjob.h"
 #include "kittestenv.h"
 #include "support/smallfs.h"
+#include "support/workercount.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,6 +89,8 @@ private slots:
     void reasonsInTheUsersLanguage();
     void destroyWhileRunning();
     void runKeepsItsOwnLists();
+    void sameOutputAtAnyWorkerCount_data();
+    void sameOutputAtAnyWorkerCount();
     void jobRefusesNamesThatAreNoEntry_data();
     void jobRefusesNamesThatAreNoEntry();
 
@@ -528,6 +532,47 @@ void TestFlashmoPublish::runKeepsItsOwnLists()
     QCOMPARE(published.size(), 24); // each photo and its thumbnail
     QVERIFY(!published.join(' ').contains("intruder"));
     QCOMPARE(kit.resources().photoList().size(), 1); // the kit's own list is the new one
+}
+
+// The photos are re-encoded several at a time: the output is the one a single worker makes, byte
+// for byte, also where the list names one photo twice.
+void TestFlashmoPublish::sameOutputAtAnyWorkerCount_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::newRow("xml") << 0;
+    QTest::newRow("swf") << 1;
+}
+
+void TestFlashmoPublish::sameOutputAtAnyWorkerCount()
+{
+    QFETCH(int, profile);
+    QList<FlashKitPhoto> photos;
+    for (int i = 0; i < 9; ++i)
+        photos.append(env.makePhoto(QString("any %1.jpg").arg(i), 20 + i));
+    photos.insert(5, photos.at(2));
+    QMap<QString, QByteArray> outputs[2];
+    const int counts[2] = {1, 4};
+    for (int round = 0; round < 2; ++round) {
+        const WorkerCount workers(counts[round]);
+        for (const QString& name : QDir(env.photos()).entryList({QString("*p_any*")}))
+            QFile::remove(env.photos() + name);
+        FlashmoKit kit(env.appFolder());
+        kit.addPhotos(photos);
+        kit.setTemplate(movie);
+        kit.setPhotoQuality(70);
+        const QString folder = out + QString::number(counts[round]) + QLatin1Char('/');
+        QVERIFY(kit.publish(folder, QString("a"), profile));
+        QVERIFY(finish(kit));
+        QCOMPARE(kit.publishError(), QString());
+        QCOMPARE(kit.publishProgress(), 100);
+        for (const QString& file : filesUnder(folder))
+            outputs[round].insert(file, TestFiles::read(folder + file));
+        outputs[round].insert(QString("configuration"),
+                              TestFiles::read(kit.resources().playDataPath()));
+    }
+    QCOMPARE(outputs[1].keys(), outputs[0].keys());
+    for (auto it = outputs[0].cbegin(); it != outputs[0].cend(); ++it)
+        QVERIFY2(outputs[1].value(it.key()) == it.value(), qPrintable(it.key()));
 }
 
 void TestFlashmoPublish::jobRefusesNamesThatAreNoEntry_data()
