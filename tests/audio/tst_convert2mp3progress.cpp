@@ -1,13 +1,15 @@
 // The MP3 conversion driver: its progress arithmetic and chaining against stand-in converters,
-// then the real converter on real clips.
+// one clip at a time, then the real converter on real clips, several at once.
 #include "audio/core/audioreader.h"
 #include "audio/core/convert2mp3progress.h"
 #include "common/workspace.h"
 #include "platform/velfc/core/velpref.h"
 #include "support/testfiles.h"
 #include "support/testmedia.h"
+#include "support/workercount.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -23,6 +25,32 @@ AudioInfo clip(const QString& path, double seconds)
     info.duration = seconds;
     info.endPoint = seconds;
     return info;
+}
+
+// The programs called `name` this process started that have not ended (a child that ended but
+// was not yet waited for counts as ended).
+int childrenRunning(const QByteArray& name)
+{
+    int running = 0;
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    for (const QString& entry : QDir(QString("/proc")).entryList(QDir::Dirs)) {
+        const QByteArray stat = TestFiles::read(QString("/proc/") + entry + QString("/stat"));
+        const qsizetype open = stat.indexOf('(');
+        const qsizetype close = stat.lastIndexOf(')');
+        if (open < 0 || close < open)
+            continue;
+        // After the name: state, then the parent's id.
+        const QList<QByteArray> rest = stat.mid(close + 2).split(' ');
+        if (stat.mid(open + 1, close - open - 1) == name && rest.value(0) != "Z" &&
+            rest.value(1) == self.toLatin1())
+            ++running;
+    }
+    return running;
+}
+
+int convertersRunning()
+{
+    return childrenRunning("kvt");
 }
 
 } // namespace
@@ -43,8 +71,12 @@ private slots:
         originalPath = LUMARO_TEST_APP_DIR ":" + qgetenv("PATH");
         qputenv("PATH", originalPath);
     }
+    // The chaining tests below pace one stand-in at a time; the tests of several at once ask for
+    // their own count.
+    void init() { qputenv("LUMARO_THREADS", "1"); }
     void cleanup()
     {
+        qunsetenv("LUMARO_THREADS");
         qputenv("PATH", originalPath);
         QDir(musicFolder()).removeRecursively();
     }
@@ -123,21 +155,26 @@ private slots:
     void failingConverters_data()
     {
         QTest::addColumn<bool>("installed");
+        QTest::addColumn<int>("threads");
         QTest::addColumn<QString>("said");
-        QTest::newRow("exits with an error")
-            << true
-            << "/m/a.wav could not be converted to MP3: No space left on the device "
-               "holding /ws/music.";
-        QTest::newRow("missing") << false
+        const QString full = "/m/a.wav could not be converted to MP3: No space left on the "
+                             "device holding /ws/music.";
+        QTest::newRow("exits with an error") << true << 1 << full;
+        // The clip converted beside the failed one is ended at once, not waited for.
+        QTest::newRow("fails beside a slow one") << true << 2 << full;
+        QTest::newRow("missing") << false << 1
                                  << "The music converter kvt could not be started, so /m/a.wav "
                                     "could not be converted to MP3.";
     }
     void failingConverters()
     {
         QFETCH(bool, installed);
+        QFETCH(int, threads);
         QFETCH(QString, said);
+        const WorkerCount count(threads);
         if (installed)
             installStandIn(QString("echo \"$@\" >> '%1'\n"
+                                   "case \"$3\" in */b.wav) exec sleep 30;; esac\n"
                                    "printf 'kvt: cannot write\\nkvt-failure: output 28\\n' >&2\n"
                                    "exit 1\n")
                                .arg(path("calls.txt")));
@@ -149,14 +186,19 @@ private slots:
                                       {QString("/ws/music/a.mp3"), QString("/ws/music/b.mp3")});
         QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
         QSignalSpy killed(&converter, &Convert2Mp3Progress::killProcess);
+        QElapsedTimer timer;
+        timer.start();
         converter.convertNext();
-        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.wait(20000));
+        QVERIFY(timer.elapsed() < 15000);
+        QCOMPARE(childrenRunning("sleep"), 0);
         QTest::qWait(100);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(killed.size(), 0);
         QCOMPARE(converter.failureText(), said);
-        if (installed)
-            QVERIFY(!readFile(path("calls.txt")).contains("/m/b.wav")); // never started
+        // One at a time, the clip after the failed one is never started.
+        if (installed && threads == 1)
+            QVERIFY(!readFile(path("calls.txt")).contains("/m/b.wav"));
     }
 
     void emptyListDoesNothing()
@@ -169,9 +211,10 @@ private slots:
         QCOMPARE(converter.conversionPercent(), 0.0);
     }
 
-    // The real converter on three clips read by the real reader.
+    // The real converter on three clips read by the real reader, two at a time.
     void convertsChainOfThree()
     {
+        const WorkerCount two(2);
         const QList<AudioInfo> clips =
             makeClips({QString("one.wav"), QString("two.ogg"), QString("three.flac")});
         QVERIFY(!QTest::currentTestFailed());
@@ -219,6 +262,31 @@ private slots:
         QVERIFY(QFile::exists(music + QString("c1.mp3")));
         QVERIFY(!QFile::exists(music + QString("c2.mp3"))); // no half-written file
         QVERIFY(!QFile::exists(music + QString("c3.mp3"))); // never started
+    }
+
+    // Cancel while two converters run at once: both end before Cancel returns and neither
+    // leaves a file behind; the clip not yet started never starts.
+    void cancelEndsEveryConverter()
+    {
+        const WorkerCount two(2);
+        const QList<AudioInfo> clips =
+            makeClips({QString("d1.wav"), QString("d2.wav"), QString("d3.wav")});
+        QVERIFY(!QTest::currentTestFailed());
+        Convert2Mp3Progress converter(nullptr, clips);
+        QSignalSpy finished(&converter, &Convert2Mp3Progress::convertFinished);
+        QSignalSpy killed(&converter, &Convert2Mp3Progress::killProcess);
+        converter.convertNext();
+        // Both under way, neither done yet (a finished clip would bring a third share).
+        QTRY_VERIFY_WITH_TIMEOUT(convertersRunning() == 2 && converter.conversionPercent() > 0,
+                                 10000);
+        QVERIFY(converter.conversionPercent() < 100.0 / 3);
+        converter.cancelConversion();
+        QCOMPARE(convertersRunning(), 0);
+        QCOMPARE(killed.size(), 1);
+        QTest::qWait(500);
+        QVERIFY(finished.isEmpty());
+        QCOMPARE(convertersRunning(), 0);
+        QCOMPARE(QDir(musicFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
 private:
