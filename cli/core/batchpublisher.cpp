@@ -255,7 +255,7 @@ void BatchPublisher::interrupt(int signalNumber)
     readerPoll.stop();
     if (reader) {
         reader->stop();
-        reader->wait(); // the photo in progress is finished first
+        reader->wait(); // the photos in progress are finished first
     }
     if (job)
         job->stopAll();
