@@ -3,6 +3,7 @@
 #include "common/workers.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
+#include "flashkit/core/jpegencoder.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,8 +34,19 @@ QImage loadByContent(const QString& path)
 void saveReplacing(const QImage& image, const QString& path, int quality)
 {
     QFile::remove(path);
-    if (!image.isNull())
+    if (image.isNull())
+        return;
+    // The workspace's pictures are JPEG files; any other name is saved in the format it names.
+    if (!path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) &&
+        !path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive)) {
         image.save(path, nullptr, quality);
+        return;
+    }
+    const QByteArray bytes = JpegEncoder::encode(image, quality);
+    QFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.flush())
+        file.remove();
 }
 } // namespace
 

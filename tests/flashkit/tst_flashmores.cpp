@@ -1,10 +1,14 @@
 // Preview and publish builds of the workspace.
 #include "flashkit/core/flashmokit.h"
+#include "flashkit/core/jpegencoder.h"
 #include "kittestenv.h"
 
+#include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTest>
 
 namespace {
@@ -39,6 +43,8 @@ private slots:
     void unwritableConfigurationIsLogged_data();
     void unwritableConfigurationIsLogged();
     void missingTemplateMovieFailsThePreview();
+    void encoderWritesWhatQtWrites_data();
+    void encoderWritesWhatQtWrites();
 
 private:
     KitTestEnv env;
@@ -209,6 +215,54 @@ void TestFlashmoRes::missingTemplateMovieFailsThePreview()
     QCOMPARE(lines.size(), 3);
     QVERIFY2(lines[0].contains("): in FlashmoRes::createPreviewResource : "), lines[0].constData());
     QCOMPARE(lines[1], QByteArray("FALSE"));
+}
+
+// The publish encodes its photos itself: the files must be the very ones Qt's JPEG writer made
+// before, whatever the picture carries.
+void TestFlashmoRes::encoderWritesWhatQtWrites_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("quality");
+    QTest::addColumn<int>("dotsPerMeter");
+    QTest::addColumn<QString>("extra"); // "icc", "text" or nothing
+    const int rgb = QImage::Format_RGB32;
+    QTest::newRow("photo") << QSize(720, 540) << rgb << 85 << 3780 << QString();
+    QTest::newRow("lowest quality") << QSize(720, 540) << rgb << 0 << 3780 << QString();
+    QTest::newRow("highest quality") << QSize(80, 60) << rgb << 100 << 3780 << QString();
+    QTest::newRow("odd size, 300 dpi") << QSize(13, 7) << rgb << 70 << 11811 << QString();
+    QTest::newRow("with transparency")
+        << QSize(64, 48) << int(QImage::Format_ARGB32) << 85 << 3780 << QString();
+    QTest::newRow("grey") << QSize(64, 48) << int(QImage::Format_Grayscale8) << 85 << 3780
+                          << QString();
+    QTest::newRow("colour profile") << QSize(64, 48) << rgb << 85 << 3780 << QString("icc");
+    QTest::newRow("description") << QSize(64, 48) << rgb << 85 << 3780 << QString("text");
+}
+
+void TestFlashmoRes::encoderWritesWhatQtWrites()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, format);
+    QFETCH(int, quality);
+    QFETCH(int, dotsPerMeter);
+    QFETCH(QString, extra);
+    QImage picture = KitTestEnv::testPicture(size.width(), size.height(), quality + 1)
+                         .convertToFormat(QImage::Format(format));
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    if (extra == QLatin1String("icc"))
+        picture.setColorSpace(QColorSpace(QColorSpace::AdobeRgb));
+    if (extra == QLatin1String("text"))
+        picture.setText(QString("Description"), QString("a day at the sea"));
+    QByteArray expected;
+    QBuffer buffer(&expected);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    QVERIFY(writer.write(picture));
+    const QByteArray encoded = JpegEncoder::encode(picture, quality);
+    QCOMPARE(encoded.size(), expected.size());
+    QVERIFY(encoded == expected);
 }
 
 QTEST_MAIN(TestFlashmoRes)
