@@ -15,7 +15,7 @@ packages=(
   dbus-daemon
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libmp3lame-dev
   haxe
-  xvfb xauth chromium ffmpeg libjpeg-turbo-progs imagemagick python3
+  xvfb xauth chromium ffmpeg libjpeg-turbo-progs libturbojpeg0-dev imagemagick python3
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev
 )
