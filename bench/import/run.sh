@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the import benchmark, makes N camera-sized photos (4000 x 3000 JPEGs with grain, every
-# other one carrying EXIF orientation 6) and runs it for each N.
-# Usage: bench/import/run.sh [build folder] [N ...]   (defaults: build, 20 80)
+# other one carrying EXIF orientation 6) and runs it for each N, RUNS times (default 3) at one
+# worker and at one per core.
+# Usage: [RUNS=n] bench/import/run.sh [build folder] [N ...]   (defaults: build, 20 80)
 set -e
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$here/build}
@@ -25,5 +26,5 @@ for n in $counts; do
         done
         touch "$photos/done"
     fi
-    "$build/bench/bench_import" "$photos"
+    "$build/bench/bench_import" "$photos" "${RUNS:-3}"
 done
