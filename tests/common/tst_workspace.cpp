@@ -5,10 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 class TestWorkspace : public QObject
 {
@@ -75,6 +79,31 @@ private slots:
 
         VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), QString("relative/ws"));
         QVERIFY(!ensureWorkspaceFolder());
+    }
+
+    // Photos are read on several threads, each making the workspace when it is missing: the
+    // record still names every folder made on the way, whichever thread made which.
+    void creationRecordSurvivesThreadsAtOnce()
+    {
+        QTemporaryDir base;
+        for (int round = 0; round < 150; ++round) {
+            const QString top = base.filePath(QString("r%1").arg(round));
+            const QString workspace = top + "/a/b/c/d/e/f/g/h/" + WorkspaceFolderName;
+            VelPref::instance()->setValue(QLatin1String(PrefKey::Temporary), workspace);
+            QSemaphore go;
+            std::vector<std::unique_ptr<QThread>> threads;
+            for (int i = 0; i < 8; ++i) {
+                threads.emplace_back(QThread::create([&go] {
+                    go.acquire();
+                    ensureWorkspaceFolder();
+                }));
+                threads.back()->start();
+            }
+            go.release(8);
+            for (const auto& thread : threads)
+                thread->wait();
+            QCOMPARE(createdWorkspaceParents(workspace).size(), 9);
+        }
     }
 
     void namesInsideTheWorkspace()
