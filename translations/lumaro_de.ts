@@ -973,6 +973,108 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
     </message>
 </context>
 <context>
+    <name>Slideshow</name>
+    <message numerus="yes">
+        <source>Import %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto importieren</numerusform>
+            <numerusform>%n Fotos importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei importieren</numerusform>
+            <numerusform>%n Audiodateien importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto löschen</numerusform>
+            <numerusform>%n Fotos löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei löschen</numerusform>
+            <numerusform>%n Audiodateien löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto verschieben</numerusform>
+            <numerusform>%n Fotos verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei verschieben</numerusform>
+            <numerusform>%n Audiodateien verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto kopieren</numerusform>
+            <numerusform>%n Fotos kopieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei kopieren</numerusform>
+            <numerusform>%n Audiodateien kopieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Turn %n Photo(s) Left</source>
+        <translation>
+            <numerusform>%n Foto nach links drehen</numerusform>
+            <numerusform>%n Fotos nach links drehen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Turn %n Photo(s) Right</source>
+        <translation>
+            <numerusform>%n Foto nach rechts drehen</numerusform>
+            <numerusform>%n Fotos nach rechts drehen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mirror %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto spiegeln</numerusform>
+            <numerusform>%n Fotos spiegeln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Flip %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto kippen</numerusform>
+            <numerusform>%n Fotos kippen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto wiederherstellen</numerusform>
+            <numerusform>%n Fotos wiederherstellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Template %1</source>
+        <translation>Vorlage %1 wählen</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Audio bearbeiten</translation>
+    </message>
+</context>
+<context>
     <name>StagedOutput</name>
     <message>
         <source>The name &quot;%1&quot; cannot be used: %2</source>
