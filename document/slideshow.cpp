@@ -5,6 +5,7 @@
 #include "flashkit/core/kitentries.h"
 #include "photos/core/photooperation.h"
 
+#include <QSignalBlocker>
 #include <QUndoStack>
 
 Slideshow::Slideshow(QObject* parent) : QObject(parent), undo(new QUndoStack(this))
@@ -244,6 +245,16 @@ void Slideshow::clear()
 
 void Slideshow::workspaceMoved()
 {
+    // The move carries the files of the photos in the lists only: a step bringing back a deleted
+    // photo, or an undone import or copy, would find none, so the history goes. The document
+    // still differs from what was saved when it did before (no flicker of modifiedChanged).
+    {
+        const QSignalBlocker quiet(this);
+        const bool modified = isModified();
+        undo->clear();
+        if (modified)
+            undo->resetClean();
+    }
     // The entries are worked out from the workspace folder when asked for; the views only need
     // to know that the files moved.
     emit changed();

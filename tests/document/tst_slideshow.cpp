@@ -390,6 +390,23 @@ private slots:
             QCOMPARE(existing(workingFiles(first)), 4);
     }
 
+    // A workspace move carries the files of the photos in the document only: the steps that
+    // could bring back another photo, without its files, are dropped, the changes kept.
+    void workspaceMoveDropsTheHistory()
+    {
+        Slideshow show;
+        QVERIFY(fill(show));
+        show.removePhotos({0});
+        const QStringList before = stateOf(show);
+        const QString moved = dir.filePath(QStringLiteral("moved"));
+        QVERIFY(QDir().rename(workspaceFolder(), moved));
+        useWorkspace(moved);
+        show.workspaceMoved();
+        QCOMPARE(show.undoStack()->count(), 0);
+        QVERIFY(show.isModified());
+        QCOMPARE(stateOf(show), before);
+    }
+
     void modifiedFollowsTheHistory()
     {
         Slideshow show;
