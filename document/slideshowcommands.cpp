@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QUndoCommand>
 
 namespace SlideshowCommands {
@@ -31,10 +32,63 @@ bool sameClips(const QList<AudioInfo>& a, const QList<AudioInfo>& b)
 } // namespace SlideshowCommands
 
 namespace {
+// The records of photos a step can bring back into the document, and their working files. A
+// photo may be held by several steps at once (deleted, the delete undone, deleted again): the
+// files go with the last of them, and only when the photo is out of the document then.
+class HeldPhotos
+{
+public:
+    explicit HeldPhotos(const Slideshow* show) : show(show) {}
+    HeldPhotos(const HeldPhotos&) = delete;
+    HeldPhotos& operator=(const HeldPhotos&) = delete;
+    ~HeldPhotos()
+    {
+        for (const ImageInfo& photo : std::as_const(photos)) {
+            // Ids are made afresh for every import and copy, so one count serves all documents.
+            if (--holders()[photo.id] > 0)
+                continue;
+            holders().remove(photo.id);
+            if (show->rowOfPhoto(photo.id) >= 0)
+                continue;
+            for (const QString& path : {workingCopyPath(photo), backupCopyPath(photo),
+                                        thumbnailPath(photo), backupThumbnailPath(photo)})
+                QFile::remove(path);
+        }
+    }
+    // Once: the same step holds the same photos each time it is done again.
+    void hold(const QList<ImageInfo>& held)
+    {
+        if (!photos.isEmpty())
+            return;
+        photos = held;
+        for (const ImageInfo& photo : held)
+            ++holders()[photo.id];
+    }
+
+private:
+    static QHash<QUuid, int>& holders()
+    {
+        static QHash<QUuid, int> counts;
+        return counts;
+    }
+
+    const Slideshow* show;
+    QList<ImageInfo> photos;
+};
+
+// The music copies are shared by clips of the same source and made again when publishing: the
+// clip steps hold no files.
+struct HeldClips
+{
+    explicit HeldClips(const Slideshow*) {}
+    void hold(const QList<AudioInfo>&) {}
+};
+
 // The two lists seen alike, so that one step class serves both.
 struct Photos
 {
     using Item = ImageInfo;
+    using Held = HeldPhotos;
     static void insert(SlideshowEdit& edit, int row, const QList<Item>& items)
     {
         edit.insertPhotos(row, items);
@@ -43,23 +97,12 @@ struct Photos
     {
         return edit.takePhotos(rows);
     }
-    // The working files of the photos that are out of the document, which no step can bring
-    // back once the one holding them is gone.
-    static void release(const Slideshow* show, const QList<Item>& items)
-    {
-        for (const ImageInfo& photo : items) {
-            if (show->rowOfPhoto(photo.id) >= 0)
-                continue;
-            for (const QString& path : {workingCopyPath(photo), backupCopyPath(photo),
-                                        thumbnailPath(photo), backupThumbnailPath(photo)})
-                QFile::remove(path);
-        }
-    }
 };
 
 struct Clips
 {
     using Item = AudioInfo;
+    using Held = HeldClips;
     static void insert(SlideshowEdit& edit, int row, const QList<Item>& items)
     {
         edit.insertClips(row, items);
@@ -68,8 +111,6 @@ struct Clips
     {
         return edit.takeClips(rows);
     }
-    // The music copies are shared by clips of the same source and made again when publishing.
-    static void release(const Slideshow*, const QList<Item>&) {}
 };
 
 QList<int> span(int first, int count)
@@ -110,10 +151,10 @@ template <typename List> class InsertStep : public Step
 public:
     InsertStep(Slideshow* show, int row, const QList<typename List::Item>& items,
                const QString& text)
-        : Step(show, text), row(row), items(items)
+        : Step(show, text), row(row), items(items), held(show)
     {
+        held.hold(items);
     }
-    ~InsertStep() override { List::release(show, items); }
     void redo() override
     {
         SlideshowEdit edit(show);
@@ -130,20 +171,21 @@ public:
 private:
     int row;
     QList<typename List::Item> items;
+    typename List::Held held;
 };
 
 template <typename List> class RemoveStep : public Step
 {
 public:
     RemoveStep(Slideshow* show, const QList<int>& rows, const QString& text)
-        : Step(show, text), rows(rows)
+        : Step(show, text), rows(rows), held(show)
     {
     }
-    ~RemoveStep() override { List::release(show, items); }
     void redo() override
     {
         SlideshowEdit edit(show);
         items = List::take(edit, rows);
+        held.hold(items);
         emit show->changed();
     }
     void undo() override
@@ -156,6 +198,7 @@ public:
 private:
     QList<int> rows;
     QList<typename List::Item> items; // taken by the last redo
+    typename List::Held held;
 };
 
 template <typename List> class MoveStep : public Step

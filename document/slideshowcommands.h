@@ -15,7 +15,8 @@ class QUndoCommand;
 // Working files: a photo's files are rewritten from its record alone (rebuildWorkingFiles), so
 // undoing an orientation step gives back the very pixels it replaced. The files of a photo that
 // is out of the document while a step can still bring it back (deleted, or an import or copy
-// undone) stay until that step is destroyed; they go with it if the photo is still out then.
+// undone) stay while a step holds it; they go with the last such step if the photo is still out
+// then.
 namespace SlideshowCommands {
 
 // `photos` (with their working files already made) go in at `row`, which is within the list or

@@ -336,52 +336,54 @@ private slots:
     // A photo's files stay while a step can bring the photo back, and go with the last such step.
     void filesLiveAsLongAsTheirSteps_data()
     {
-        QTest::addColumn<int>("scenario");
+        QTest::addColumn<QString>("steps"); // on the first photo
+        QTest::addColumn<QString>("then");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("deleted, history cleared") << 0 << false;
-        QTest::newRow("deleted, undone, other step") << 1 << true;
-        QTest::newRow("copied, undone, other step") << 2 << false;
-        QTest::newRow("imported, undone, other step") << 3 << false;
-        QTest::newRow("copied, history cleared") << 4 << true;
-        QTest::newRow("deleted, document closed") << 5 << false;
+        QTest::newRow("deleted, history cleared") << "delete"
+                                                  << "clear" << false;
+        QTest::newRow("deleted, document closed") << "delete"
+                                                  << "close" << false;
+        QTest::newRow("deleted, undone, other step") << "delete undo"
+                                                     << "turn" << true;
+        QTest::newRow("deleted, undone, deleted again") << "delete undo"
+                                                        << "delete" << true;
+        QTest::newRow("copied, undone, other step") << "copy undo"
+                                                    << "turn" << false;
+        QTest::newRow("copied, history cleared") << "copy"
+                                                 << "clear" << true;
+        QTest::newRow("imported, undone, other step") << "import undo"
+                                                      << "turn" << false;
     }
 
     void filesLiveAsLongAsTheirSteps()
     {
-        QFETCH(int, scenario);
+        QFETCH(QString, steps);
+        QFETCH(QString, then);
         QFETCH(bool, kept);
         auto show = std::make_unique<Slideshow>();
         QVERIFY(fill(*show));
         const ImageInfo first = show->photos().at(0);
         ImageInfo watched = first;
-        switch (scenario) {
-        case 0:
-        case 5:
+        if (steps.startsWith(QLatin1String("delete"))) {
             show->removePhotos({0});
-            break;
-        case 1:
-            show->removePhotos({0});
-            show->undoStack()->undo();
-            break;
-        case 2:
-        case 4:
+        } else if (steps.startsWith(QLatin1String("copy"))) {
             show->copyPhotos({0}, 1);
             watched = show->photos().at(1);
             QVERIFY(watched.id != first.id);
-            if (scenario == 2)
-                show->undoStack()->undo();
-            break;
-        case 3:
+        } else {
             show->addPhotos(-1, {spare});
             watched = spare;
-            show->undoStack()->undo();
-            break;
         }
+        if (steps.endsWith(QLatin1String("undo")))
+            show->undoStack()->undo();
         QCOMPARE(existing(workingFiles(watched)), 4);
-        if (scenario == 0 || scenario == 4)
+
+        if (then == QLatin1String("clear"))
             show->undoStack()->clear();
-        else if (scenario == 5)
+        else if (then == QLatin1String("close"))
             show.reset();
+        else if (then == QLatin1String("delete"))
+            show->removePhotos({0});
         else
             show->applyOperation({1}, Mirror);
         QCOMPARE(existing(workingFiles(watched)), kept ? 4 : 0);
