@@ -785,6 +785,149 @@
     </message>
 </context>
 <context>
+    <name>ProjectFile</name>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Lumaro project, or it is damaged: %2.</source>
+        <translation>%1 ist kein Lumaro-Projekt oder ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a project file.</source>
+        <translation>%1 ist keine Projektdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a project file (more than %2 MB).</source>
+        <translation>%1 ist zu groß für eine Projektdatei (mehr als %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Lumaro (project format version %2); this one reads up to version %3.</source>
+        <translation>%1 wurde von einem neueren Lumaro gespeichert (Projektformat Version %2); dieses liest Version %3 und älter.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: a project holds at most %2 photos and %3 music clips.</source>
+        <translation>Das Projekt %1 kann nicht gespeichert werden: Ein Projekt fasst höchstens %2 Fotos und %3 Musikstücke.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: it would be larger than %2 MB.</source>
+        <translation>Das Projekt %1 kann nicht gespeichert werden: Es wäre größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>Music clip %1</source>
+        <translation>Musikstück %1</translation>
+    </message>
+    <message>
+        <source>Music clips %1 to %2</source>
+        <translation>Musikstücke %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Photo %1</source>
+        <translation>Foto %1</translation>
+    </message>
+    <message>
+        <source>Photos %1 to %2</source>
+        <translation>Fotos %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The music options</source>
+        <translation>Die Musikoptionen</translation>
+    </message>
+    <message>
+        <source>The project file</source>
+        <translation>Die Projektdatei</translation>
+    </message>
+    <message>
+        <source>The publish settings</source>
+        <translation>Die Veröffentlichungseinstellungen</translation>
+    </message>
+    <message>
+        <source>The template</source>
+        <translation>Die Vorlage</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>a pipe, not a file</source>
+        <translation>eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 music clips</source>
+        <translation>ein Projekt fasst höchstens %1 Musikstücke</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 photos</source>
+        <translation>ein Projekt fasst höchstens %1 Fotos</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>damaged; the default is used</source>
+        <translation>beschädigt; die Voreinstellung wird verwendet</translation>
+    </message>
+    <message>
+        <source>it does not name the Lumaro project format</source>
+        <translation>sie nennt nicht das Lumaro-Projektformat</translation>
+    </message>
+    <message>
+        <source>it holds no project</source>
+        <translation>sie enthält kein Projekt</translation>
+    </message>
+    <message>
+        <source>its format version is unknown</source>
+        <translation>ihre Formatversion ist unbekannt</translation>
+    </message>
+    <message>
+        <source>its list of photos or of music clips is damaged</source>
+        <translation>ihre Liste der Fotos oder der Musikstücke ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its start and end are damaged</source>
+        <translation>Anfang und Ende sind beschädigt</translation>
+    </message>
+    <message>
+        <source>its turns and flips are damaged</source>
+        <translation>die Drehungen und Spiegelungen sind beschädigt</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>not a usable path</source>
+        <translation>kein verwendbarer Pfad</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the project file itself</source>
+        <translation>die Projektdatei selbst</translation>
+    </message>
+</context>
+<context>
     <name>PublishCommandLine</name>
     <message>
         <source>&quot;%1&quot; is no clip range: write FILE@START-END in seconds, for example song.mp3@10-70.</source>
