@@ -15,10 +15,11 @@ namespace {
 // The folders that hold the program's code, the command-line publisher's included. Tests,
 // benchmarks and build tools show nothing; the converter and media tools (tools/) are not Qt
 // programs, and the program turns what they report into its own translated sentences.
-const QStringList sourceFolders = {
-    QStringLiteral("app"),      QStringLiteral("audio"),    QStringLiteral("cli"),
-    QStringLiteral("common"),   QStringLiteral("flashkit"), QStringLiteral("photos"),
-    QStringLiteral("platform"), QStringLiteral("prefs"),    QStringLiteral("widgets")};
+const QStringList sourceFolders = {QStringLiteral("app"),      QStringLiteral("audio"),
+                                   QStringLiteral("cli"),      QStringLiteral("common"),
+                                   QStringLiteral("document"), QStringLiteral("flashkit"),
+                                   QStringLiteral("photos"),   QStringLiteral("platform"),
+                                   QStringLiteral("prefs"),    QStringLiteral("widgets")};
 
 struct Message
 {
