@@ -119,7 +119,8 @@ QString notAFile(Kind kind)
 {
     switch (kind) {
     case Kind::Missing:
-        return ProjectFile::tr("not found");
+    case Kind::File:
+        break;
     case Kind::Folder:
         return ProjectFile::tr("a folder, not a file");
     case Kind::Device:
@@ -130,14 +131,14 @@ QString notAFile(Kind kind)
         return ProjectFile::tr("a socket, not a file");
     case Kind::Other:
         return ProjectFile::tr("not a regular file");
-    case Kind::File:
-        break;
     }
     return {};
 }
 
 QString Reader::kindProblem(const Found& found) const
 {
+    if (found.kind == Kind::Missing)
+        return {};
     if (found.kind != Kind::File)
         return notAFile(found.kind);
     if (self.kind == Kind::File && found.device == self.device && found.inode == self.inode)
@@ -176,7 +177,12 @@ QString Reader::original(const QJsonObject& entry, const QString& label)
             found = there;
         }
     }
-    if (const QString problem = kindProblem(found); !problem.isEmpty()) {
+    // A missing original stays: the import names it with the other files it cannot read, and
+    // the user may only have to plug in the disk that holds it.
+    QString problem = kindProblem(found);
+    if (problem.isEmpty() && path == projectFile)
+        problem = ProjectFile::tr("the project file itself");
+    if (!problem.isEmpty()) {
         drop(shown(path), problem);
         return {};
     }

@@ -919,10 +919,6 @@
         <translation>kein verwendbarer Pfad</translation>
     </message>
     <message>
-        <source>not found</source>
-        <translation>nicht gefunden</translation>
-    </message>
-    <message>
         <source>the project file itself</source>
         <translation>die Projektdatei selbst</translation>
     </message>
