@@ -185,6 +185,10 @@
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
+        <source>Left out of the project: %1</source>
+        <translation>Aus dem Projekt weggelassen: %1</translation>
+    </message>
+    <message>
         <source>Nothing was published, as --strict asks when an input cannot be read.</source>
         <translation>Nichts wurde veröffentlicht, wie --strict es verlangt, wenn eine Eingabe nicht gelesen werden kann.</translation>
     </message>
@@ -983,8 +987,11 @@
     </message>
     <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
+       lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
-Folders are searched with their sub-folders.
+Folders are searched with their sub-folders. A project saved in the window is
+published as the window would; options given as well override its settings,
+--music its music.
 
 Options:
   --template NAME         gallery template (see --list-templates)
@@ -997,6 +1004,7 @@ Options:
   --name NAME             name of the slideshow (default: My Flash)
   --output FOLDER         where the slideshow goes (default: your documents)
   --strict                publish nothing when any input cannot be read
+  --project FILE          publish a project saved in the window (.lumaro)
   --list-templates        list the installed templates and exit
   -h, --help              show this help and exit
   -v, --version           show the version and exit
@@ -1006,8 +1014,11 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 2 usage error; 3 publishing failed; 130/143 interrupted.
 </source>
         <translation>Verwendung: lumaro-publish [Optionen] FOTO|ORDNER...
+            lumaro-publish --project DATEI.lumaro [Optionen]
 Veröffentlicht Fotos und Musik als Flash-Galerie-Diashow, ohne Fenster.
-Ordner werden mit ihren Unterordnern durchsucht.
+Ordner werden mit ihren Unterordnern durchsucht. Ein im Fenster gespeichertes
+Projekt wird so veröffentlicht, wie es das Fenster täte; zusätzlich angegebene
+Optionen ersetzen seine Einstellungen, --music seine Musik.
 
 Optionen:
   --template NAME         Galerievorlage (siehe --list-templates)
@@ -1020,6 +1031,7 @@ Optionen:
   --name NAME             Name der Diashow (Standard: Mein Flash)
   --output ORDNER         wohin die Diashow kommt (Standard: Ihre Dokumente)
   --strict                nichts veröffentlichen, wenn eine Eingabe nicht lesbar ist
+  --project DATEI         ein im Fenster gespeichertes Projekt veröffentlichen (.lumaro)
   --list-templates        die installierten Vorlagen auflisten und beenden
   -h, --help              diese Hilfe zeigen und beenden
   -v, --version           die Version zeigen und beenden
@@ -1028,6 +1040,18 @@ Der veröffentlichte Pfad geht auf die Standardausgabe, der Fortschritt auf die 
 Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werden aufgelistet);
 2 Aufruffehler; 3 Veröffentlichen fehlgeschlagen; 130/143 unterbrochen.
 </translation>
+    </message>
+    <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>Die Projektdatei darf nicht leer bleiben.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project veröffentlicht die Fotos des Projekts: Nennen Sie nach den Optionen keine Fotos.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>Die Vorlage „%1“ des Projekts ist nicht installiert; wählen Sie eine mit --template.</translation>
     </message>
     <message>
         <source>Try &quot;lumaro-publish --help&quot;.</source>
