@@ -70,12 +70,18 @@ Found lookUp(const QString& path)
     return found;
 }
 
+// Text that can stand for a name: no NUL (the system would cut a name there) and no half of a
+// character (JSON escapes can make one; no file is named so, and it would not be saved as read).
+bool isPlainText(const QString& text)
+{
+    return !text.contains(QChar(u'\0')) && text.isValidUtf16();
+}
+
 // A path as this program writes it: no empty, "." or ".." parts except the leading ".." of a
-// relative path that leaves the project's folder, no NUL (the system would cut the name there),
-// no longer than a path may be.
+// relative path that leaves the project's folder, plain text, no longer than a path may be.
 bool isTidy(const QString& path)
 {
-    if (path.isEmpty() || path.size() > ProjectFile::MaxPathLength || path.contains(QChar(u'\0')))
+    if (path.isEmpty() || path.size() > ProjectFile::MaxPathLength || !isPlainText(path))
         return false;
     return QDir::cleanPath(path) == path;
 }
@@ -159,8 +165,8 @@ QString Reader::original(const QJsonObject& entry, const QString& label)
                                 QDir::isRelativePath(relative) && !projectFile.isEmpty();
     if (!absoluteUsable && !relativeUsable) {
         const QString named = absoluteValue.isString() && !absolute.isEmpty() ? absolute : relative;
-        const bool showable = !named.isEmpty() && named.size() <= ProjectFile::MaxPathLength &&
-                              !named.contains(QChar(u'\0'));
+        const bool showable =
+            !named.isEmpty() && named.size() <= ProjectFile::MaxPathLength && isPlainText(named);
         drop(showable ? shown(named) : label, named.isEmpty()
                                                   ? ProjectFile::tr("no file named")
                                                   : ProjectFile::tr("not a usable path"));
@@ -284,7 +290,7 @@ void Reader::readSettings(const QJsonObject& root, Project& project)
 
     const QJsonValue templ = root.value(QLatin1String("template"));
     if (templ.isString() && templ.toString().size() <= ProjectFile::MaxNameLength &&
-        !templ.toString().contains(QChar(u'\0')))
+        isPlainText(templ.toString()))
         project.templateName = templ.toString();
     else if (!templ.isUndefined())
         drop(ProjectFile::tr("The template"), useDefault);
@@ -321,7 +327,7 @@ void Reader::readSettings(const QJsonObject& root, Project& project)
     Slideshow::PublishSettings read;
     bool sound = publish.isObject();
     const QJsonValue name = settings.value(QLatin1String("name"));
-    if (name.isString() &&
+    if (name.isString() && isPlainText(name.toString()) &&
         (name.toString().isEmpty() || PublishTarget::isUsableName(name.toString())))
         read.name = name.toString();
     else if (!name.isUndefined())

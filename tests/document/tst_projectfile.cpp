@@ -215,6 +215,8 @@ void TestProjectFile::hostile_data()
         << photos(R"({"relativePath": "/etc/passwd"})") << 1 << 0 << "not a usable path";
     QTest::newRow("path with NUL")
         << photos(R"({"path": "%D/good.jpg\u0000.png"})") << 1 << 0 << "not a usable path";
+    QTest::newRow("path with half a character")
+        << photos(R"({"path": "%D/good.jpg\ud800"})") << 1 << 0 << "Photo 1 (not a usable path)";
     QTest::newRow("folder") << photos(R"({"path": "%D/dir"})") << 1 << 0 << "a folder";
     QTest::newRow("device") << photos(R"({"path": "/dev/zero"})") << 1 << 0 << "a device";
     QTest::newRow("pipe") << photos(R"({"path": "%D/pipe"})") << 1 << 0 << "a pipe";
