@@ -459,6 +459,28 @@ bool ProjectFile::write(const Project& project, const QString& path, QString* re
                          .arg(shown(path), QString::number(MaxPhotos), QString::number(MaxClips)));
         return false;
     }
+    // Saved under the name of one of its own originals (by any spelling or link), the project
+    // would take that photo's or that music's place for good.
+    if (const Found target = lookUp(path); target.kind == Kind::File) {
+        const auto isTarget = [&target](const QString& original) {
+            const Found found = lookUp(original);
+            return found.kind == Kind::File && found.device == target.device &&
+                   found.inode == target.inode;
+        };
+        QString original;
+        for (const ProjectPhoto& photo : project.photos)
+            if (original.isEmpty() && isTarget(photo.path))
+                original = photo.path;
+        for (const ProjectClip& clip : project.clips)
+            if (original.isEmpty() && isTarget(clip.path))
+                original = clip.path;
+        if (!original.isEmpty()) {
+            fail(reason, tr("Cannot save the project as %1: that is %2, one of the slideshow's "
+                            "originals.")
+                             .arg(shown(path), shown(original)));
+            return false;
+        }
+    }
     const QByteArray bytes = serialize(project, path);
     if (bytes.size() > MaxBytes) {
         fail(reason, tr("Cannot save the project %1: it would be larger than %2 MB.")

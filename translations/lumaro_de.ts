@@ -819,6 +819,10 @@
         <translation>Das Projekt %1 kann nicht gespeichert werden: Ein Projekt fasst höchstens %2 Fotos und %3 Musikstücke.</translation>
     </message>
     <message>
+        <source>Cannot save the project as %1: that is %2, one of the slideshow&apos;s originals.</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: Das ist %2, eine der Originaldateien der Diashow.</translation>
+    </message>
+    <message>
         <source>Cannot save the project %1: it would be larger than %2 MB.</source>
         <translation>Das Projekt %1 kann nicht gespeichert werden: Es wäre größer als %2 MB.</translation>
     </message>

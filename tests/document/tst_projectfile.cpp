@@ -55,6 +55,8 @@ private slots:
     void hostileFiles();
     void failedSave_data();
     void failedSave();
+    void saveOverAnOriginal_data();
+    void saveOverAnOriginal();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -370,6 +372,33 @@ void TestProjectFile::failedSave()
     QVERIFY(!ProjectFile::write(after, path, &reason));
     QVERIFY2(reason.contains(mounted), qPrintable(reason));
     QCOMPARE(TestFiles::read(path), old);
+}
+
+void TestProjectFile::saveOverAnOriginal_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("a photo") << "a.jpg";
+    QTest::newRow("a clip") << "song.mp3";
+    QTest::newRow("a photo through a link") << "link.lumaro";
+    QTest::newRow("a photo by another spelling") << "sub/../a.jpg";
+}
+
+// Saving the project under the name of one of its own originals would destroy that original.
+void TestProjectFile::saveOverAnOriginal()
+{
+    QFETCH(QString, target);
+    QVERIFY(TestFiles::write(folder + "/a.jpg", "photo"));
+    QVERIFY(TestFiles::write(folder + "/song.mp3", "music"));
+    QVERIFY(QDir().mkpath(folder + "/sub"));
+    QVERIFY(QFile::link(folder + "/a.jpg", folder + "/link.lumaro"));
+    Project project;
+    project.photos = {{folder + "/a.jpg", {}, 0}};
+    project.clips = {{folder + "/song.mp3", 0, 1}};
+    QString reason;
+    QVERIFY(!ProjectFile::write(project, folder + "/" + target, &reason));
+    QVERIFY2(reason.contains("original"), qPrintable(reason));
+    QCOMPARE(TestFiles::read(folder + "/a.jpg"), QByteArray("photo"));
+    QCOMPARE(TestFiles::read(folder + "/song.mp3"), QByteArray("music"));
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)
