@@ -532,6 +532,13 @@ std::optional<Project> ProjectFile::read(const QString& path, QString* reason, Q
         fail(reason, tr("%1 is not a project file.").arg(shown(path)));
         return std::nullopt;
     }
+    const QString tooLarge =
+        tr("%1 is too large for a project file (more than %2 MB).").arg(shown(path), megabytes());
+    if (st.st_size > MaxBytes) {
+        ::close(fd);
+        fail(reason, tooLarge);
+        return std::nullopt;
+    }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -544,9 +551,8 @@ std::optional<Project> ProjectFile::read(const QString& path, QString* reason, Q
         fail(reason, FileError::reading(0, path));
         return std::nullopt;
     }
-    if (st.st_size > MaxBytes || bytes.size() > MaxBytes) {
-        fail(reason, tr("%1 is too large for a project file (more than %2 MB).")
-                         .arg(shown(path), megabytes()));
+    if (bytes.size() > MaxBytes) {
+        fail(reason, tooLarge);
         return std::nullopt;
     }
     return parse(bytes, path, reason, dropped);
