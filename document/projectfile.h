@@ -18,6 +18,10 @@ struct ProjectPhoto
     QString path;               // the original, absolute
     QVector<qint32> operations; // as ImageInfo::operations, newest first
     qint32 bakedOperations = 0; // as ImageInfo::bakedOperations
+    bool operator==(const ProjectPhoto& o) const
+    {
+        return path == o.path && operations == o.operations && bakedOperations == o.bakedOperations;
+    }
 };
 
 struct ProjectClip
@@ -25,6 +29,10 @@ struct ProjectClip
     QString path; // the original, absolute
     double start = 0.0;
     double end = 0.0;
+    bool operator==(const ProjectClip& o) const
+    {
+        return path == o.path && start == o.start && end == o.end;
+    }
 };
 
 struct Project
@@ -34,6 +42,11 @@ struct Project
     QString templateName;
     Slideshow::MusicOptions music;
     Slideshow::PublishSettings publishing;
+    bool operator==(const Project& o) const
+    {
+        return photos == o.photos && clips == o.clips && templateName == o.templateName &&
+               music == o.music && publishing == o.publishing;
+    }
 };
 
 class ProjectFile
@@ -42,6 +55,14 @@ class ProjectFile
 public:
     static constexpr int Version = 1;
     static constexpr char Suffix[] = "lumaro";
+    // What a project may hold. A file past MaxBytes is refused before it is parsed; entries past
+    // the counts are left out (and named in `dropped`); write() refuses to make either.
+    static constexpr int MaxBytes = 16 * 1024 * 1024;
+    static constexpr int MaxPhotos = 10000;
+    static constexpr int MaxClips = 1000;
+    static constexpr int MaxPathLength = 4096;      // characters of a stored path
+    static constexpr int MaxNameLength = 255;       // characters of the template's name
+    static constexpr double MaxClipSeconds = 86400; // a clip's start and end lie within a day
 
     static Project fromSlideshow(const Slideshow& show);
 

@@ -185,6 +185,10 @@
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
+        <source>Left out of the project: %1</source>
+        <translation>Aus dem Projekt weggelassen: %1</translation>
+    </message>
+    <message>
         <source>Nothing was published, as --strict asks when an input cannot be read.</source>
         <translation>Nichts wurde veröffentlicht, wie --strict es verlangt, wenn eine Eingabe nicht gelesen werden kann.</translation>
     </message>
@@ -785,6 +789,149 @@
     </message>
 </context>
 <context>
+    <name>ProjectFile</name>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Lumaro project, or it is damaged: %2.</source>
+        <translation>%1 ist kein Lumaro-Projekt oder ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a project file.</source>
+        <translation>%1 ist keine Projektdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a project file (more than %2 MB).</source>
+        <translation>%1 ist zu groß für eine Projektdatei (mehr als %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Lumaro (project format version %2); this one reads up to version %3.</source>
+        <translation>%1 wurde von einem neueren Lumaro gespeichert (Projektformat Version %2); dieses liest Version %3 und älter.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: a project holds at most %2 photos and %3 music clips.</source>
+        <translation>Das Projekt %1 kann nicht gespeichert werden: Ein Projekt fasst höchstens %2 Fotos und %3 Musikstücke.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project as %1: that is %2, one of the slideshow&apos;s originals.</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: Das ist %2, eine der Originaldateien der Diashow.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: it would be larger than %2 MB.</source>
+        <translation>Das Projekt %1 kann nicht gespeichert werden: Es wäre größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>Music clip %1</source>
+        <translation>Musikstück %1</translation>
+    </message>
+    <message>
+        <source>Music clips %1 to %2</source>
+        <translation>Musikstücke %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Photo %1</source>
+        <translation>Foto %1</translation>
+    </message>
+    <message>
+        <source>Photos %1 to %2</source>
+        <translation>Fotos %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The music options</source>
+        <translation>Die Musikoptionen</translation>
+    </message>
+    <message>
+        <source>The project file</source>
+        <translation>Die Projektdatei</translation>
+    </message>
+    <message>
+        <source>The publish settings</source>
+        <translation>Die Veröffentlichungseinstellungen</translation>
+    </message>
+    <message>
+        <source>The template</source>
+        <translation>Die Vorlage</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>a pipe, not a file</source>
+        <translation>eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 music clips</source>
+        <translation>ein Projekt fasst höchstens %1 Musikstücke</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 photos</source>
+        <translation>ein Projekt fasst höchstens %1 Fotos</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>damaged; the default is used</source>
+        <translation>beschädigt; die Voreinstellung wird verwendet</translation>
+    </message>
+    <message>
+        <source>it does not name the Lumaro project format</source>
+        <translation>sie nennt nicht das Lumaro-Projektformat</translation>
+    </message>
+    <message>
+        <source>it holds no project</source>
+        <translation>sie enthält kein Projekt</translation>
+    </message>
+    <message>
+        <source>its format version is unknown</source>
+        <translation>ihre Formatversion ist unbekannt</translation>
+    </message>
+    <message>
+        <source>its list of photos or of music clips is damaged</source>
+        <translation>ihre Liste der Fotos oder der Musikstücke ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its start and end are damaged</source>
+        <translation>Anfang und Ende sind beschädigt</translation>
+    </message>
+    <message>
+        <source>its turns and flips are damaged</source>
+        <translation>die Drehungen und Spiegelungen sind beschädigt</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>not a usable path</source>
+        <translation>kein verwendbarer Pfad</translation>
+    </message>
+    <message>
+        <source>the project file itself</source>
+        <translation>die Projektdatei selbst</translation>
+    </message>
+</context>
+<context>
     <name>PublishCommandLine</name>
     <message>
         <source>&quot;%1&quot; is no clip range: write FILE@START-END in seconds, for example song.mp3@10-70.</source>
@@ -844,8 +991,11 @@
     </message>
     <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
+       lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
-Folders are searched with their sub-folders.
+Folders are searched with their sub-folders. A project saved in the window is
+published as the window would; options given as well override its settings,
+--music its music.
 
 Options:
   --template NAME         gallery template (see --list-templates)
@@ -858,6 +1008,7 @@ Options:
   --name NAME             name of the slideshow (default: My Flash)
   --output FOLDER         where the slideshow goes (default: your documents)
   --strict                publish nothing when any input cannot be read
+  --project FILE          publish a project saved in the window (.lumaro)
   --list-templates        list the installed templates and exit
   -h, --help              show this help and exit
   -v, --version           show the version and exit
@@ -867,8 +1018,11 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 2 usage error; 3 publishing failed; 130/143 interrupted.
 </source>
         <translation>Verwendung: lumaro-publish [Optionen] FOTO|ORDNER...
+            lumaro-publish --project DATEI.lumaro [Optionen]
 Veröffentlicht Fotos und Musik als Flash-Galerie-Diashow, ohne Fenster.
-Ordner werden mit ihren Unterordnern durchsucht.
+Ordner werden mit ihren Unterordnern durchsucht. Ein im Fenster gespeichertes
+Projekt wird so veröffentlicht, wie es das Fenster täte; zusätzlich angegebene
+Optionen ersetzen seine Einstellungen, --music seine Musik.
 
 Optionen:
   --template NAME         Galerievorlage (siehe --list-templates)
@@ -881,6 +1035,7 @@ Optionen:
   --name NAME             Name der Diashow (Standard: Mein Flash)
   --output ORDNER         wohin die Diashow kommt (Standard: Ihre Dokumente)
   --strict                nichts veröffentlichen, wenn eine Eingabe nicht lesbar ist
+  --project DATEI         ein im Fenster gespeichertes Projekt veröffentlichen (.lumaro)
   --list-templates        die installierten Vorlagen auflisten und beenden
   -h, --help              diese Hilfe zeigen und beenden
   -v, --version           die Version zeigen und beenden
@@ -889,6 +1044,18 @@ Der veröffentlichte Pfad geht auf die Standardausgabe, der Fortschritt auf die 
 Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werden aufgelistet);
 2 Aufruffehler; 3 Veröffentlichen fehlgeschlagen; 130/143 unterbrochen.
 </translation>
+    </message>
+    <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>Die Projektdatei darf nicht leer bleiben.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project veröffentlicht die Fotos des Projekts: Nennen Sie nach den Optionen keine Fotos.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>Die Vorlage „%1“ des Projekts ist nicht installiert; wählen Sie eine mit --template.</translation>
     </message>
     <message>
         <source>Try &quot;lumaro-publish --help&quot;.</source>
