@@ -144,9 +144,12 @@ bool VelApplication::isRunning(const QString& id, const QString& message)
 void VelApplication::onNewConnection()
 {
     while (QLocalSocket* socket = server->nextPendingConnection()) {
-        auto readAll = [this, socket]() {
-            while (socket->canReadLine())
-                handleMessage(QString::fromUtf8(socket->readLine().trimmed()));
+        // A message's receiver may run an event loop in which the connection ends and is
+        // deleted.
+        const QPointer<QLocalSocket> connection(socket);
+        auto readAll = [this, connection]() {
+            while (connection && connection->canReadLine())
+                handleMessage(QString::fromUtf8(connection->readLine().trimmed()));
         };
         connect(socket, &QLocalSocket::readyRead, this, readAll);
         connect(socket, &QLocalSocket::disconnected, this, [socket, readAll]() {
