@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 #include <functional>
@@ -242,6 +243,10 @@ void playNext(const std::shared_ptr<Player>& player)
     } else if (verb == QLatin1String("respond")) {
         player->dialogAnswer = step.mid(1);
         answerWhenShown(player);
+    } else if (verb == QLatin1String("open-menu")) {
+        // The menu runs an event loop of its own, in which the next steps play.
+        QToolButton* button = player->window->titleMenuButton();
+        QTimer::singleShot(0, button, &QToolButton::showMenu);
     } else if (verb == QLatin1String("screenshot"))
         player->window->grab().save(step.value(1));
     else if (verb == QLatin1String("timeout"))

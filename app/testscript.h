@@ -6,6 +6,7 @@ class Lumaro;
 // LUMARO_TEST_SCRIPT names a file, its lines are played after start-up, one after the other:
 //   click <TAB> <button object name> [<TAB> <answer for the file dialog it opens> ...]
 //   screenshot <TAB> <path of a PNG to write>
+//   open-menu
 //   timeout <TAB> <seconds a click may keep a dialog open before it is closed>
 //   action <TAB> <menu action object name> [<TAB> <answer for the file dialog it opens>]
 //   answer <TAB> <button or button box object name> [<TAB> <field object name>=<value> ...]
@@ -20,8 +21,9 @@ class Lumaro;
 // dialog that is already open or opens by itself (the question at start-up). "wait-publish"
 // waits for the running publish and says
 //   test-script: published ok  /  test-script: published failed  /  test-script: no publish
-// "wait-idle" waits until no dialog is open and no project is being opened; "wait-document"
-// until that project file is the open one, and says
+// "open-menu" opens the title button's menu and goes on while it is open (for screenshots of
+// the whole screen). "wait-idle" waits until no dialog is open and no project is being opened;
+// "wait-document" until that project file is the open one, and says
 //   test-script: opened <file name>  /  test-script: not opened <file name>
 // At the end the strips' content, the document's and the workspace are written to standard
 // error as
