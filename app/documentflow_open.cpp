@@ -7,6 +7,7 @@
 #include "document/slideshow.h"
 #include "flashkit/menutemplateselectionframe.h"
 #include "photos/core/photooperation.h"
+#include "platform/velfc/core/vellangitemmodel.h"
 #include "platform/velfc/velmessagebox.h"
 #include "widgets/loadfaileddialog.h"
 
@@ -23,6 +24,16 @@ QString movieBesidePicture(const QString& picturePath)
     const QFileInfo info(picturePath);
     return QDir::toNativeSeparators(
         info.dir().filePath(info.completeBaseName() + QStringLiteral(".swf")));
+}
+
+// A time in the language the window speaks: the system's own format when that is the language,
+// else the language's usual one (not an English date inside a German sentence).
+QString shownTime(const QDateTime& time)
+{
+    const QLocale language(VelLangItemModel::currentLangName());
+    const QLocale system = QLocale::system();
+    const QLocale locale = system.language() == language.language() ? system : language;
+    return locale.toString(time, QLocale::ShortFormat);
 }
 
 // The reader names each entry it left out "what (why)".
@@ -81,7 +92,7 @@ void DocumentFlow::offerRecovery()
         return;
     const QString text =
         tr("Lumaro was not closed properly. Restore the slideshow as it was at %1?")
-            .arg(QLocale().toString(left.written, QLocale::ShortFormat));
+            .arg(shownTime(left.written));
     if (dialogs.askYesNo(window, text, tr("&Restore"), tr("&Discard")) &&
         load(Recovery::filePath(), Origin::Recovered, left.source))
         return;
