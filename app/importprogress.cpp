@@ -75,6 +75,21 @@ void ImportProgress::start(const QStringList& list)
     pollTimer->start();
 }
 
+ImportProgress::Records ImportProgress::readRecords(bool photoMode, QWidget* parent,
+                                                    const QStringList& files)
+{
+    if (files.isEmpty())
+        return {};
+    ImportProgress progress(photoMode, parent);
+    progress.collecting = true;
+    progress.start(files);
+    progress.exec();
+    // A cancel stops the worker before the poll that would have taken its last records.
+    progress.handOverRecords();
+    progress.collected.failures = progress.worker->failures();
+    return progress.collected;
+}
+
 int ImportProgress::exec()
 {
     // An import that ended before the dialog was run (events were processed in between) must
@@ -111,6 +126,11 @@ void ImportProgress::updateProgress()
 
 void ImportProgress::handOverRecords()
 {
+    if (collecting) {
+        collected.photos << worker->takePhotos();
+        collected.clips << worker->takeClips();
+        return;
+    }
     if (photoMode) {
         const QList<ImageInfo> photos = worker->takePhotos();
         auto* strip = qobject_cast<PhotoListWidget*>(parentWidget());
@@ -142,6 +162,8 @@ void ImportProgress::complete()
     completed = true;
     pollTimer->stop();
     close();
+    if (collecting)
+        return; // the caller reports the failures with its own
     if (!report)
         report = new LoadFailedDialog(this);
     report->addFailures(worker->failures());

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/audioinfo.h"
+#include "common/fileerror.h"
+#include "common/imageinfo.h"
 #include "platform/velfc/veldialog.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -24,6 +28,18 @@ public:
 
     ImportProgress(bool photoMode, QWidget* parent);
     ~ImportProgress() override;
+
+    // What an import read, in reading order, and the files it could not read.
+    struct Records
+    {
+        QList<ImageInfo> photos;
+        QList<AudioInfo> clips;
+        QList<FileFailure> failures;
+    };
+    // Reads `files` with the dialog shown over `parent` and gives the records back instead of
+    // handing them to a strip; the failures are given back too, not shown. Files a cancel left
+    // unread are in neither list.
+    static Records readRecords(bool photoMode, QWidget* parent, const QStringList& files);
 
     // Begins reading `files` (at least one path).
     void start(const QStringList& files);
@@ -48,6 +64,8 @@ private:
     void stopWorker();
 
     bool photoMode;
+    bool collecting = false; // readRecords(): keep the records and the failures
+    Records collected;
     QStringList files;
     std::unique_ptr<InfoParser> worker;
     bool addedAny = false;

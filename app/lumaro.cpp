@@ -1,5 +1,6 @@
 #include "app/lumaro.h"
 
+#include "app/documentflow.h"
 #include "app/importflow.h"
 #include "app/mainform.h"
 #include "app/posttask.h"
@@ -32,13 +33,15 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     ui->setupUi(this);
 
     VelWidgetHelper::setDefaultSize(QSize(700, 733));
+    // Before the menu is built: it holds the document's commands.
+    doc = new Slideshow(this);
+    documents = new DocumentFlow(this, doc, ui->templateFrame);
     initSkin();
     initialize();
     enableUpdateUi(true);
     setMenuBarVisible(false);
     setTitleShowMenu(true);
 
-    doc = new Slideshow(this);
     kit = FlashKitFactory::instance()->createKit(0);
     importer = new ImportFlow(this, ui->photoListWidget, ui->audioListWidget);
     previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &slideshow);
@@ -61,7 +64,8 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 Lumaro::~Lumaro()
 {
     stopBackgroundWork();
-    // The flows use the form and the kit: they go first.
+    // The flows use the form, the document and the kit: they go first.
+    delete documents;
     delete publisher;
     delete previewer;
     delete importer;
@@ -174,6 +178,10 @@ void Lumaro::resizeEvent(QResizeEvent* event)
 
 void Lumaro::closeEvent(QCloseEvent* event)
 {
+    if (!documents->mayClose()) {
+        event->ignore();
+        return;
+    }
     // Nothing may go on using the workspace once it is deleted.
     stopBackgroundWork();
     cleanUpWorkspace();
@@ -192,6 +200,7 @@ void Lumaro::buildTitleMenu()
 {
     titleMenu = new QMenu(this);
     titleMenu->setObjectName(QStringLiteral("titleMenu"));
+    documents->addMenuEntries(titleMenu);
     titleMenu->addMenu(frameworkMenu());
     postTaskMenu = new QMenu(tr("Post &Task Action"), titleMenu);
     postTaskMenu->setObjectName(QStringLiteral("postTaskMenu"));
@@ -233,6 +242,8 @@ void Lumaro::retranslate()
     ui->photoListWidget->retranslate();
     if (postTaskMenu)
         postTaskMenu->setTitle(tr("Post &Task Action"));
+    if (documents)
+        documents->retranslate();
     VelMainWindow::retranslate();
 }
 

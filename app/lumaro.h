@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+class DocumentFlow;
 class IFlashKitInterface;
 class ImportFlow;
 class PreviewFlow;
@@ -37,6 +38,7 @@ public:
     IFlashKitInterface* flashKit() const { return kit; }
     // The slideshow being made.
     Slideshow* document() const { return doc; }
+    DocumentFlow* documentFlow() const { return documents; }
     ImportFlow* importFlow() const { return importer; }
     PreviewFlow* previewFlow() const { return previewer; }
     PublishFlow* publishFlow() const { return publisher; }
@@ -96,6 +98,7 @@ private:
     QMenu* postTaskMenu = nullptr;
     QActionGroup* postTaskGroup = nullptr;
     // Owned by the window as their parent.
+    DocumentFlow* documents = nullptr;
     ImportFlow* importer = nullptr;
     PreviewFlow* previewer = nullptr;
     PublishFlow* publisher = nullptr;

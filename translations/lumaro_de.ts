@@ -249,6 +249,117 @@
     </message>
 </context>
 <context>
+    <name>DocumentFlow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Wieder&amp;herstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Die Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save Slideshow As</source>
+        <translation>Diashow speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Slideshow</source>
+        <translation>Diashow öffnen</translation>
+    </message>
+    <message>
+        <source>Lumaro Projects (*.lumaro)</source>
+        <translation>Lumaro-Projekte (*.lumaro)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>The slideshow could not be saved.
+%1</source>
+        <translation>Die Diashow konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It was taken off the recent projects.</source>
+        <translation>%1 gibt es nicht mehr. Es wurde aus den zuletzt geöffneten Projekten entfernt.</translation>
+    </message>
+    <message>
+        <source>Lumaro was not closed properly. Restore the slideshow as it was at %1?</source>
+        <translation>Lumaro wurde nicht ordnungsgemäß beendet. Die Diashow so wiederherstellen, wie sie am %1 war?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The slideshow could not be opened.
+%1</source>
+        <translation>Die Diashow konnte nicht geöffnet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Not read: the opening was cancelled.</source>
+        <translation>Nicht gelesen: Das Öffnen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>This gallery template is not installed; the slideshow keeps %1.</source>
+        <translation>Diese Galerievorlage ist nicht installiert; die Diashow behält %1.</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>%1 does not exist.</source>

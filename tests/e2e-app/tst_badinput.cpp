@@ -13,6 +13,7 @@
 #include "platform/velfc/core/velpoweraction.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
+#include "support/discardunsaved.h"
 #include "support/reportanswerer.h"
 #include "support/testfiles.h"
 #include "widgets/loadfaileddialog.h"
@@ -273,6 +274,7 @@ private slots:
         out = root + QStringLiteral("/out");
         QVERIFY(QDir().mkpath(out));
         window = std::make_unique<Lumaro>();
+        discardUnsavedOnClose(*window);
     }
 
     void importPhotos()

@@ -11,6 +11,7 @@
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/preferences.h"
+#include "support/discardunsaved.h"
 #include "workspacefixture.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ private slots:
         const QString movie = env.makeTemplate("Magic Cube");
 
         Lumaro window;
+        discardUnsavedOnClose(window);
         auto* photos = window.findChild<PhotoListWidget*>("photoListWidget");
         QVERIFY(ensurePhotoFolders());
         QList<ImageInfo> records;
