@@ -68,13 +68,17 @@ public:
 
     // Writes `project` to `path` in one piece (the old file stays whole until the new one is
     // complete); each original is stored with its absolute path and its path relative to the
-    // project file's folder. False and the reason in the user's words when it cannot.
+    // project file's folder. False and the reason in the user's words when it cannot, and when
+    // `path` is one of the project's own originals.
     static bool write(const Project& project, const QString& path, QString* reason);
 
     // Reads a project file. Each original's path is the stored absolute one when that file
     // exists, else the relative one resolved against the project file's folder (a project moved
-    // together with its photos). nullopt and the reason when nothing of it can be used; entries
-    // that are unsound are left out and named in `dropped`.
+    // together with its photos); an original found neither way stays, for the import to report
+    // with the other files it cannot read. nullopt and the reason when nothing of it can be used;
+    // entries that are unsound (see docs/project-format.md) are left out and named in `dropped`
+    // as "file (reason)". Never opens anything but the project file, and that only when it is a
+    // regular file of at most MaxBytes.
     static std::optional<Project> read(const QString& path, QString* reason,
                                        QStringList* dropped = nullptr);
     // The same for bytes already read; `projectPath` resolves the relative paths.
