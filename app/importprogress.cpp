@@ -1,9 +1,7 @@
 #include "app/importprogress.h"
 
-#include "audio/audiolistwidget.h"
 #include "photos/core/imagereader.h"
 #include "photos/core/infoparser.h"
-#include "photos/photolistwidget.h"
 #include "platform/velfc/velhelpers.h"
 #include "platform/velfc/velmessagebox.h"
 #include "widgets/loadfaileddialog.h"
@@ -111,23 +109,10 @@ void ImportProgress::updateProgress()
 
 void ImportProgress::handOverRecords()
 {
-    if (photoMode) {
-        const QList<ImageInfo> photos = worker->takePhotos();
-        auto* strip = qobject_cast<PhotoListWidget*>(parentWidget());
-        if (photos.isEmpty() || !strip)
-            return;
-        addedAny = true;
-        for (const ImageInfo& info : photos)
-            strip->addPhoto(info);
-    } else {
-        const QList<AudioInfo> clips = worker->takeClips();
-        auto* strip = qobject_cast<AudioListWidget*>(parentWidget());
-        if (clips.isEmpty() || !strip)
-            return;
-        addedAny = true;
-        for (const AudioInfo& clip : clips)
-            strip->addAudio(clip);
-    }
+    if (photoMode)
+        photoRecords << worker->takePhotos();
+    else
+        clipRecords << worker->takeClips();
 }
 
 void ImportProgress::alertFolderFailures()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/audioinfo.h"
+#include "common/imageinfo.h"
 #include "platform/velfc/veldialog.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -13,9 +16,10 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-// The modal dialog of an import: it reads the chosen files in the background and hands the
-// records to the strip that is its parent (a PhotoListWidget in photo mode, an AudioListWidget
-// in audio mode); files that could not be added are listed at the end.
+// The modal dialog of an import: it reads the chosen files in the background and collects the
+// records (photos in photo mode, clips in audio mode) for whoever runs it to add to the
+// slideshow in one step; files that could not be read are listed at the end. A cancelled import
+// keeps the records read before the cancel.
 class ImportProgress : public VelDialog
 {
     Q_OBJECT
@@ -29,8 +33,11 @@ public:
     void start(const QStringList& files);
     // Runs modally until the import completes or is cancelled.
     int exec() override;
-    // Whether at least one record reached the strip.
-    bool added() const { return addedAny; }
+    // Whether at least one record was read.
+    bool added() const { return !photoRecords.isEmpty() || !clipRecords.isEmpty(); }
+    // The records read, in file order.
+    const QList<ImageInfo>& photos() const { return photoRecords; }
+    const QList<AudioInfo>& clips() const { return clipRecords; }
     // The report of the files not added; null until an import has finished.
     LoadFailedDialog* failedReport() const { return report; }
 
@@ -50,7 +57,8 @@ private:
     bool photoMode;
     QStringList files;
     std::unique_ptr<InfoParser> worker;
-    bool addedAny = false;
+    QList<ImageInfo> photoRecords;
+    QList<AudioInfo> clipRecords;
     bool polling = false;
     bool completed = false;
     LoadFailedDialog* report = nullptr;

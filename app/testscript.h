@@ -15,7 +15,7 @@ class Lumaro;
 // edits and editable combo boxes get the values ("#<n>" picks a combo box's row), then the
 // button (or the box's OK) is pressed. "wait-publish" waits for the running publish and says
 //   test-script: published ok  /  test-script: published failed  /  test-script: no publish
-// At the end the strips' content and the workspace are written to standard error as
+// At the end the slideshow's content and the workspace are written to standard error as
 //   test-script: photos=<n> audio=<m>
 //   test-script: photo <file name>  /  test-script: clip <file name>
 //   test-script: workspace <folder>
