@@ -1,9 +1,11 @@
 // The photo strip as a user drives it: icons in every orientation, drops from outside and drags
 // inside (move, Control-copy) through real drag events, refusal of payloads that name no photo of
-// the strip, delete with its current-row rule, the context menu and the drop hint.
+// the strip, delete with its current-row rule, the context menu and the drop hint; and its items
+// following the slideshow it shows.
 #include "common/mediaformats.h"
 #include "common/workspace.h"
 #include "document/slideshow.h"
+#include "document/slideshowedit.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
@@ -265,6 +267,58 @@ private slots:
         }
         QCOMPARE(ids.size(), strip->count());
         QVERIFY(ids.contains(draggedId));
+    }
+
+    // The items are the slideshow's photos whatever changes it, each drawn as it is now, and the
+    // selection stays with the photos it was on.
+    void itemsFollowTheDocument()
+    {
+        const auto shown = [&] {
+            QStringList tips;
+            for (int row = 0; row < strip->count(); ++row)
+                tips << strip->item(row)->toolTip();
+            return tips;
+        };
+        const auto expected = [&] {
+            QStringList tips;
+            for (const ImageInfo& info : show->photos())
+                tips << PhotoListWidget::toolTipOf(info);
+            return tips;
+        };
+        const auto selected = [&] {
+            QStringList out;
+            for (const QModelIndex& index : strip->selectionModel()->selectedIndexes())
+                out << names({show->photos().at(index.row())});
+            out.sort();
+            return out.join(' ');
+        };
+        QList<ImageInfo> five;
+        for (const char* name : {"a", "b", "c", "d", "e"})
+            five << photo(QString("/p/%1.jpg").arg(name));
+        show->addPhotos(-1, five.mid(0, 3));
+        show->addPhotos(1, five.mid(3));
+        QCOMPARE(names(show->photos()), letters("a d e b c"));
+        QCOMPARE(shown(), expected());
+        strip->item(3)->setSelected(true);
+        strip->item(4)->setSelected(true);
+        show->movePhotos({3}, 0);
+        QCOMPARE(shown(), expected());
+        QCOMPARE(selected(), QString("b c"));
+        show->removePhotos({1, 2});
+        QCOMPARE(names(show->photos()), letters("b e c"));
+        QCOMPARE(shown(), expected());
+        QCOMPARE(selected(), QString("b c"));
+        show->applyOperation({2}, TurnRight);
+        QCOMPARE(strip->item(2)->data(Qt::DecorationRole).value<QImage>(),
+                 PhotoListWidget::iconOf(show->photos().at(2)));
+        QVERIFY(strip->item(2)->data(Qt::DecorationRole).value<QImage>() !=
+                strip->item(1)->data(Qt::DecorationRole).value<QImage>());
+        SlideshowEdit(show.get())
+            .resetPhotos({show->photos().at(2), five.at(0), show->photos().at(0)});
+        QCOMPARE(shown(), expected());
+        QCOMPARE(selected(), QString("b c"));
+        show->clear();
+        QCOMPARE(strip->count(), 0);
     }
 
     void dropOnADraggedPhotoIsRefused()
