@@ -1,9 +1,7 @@
 #include "app/importprogress.h"
 
-#include "audio/audiolistwidget.h"
 #include "photos/core/imagereader.h"
 #include "photos/core/infoparser.h"
-#include "photos/photolistwidget.h"
 #include "platform/velfc/velhelpers.h"
 #include "platform/velfc/velmessagebox.h"
 #include "widgets/loadfaileddialog.h"
@@ -86,8 +84,11 @@ ImportProgress::Records ImportProgress::readRecords(bool photoMode, QWidget* par
     progress.exec();
     // A cancel stops the worker before the poll that would have taken its last records.
     progress.handOverRecords();
-    progress.collected.failures = progress.worker->failures();
-    return progress.collected;
+    Records records;
+    records.photos = progress.photoRecords;
+    records.clips = progress.clipRecords;
+    records.failures = progress.worker->failures();
+    return records;
 }
 
 int ImportProgress::exec()
@@ -126,28 +127,10 @@ void ImportProgress::updateProgress()
 
 void ImportProgress::handOverRecords()
 {
-    if (collecting) {
-        collected.photos << worker->takePhotos();
-        collected.clips << worker->takeClips();
-        return;
-    }
-    if (photoMode) {
-        const QList<ImageInfo> photos = worker->takePhotos();
-        auto* strip = qobject_cast<PhotoListWidget*>(parentWidget());
-        if (photos.isEmpty() || !strip)
-            return;
-        addedAny = true;
-        for (const ImageInfo& info : photos)
-            strip->addPhoto(info);
-    } else {
-        const QList<AudioInfo> clips = worker->takeClips();
-        auto* strip = qobject_cast<AudioListWidget*>(parentWidget());
-        if (clips.isEmpty() || !strip)
-            return;
-        addedAny = true;
-        for (const AudioInfo& clip : clips)
-            strip->addAudio(clip);
-    }
+    if (photoMode)
+        photoRecords << worker->takePhotos();
+    else
+        clipRecords << worker->takeClips();
 }
 
 void ImportProgress::alertFolderFailures()
@@ -163,7 +146,7 @@ void ImportProgress::complete()
     pollTimer->stop();
     close();
     if (collecting)
-        return; // the caller reports the failures with its own
+        return;
     if (!report)
         report = new LoadFailedDialog(this);
     report->addFailures(worker->failures());

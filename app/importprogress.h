@@ -17,9 +17,10 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-// The modal dialog of an import: it reads the chosen files in the background and hands the
-// records to the strip that is its parent (a PhotoListWidget in photo mode, an AudioListWidget
-// in audio mode); files that could not be added are listed at the end.
+// The modal dialog of an import: it reads the chosen files in the background and collects the
+// records (photos in photo mode, clips in audio mode) for whoever runs it to add to the
+// slideshow in one step; files that could not be read are listed at the end. A cancelled import
+// keeps the records read before the cancel.
 class ImportProgress : public VelDialog
 {
     Q_OBJECT
@@ -36,17 +37,19 @@ public:
         QList<AudioInfo> clips;
         QList<FileFailure> failures;
     };
-    // Reads `files` with the dialog shown over `parent` and gives the records back instead of
-    // handing them to a strip; the failures are given back too, not shown. Files a cancel left
-    // unread are in neither list.
+    // Reads `files` with the dialog shown over `parent` and gives the records back; the
+    // failures are given back too, not shown. Files a cancel left unread are in neither list.
     static Records readRecords(bool photoMode, QWidget* parent, const QStringList& files);
 
     // Begins reading `files` (at least one path).
     void start(const QStringList& files);
     // Runs modally until the import completes or is cancelled.
     int exec() override;
-    // Whether at least one record reached the strip.
-    bool added() const { return addedAny; }
+    // Whether at least one record was read.
+    bool added() const { return !photoRecords.isEmpty() || !clipRecords.isEmpty(); }
+    // The records read, in file order.
+    const QList<ImageInfo>& photos() const { return photoRecords; }
+    const QList<AudioInfo>& clips() const { return clipRecords; }
     // The report of the files not added; null until an import has finished.
     LoadFailedDialog* failedReport() const { return report; }
 
@@ -64,11 +67,11 @@ private:
     void stopWorker();
 
     bool photoMode;
-    bool collecting = false; // readRecords(): keep the records and the failures
-    Records collected;
+    bool collecting = false; // readRecords(): the caller reports the failures with its own
     QStringList files;
     std::unique_ptr<InfoParser> worker;
-    bool addedAny = false;
+    QList<ImageInfo> photoRecords;
+    QList<AudioInfo> clipRecords;
     bool polling = false;
     bool completed = false;
     LoadFailedDialog* report = nullptr;

@@ -8,6 +8,7 @@
 #include "app/publishflow.h"
 #include "app/skinchoice.h"
 #include "app/workspacecleanup.h"
+#include "audio/audioeditdialog.h"
 #include "audio/audiolistwidget.h"
 #include "common/logfile.h"
 #include "common/mediaformats.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QScrollBar>
+#include <QUndoStack>
 
 Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 {
@@ -43,12 +45,13 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     setTitleShowMenu(true);
 
     kit = FlashKitFactory::instance()->createKit(0);
-    importer = new ImportFlow(this, ui->photoListWidget, ui->audioListWidget);
-    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &slideshow);
-    publisher = new PublishFlow(this, ui, kit, &slideshow);
+    importer = new ImportFlow(this, doc, ui->photoListWidget, ui->audioListWidget);
+    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, doc);
+    publisher = new PublishFlow(this, ui, kit, doc);
     publisher->setTitleMenu(titleMenu);
     connectForm();
     selectInitialTemplate();
+    startDocument();
     connect(ui->templateFrame, &MenuTemplateSelectionFrame::templateSelectionChanged, this,
             &Lumaro::onTemplateSelectionChanged);
     ensureMusicFolder();
@@ -80,16 +83,10 @@ Lumaro::~Lumaro()
 
 void Lumaro::connectForm()
 {
-    QAbstractItemModel* photoModel = ui->photoListWidget->model();
-    QAbstractItemModel* audioModel = ui->audioListWidget->model();
-    connect(photoModel, &QAbstractItemModel::rowsRemoved, this, &Lumaro::changeScrollRange);
-    connect(audioModel, &QAbstractItemModel::rowsRemoved, this, &Lumaro::changeScrollRange);
-    connect(photoModel, &QAbstractItemModel::rowsInserted, this, &Lumaro::changeScrollRange);
-    connect(audioModel, &QAbstractItemModel::rowsInserted, this, &Lumaro::changeScrollRange);
-    connect(ui->photoListWidget, &PhotoListWidget::photoListChanged, this,
-            &Lumaro::photoListChanged);
-    connect(ui->audioListWidget, &AudioListWidget::audioListChanged, this,
-            &Lumaro::audioListChanged);
+    // The strips draw the document first: the scroll range is taken from their items.
+    ui->photoListWidget->setDocument(doc);
+    ui->audioListWidget->setDocument(doc);
+    connect(doc, &Slideshow::changed, this, &Lumaro::documentChanged);
     QScrollBar* shared = ui->horizontalScrollBar;
     QScrollBar* photoBar = ui->photoListWidget->horizontalScrollBar();
     QScrollBar* audioBar = ui->audioListWidget->horizontalScrollBar();
@@ -97,8 +94,6 @@ void Lumaro::connectForm()
     connect(audioBar, &QScrollBar::valueChanged, shared, &QScrollBar::setValue);
     connect(shared, &QScrollBar::valueChanged, photoBar, &QScrollBar::setValue);
     connect(shared, &QScrollBar::valueChanged, audioBar, &QScrollBar::setValue);
-    connect(ui->photoListWidget, &PhotoListWidget::photoListProcessed, this,
-            &Lumaro::slotPhotoListProcessed);
     connect(ui->photoListWidget, &QListWidget::itemSelectionChanged, this,
             &Lumaro::photoItemSelectChanged);
     connect(ui->audioListWidget, &QListWidget::itemSelectionChanged, this,
@@ -253,6 +248,15 @@ void Lumaro::selectInitialTemplate()
     previewer->setTemplateFromPicture(ui->templateFrame->firstTemplatePath());
 }
 
+// The new slideshow starts with the remembered music options and the first template; neither
+// is a change of the user's.
+void Lumaro::startDocument()
+{
+    doc->editMusic(doc->clips(), AudioEditDialog::storedOptions());
+    doc->undoStack()->clear();
+    doc->setSaved();
+}
+
 namespace {
 PostTask::Actions postTaskActions(const LumaroForm* ui)
 {
@@ -279,7 +283,7 @@ void Lumaro::restorePostTaskChecks()
 
 void Lumaro::slotPrefencesTriggered()
 {
-    Preferences preferences(this, &slideshow.photoEntries, &slideshow.musicEntries);
+    Preferences preferences(this, doc);
     preferences.exec();
     restorePostTaskChecks();
 }
@@ -316,7 +320,5 @@ void Lumaro::on_cancelBtn_clicked()
 
 void Lumaro::on_editMusic_clicked()
 {
-    QList<AudioInfo> edited;
-    if (previewer->editMusic(&edited))
-        ui->audioListWidget->setAudioList(edited);
+    previewer->editMusic();
 }

@@ -4,10 +4,8 @@
 #include "app/importflow.h"
 #include "app/lumaro.h"
 #include "app/publishflow.h"
-#include "audio/audiolistwidget.h"
 #include "common/workspace.h"
 #include "document/slideshow.h"
-#include "photos/photolistwidget.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QAbstractButton>
@@ -53,14 +51,11 @@ void say(const QString& line)
 
 void report(Lumaro* window)
 {
-    const auto* photos = window->findChild<PhotoListWidget*>(QStringLiteral("photoListWidget"));
-    const auto* audio = window->findChild<AudioListWidget*>(QStringLiteral("audioListWidget"));
-    say(QStringLiteral("photos=%1 audio=%2")
-            .arg(photos->photos().size())
-            .arg(audio->audioList().size()));
-    for (const ImageInfo& info : photos->photos())
+    const Slideshow* show = window->document();
+    say(QStringLiteral("photos=%1 audio=%2").arg(show->photos().size()).arg(show->clips().size()));
+    for (const ImageInfo& info : show->photos())
         say(QStringLiteral("photo ") + QFileInfo(info.path).fileName());
-    for (const AudioInfo& info : audio->audioList())
+    for (const AudioInfo& info : show->clips())
         say(QStringLiteral("clip ") + QFileInfo(info.filePath).fileName());
     const Slideshow* document = window->document();
     say(QStringLiteral("document photos=%1 clips=%2 modified=%3 project=%4")

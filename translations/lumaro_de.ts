@@ -634,10 +634,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Cannot save the turned photo(s): %1</source>
-        <translation>Die gedrehten Fotos konnten nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -772,6 +768,10 @@
     <message>
         <source>Cannot copy the photo(s): %1</source>
         <translation>Die Fotos konnten nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save the turned photo(s): %1</source>
+        <translation>Die gedrehten Fotos konnten nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

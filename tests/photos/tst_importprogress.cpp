@@ -1,7 +1,7 @@
-// The import dialog and its thread driven as an import runs them: records reach the strip in
-// file order, failures are listed once at the end, cancel finishes only the file in progress,
-// the missing-folder alert comes from the GUI thread once per photo, and audio mode fills the
-// music strip through the real media-information tool.
+// The import dialog and its thread driven as an import runs them: the records come in file
+// order, failures are listed once at the end, cancel finishes only the file in progress, the
+// missing-folder alert comes from the GUI thread once per photo, and audio mode reads clips
+// through the real media-information tool.
 #include "photofixtures.h"
 #include "support/reportanswerer.h"
 #include "support/smallfs.h"
@@ -84,7 +84,7 @@ private slots:
         progress.exec();
 
         QVERIFY(progress.added());
-        QCOMPARE(pathsOf(strip.photos()), (QStringList{photos[0], photos[1], photos[2]}));
+        QCOMPARE(pathsOf(progress.photos()), (QStringList{photos[0], photos[1], photos[2]}));
         QCOMPARE(answerer.shown, 1);
         QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(text)});
         QCOMPARE(progress.findChild<QProgressBar*>(QStringLiteral("progressBar"))->value(), 100);
@@ -97,7 +97,7 @@ private slots:
         ImportProgress progress(true, &strip);
         progress.start({photos[3]});
         progress.exec();
-        QCOMPARE(strip.photos().size(), 1);
+        QCOMPARE(progress.photos().size(), 1);
         QCOMPARE(answerer.shown, 0);
     }
 
@@ -141,8 +141,8 @@ private slots:
         progress.exec();
 
         QCOMPARE(reading, (QList<int>{0, 1, 2, 3, 4}));
-        QVERIFY(strip.photos().size() <= 4);
-        QCOMPARE(pathsOf(strip.photos()), photos.mid(0, strip.photos().size()));
+        QVERIFY(progress.photos().size() <= 4);
+        QCOMPARE(pathsOf(progress.photos()), photos.mid(0, progress.photos().size()));
         QCOMPARE(answerer.shown, 0);
         // The fifth photo was read to the end (its four files exist) but never added.
         const QStringList written =
@@ -262,7 +262,7 @@ private slots:
                  qPrintable(answerer.reasons.value(0)));
     }
 
-    void audioModeFillsTheMusicStrip()
+    void audioModeReadsClips()
     {
         const QString clip = dir.filePath(QStringLiteral("in/tone.mp3"));
         QVERIFY(TestMedia::makeTone(clip, TestMedia::kind("mp3"), 2));
@@ -276,9 +276,9 @@ private slots:
         progress.exec();
 
         QVERIFY(progress.added());
-        QCOMPARE(strip.audioList().size(), 1);
-        QCOMPARE(strip.audioList().first().filePath, clip);
-        QCOMPARE(strip.audioList().first().sampleRate, 44100);
+        QCOMPARE(progress.clips().size(), 1);
+        QCOMPARE(progress.clips().first().filePath, clip);
+        QCOMPARE(progress.clips().first().sampleRate, 44100);
         QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(text)});
     }
 };
