@@ -12,6 +12,7 @@
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QApplication>

@@ -9,6 +9,7 @@
 #include "common/workspace.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QDirIterator>

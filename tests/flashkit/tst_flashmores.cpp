@@ -1,6 +1,7 @@
 // Preview and publish builds of the workspace.
 #include "flashkit/core/flashmokit.h"
 #include "kittestenv.h"
+#include "support/testimages.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,6 +3,7 @@
 // failures each reports.
 #include "photofixtures.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include "common/workspace.h"
