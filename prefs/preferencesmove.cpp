@@ -3,6 +3,7 @@
 #include "prefs/preferences.h"
 
 #include "common/workspace.h"
+#include "common/workspacelayout.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/core/workspacemove.h"
@@ -54,11 +55,11 @@ bool Preferences::moveWorkspace(const QString& folder)
     }
     mover.reset();
 
+    const WorkspaceLayout target(newWorkspace);
     for (FlashKitPhoto& entry : *photoEntries)
-        entry.path = newWorkspace + QStringLiteral("/photos/") + QFileInfo(entry.path).fileName();
+        entry.path = target.photos() + QFileInfo(entry.path).fileName();
     for (FlashKitAudio& entry : *musicEntries)
-        entry.path =
-            newWorkspace + QStringLiteral("/background music/") + QFileInfo(entry.path).fileName();
+        entry.path = target.music() + QFileInfo(entry.path).fileName();
     // The settings name the new place before the old one goes: whatever happens next, they
     // point at a complete workspace.
     const QString oldWorkspace = currentWorkspace;

@@ -1,5 +1,6 @@
 // The two workspace builds of FlashmoRes: preview and publish.
 #include "common/logfile.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
 
@@ -59,13 +60,13 @@ bool FlashmoRes::copyTemplateMovie()
 // workspace: put each one there, with its thumbnail, unless a file of that name is already there.
 QList<FlashKitPhoto> FlashmoRes::samplesInWorkspace() const
 {
-    const QString folder = workFolder + photosSubfolder;
+    const QString folder = WorkspaceLayout(workFolder).photos();
     QDir().mkpath(folder);
     QList<FlashKitPhoto> list;
     for (const FlashKitPhoto& sample : samples) {
         const QString name = QFileInfo(sample.path).fileName();
         const QString picture = folder + name;
-        const QString thumbnail = folder + QStringLiteral("s_") + name;
+        const QString thumbnail = folder + WorkspaceLayout::thumbnailName(name);
         if (!QFileInfo::exists(picture))
             QFile::copy(sample.path, picture);
         if (!QFileInfo::exists(thumbnail)) {
@@ -105,7 +106,7 @@ bool FlashmoRes::createPreviewResource()
     const bool usePhotos = chosen == &photos;
     for (FlashKitPhoto& photo : list) {
         photo.fileName = QFileInfo(photo.path).fileName();
-        photo.size = sizeText(workFolder + photosSubfolder + photo.fileName);
+        photo.size = sizeText(WorkspaceLayout(workFolder).photos() + photo.fileName);
     }
     if (!usePhotos) {
         for (int i = 0; i < samples.size(); ++i) {
@@ -127,14 +128,14 @@ bool FlashmoRes::createPreviewResource()
 
 void FlashmoRes::reencodePhoto(FlashKitPhoto& photo)
 {
-    const QString folder = workFolder + photosSubfolder;
+    const QString folder = WorkspaceLayout(workFolder).photos();
     const QString name = QFileInfo(photo.path).fileName();
     photo.fileName = QStringLiteral("p_") + name;
     const QString picture = folder + photo.fileName;
     // No scaling and no turning: the working copies already carry the user's changes.
     saveReplacing(loadByContent(folder + name), picture, quality);
-    saveReplacing(loadByContent(folder + QStringLiteral("s_") + name),
-                  folder + QStringLiteral("s_") + photo.fileName, quality);
+    saveReplacing(loadByContent(folder + WorkspaceLayout::thumbnailName(name)),
+                  folder + WorkspaceLayout::thumbnailName(photo.fileName), quality);
     photo.path = picture;
     photo.size = sizeText(picture);
 }
@@ -146,7 +147,7 @@ bool FlashmoRes::createPublishResourse(const std::atomic<bool>* stop)
     for (int i = 0; i < musicCount; ++i) {
         FlashKitAudio& clip = music[i];
         clip.fileName = QFileInfo(clip.path).fileName();
-        clip.size = sizeText(workFolder + musicSubfolder + clip.fileName);
+        clip.size = sizeText(WorkspaceLayout(workFolder).music() + clip.fileName);
     }
     QList<FlashKitPhoto> sampleCopies;
     QList<FlashKitPhoto>* chosen = photosToBuild(sampleCopies);

@@ -2,6 +2,7 @@
 
 #include "common/logfile.h"
 #include "common/workspace.h"
+#include "common/workspacelayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,8 +124,8 @@ void removeEmptyWorkspace(const QString& workspace, const QString& parentFolder)
     if (clean.isEmpty() || !isOurs(QFileInfo(clean)))
         return;
     const QString limit = climbLimit(clean, parentFolder);
-    for (const char* sub : {"/photos/bak", "/photos", "/background music"})
-        removeEmptyFolders(clean + QLatin1String(sub), limit);
+    for (const QString& folder : WorkspaceLayout(clean).folders())
+        removeEmptyFolders(folder, limit);
 }
 
 } // namespace WorkspacePlace

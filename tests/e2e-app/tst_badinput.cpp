@@ -6,6 +6,7 @@
 // says it succeeded without all its files, and a file neither imported nor listed as failed.
 #include "../app/publishtestenv.h"
 #include "app/importprogress.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/flashmokit.h"
 #include "flashkit/core/playdatafile.h"
 #include "photos/core/infoparser.h"
@@ -338,7 +339,7 @@ private slots:
         PublishPlan plan;
         QVERIFY(readPlayData(kit->resources().playDataPath(), plan));
         QCOMPARE(plan.photos.size(), photoCount);
-        const QString photos = kit->resources().workspacePath() + FlashmoRes::photosSubfolder;
+        const QString photos = WorkspaceLayout(kit->resources().workspacePath()).photos();
         for (const PlayDataEntry& entry : plan.photos)
             QVERIFY2(QFileInfo(photos + entry.fileName).size() > 0, qPrintable(entry.fileName));
     }
