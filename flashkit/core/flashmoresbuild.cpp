@@ -11,10 +11,6 @@
 #include <QImageReader>
 
 namespace {
-constexpr char LogSource[] = "flashkit/FlashmoRes";
-constexpr char PreviewFunction[] = "FlashmoRes::createPreviewResource";
-constexpr char PublishFunction[] = "FlashmoRes::createPublishResourse";
-
 QString sizeText(const QString& path)
 {
     return QString::number(QFileInfo(path).size());
@@ -115,12 +111,12 @@ bool FlashmoRes::createPreviewResource()
         }
     }
     if (!writePlayData(list)) {
-        writeLogEntry(LogSource, usePhotos ? 242 : 266, PreviewFunction, "FALSE");
+        LUMARO_LOG("FALSE");
         return false;
     }
     // Without its movie the preview area would stay empty with no trace of why.
     if (!copyTemplateMovie()) {
-        writeLogEntry(LogSource, 279, PreviewFunction, "FALSE");
+        LUMARO_LOG("FALSE");
         return false;
     }
     return true;
@@ -154,14 +150,13 @@ bool FlashmoRes::createPublishResourse(const std::atomic<bool>* stop)
     if (!chosen)
         return false;
     QList<FlashKitPhoto>& list = *chosen;
-    const bool usePhotos = chosen == &photos;
     for (FlashKitPhoto& photo : list) {
         if (stop && stop->load())
             return false;
         reencodePhoto(photo);
     }
     if (!writePlayData(list)) {
-        writeLogEntry(LogSource, usePhotos ? 330 : 361, PublishFunction, "FALSE");
+        LUMARO_LOG("FALSE");
         return false;
     }
     copyTemplateMovie();

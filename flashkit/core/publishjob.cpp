@@ -134,7 +134,7 @@ void PublishJob::conversionDone()
         publishTimer->start();
         return;
     }
-    writeLogEntry(".\\lumaro", __LINE__, "Lumaro::slotConvertAudioFormatFinished", "");
+    LUMARO_LOG("");
     finish(templateSet ? Outcome::NotStarted : Outcome::NoTemplate, kit->publishError());
 }
 

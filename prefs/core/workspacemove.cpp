@@ -114,7 +114,7 @@ bool WorkspaceMove::copyChecked(const QString& source, const QString& target)
     // A clip is converted into the workspace only when publishing: a file that is not there
     // has nothing to lose and its entry simply points to the new place.
     if (!sourceInfo.exists()) {
-        LUMARO_LOG_FAILURE(__FUNCTION__, qUtf8Printable(QStringLiteral("nothing at ") + source));
+        LUMARO_LOG(qUtf8Printable(QStringLiteral("nothing at ") + source));
         return true;
     }
     const QFileInfo targetInfo(target);
@@ -174,8 +174,7 @@ bool WorkspaceMove::fail(const QString& source, const QString& why)
     } else {
         failedSource = source;
         reason = why;
-        LUMARO_LOG_FAILURE("WorkspaceMove::copyChecked",
-                           qUtf8Printable(source + QStringLiteral(": ") + why));
+        LUMARO_LOG(qUtf8Printable(source + QStringLiteral(": ") + why));
     }
     return false;
 }

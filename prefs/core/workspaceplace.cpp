@@ -99,8 +99,7 @@ bool removeWorkspace(const QString& workspace, const QString& parentFolder)
 {
     const QFileInfo info(QDir::cleanPath(workspace));
     if (workspace.isEmpty() || !isOurs(info)) {
-        LUMARO_LOG_FAILURE(__FUNCTION__,
-                           qUtf8Printable(QStringLiteral("not removed: ") + workspace));
+        LUMARO_LOG(qUtf8Printable(QStringLiteral("not removed: ") + workspace));
         return false;
     }
     if (info.isSymLink()) {
