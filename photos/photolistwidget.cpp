@@ -221,7 +221,7 @@ void PhotoListWidget::dropCopies(const QList<int>& rows, bool moving)
         if (made)
             copies.append(copy);
         else
-            failed << QFileInfo(original.path).fileName() + QStringLiteral(" (") + made.error +
+            failed << QFileInfo(original.path).fileName() + QStringLiteral(" (") + made.reason() +
                           QLatin1Char(')');
     }
     emit photoListAboutToChange();
