@@ -166,7 +166,7 @@ void DocumentFlow::rebuild(const Project& project, QList<FileFailure>* failures)
             record.bakedOperations = qBound(0, entry.bakedOperations, int(entry.operations.size()));
             const PhotoFileResult made = rebuildWorkingFiles(record);
             if (!made)
-                *failures << FileFailure{entry.path, made.error};
+                *failures << FileFailure{entry.path, made.reason()};
             photoRecords << record;
         },
         &unread);

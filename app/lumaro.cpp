@@ -147,7 +147,7 @@ void Lumaro::initSkin()
         pref->setValue(PrefKey::LastSkin, skin);
         return;
     }
-    writeLogEntry(".\\lumaro", 189, "Lumaro::initSkin", "no skin exist");
+    LUMARO_LOG("no skin exist");
 }
 
 void Lumaro::ensureMusicFolder()

@@ -89,7 +89,7 @@ void PreviewFlow::preview()
             "LoadMovie(long,string)", 0,
             QDir::toNativeSeparators(workspaceFolder() + QLatin1Char('/') + movieName));
     } else {
-        writeLogEntry("app/previewflow", __LINE__, "Lumaro::on_previewBtn_clicked", "");
+        LUMARO_LOG("");
     }
 
     audioPreview.reset();

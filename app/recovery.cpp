@@ -78,7 +78,7 @@ void Recovery::tick()
 {
     QString reason;
     if (!writeIfDue(&reason))
-        LUMARO_LOG_FAILURE("Recovery::tick", reason.toUtf8().constData());
+        LUMARO_LOG(reason.toUtf8().constData());
 }
 
 bool Recovery::writeIfDue(QString* reason)

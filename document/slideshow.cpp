@@ -129,7 +129,7 @@ void Slideshow::copyPhotos(const QList<int>& rows, int insertRow, QStringList* f
         if (made)
             copies << copy;
         else if (failures)
-            *failures << SlideshowCommands::failureOf(photoList.at(row), made.error);
+            *failures << SlideshowCommands::failureOf(photoList.at(row), made.reason());
     }
     if (copies.isEmpty())
         return;

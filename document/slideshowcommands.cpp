@@ -248,9 +248,9 @@ private:
             const ImageInfo& photo = records.at(i);
             const PhotoFileResult done = rebuildWorkingFiles(photo);
             if (!done && failures)
-                *failures << SlideshowCommands::failureOf(photo, done.error);
+                *failures << SlideshowCommands::failureOf(photo, done.reason());
             else if (!done)
-                LUMARO_LOG_FAILURE("ChangePhotosStep::apply", qPrintable(done.error));
+                LUMARO_LOG(qPrintable(done.reason()));
             edit.replacePhoto(rows.at(i), photo);
         }
         failures = nullptr; // the request's list lives only as long as the request

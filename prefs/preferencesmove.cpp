@@ -4,6 +4,7 @@
 
 #include "common/workspace.h"
 #include "document/slideshow.h"
+#include "common/workspacelayout.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/core/workspacemove.h"

@@ -80,8 +80,7 @@ void Convert2Mp3Progress::onProcessError(QProcess::ProcessError error)
     // whoever waits for it) would stop for good. Later from the event loop, not inside start().
     if (error != QProcess::FailedToStart)
         return;
-    writeLogEntry("convert2mp3progress", __LINE__, "Convert2Mp3Progress::convertNext",
-                  qPrintable(process->errorString()));
+    LUMARO_LOG(qUtf8Printable(process->errorString()));
     if (failure.isEmpty())
         failure = tr("The music converter %1 could not be started, so %2 could not be converted "
                      "to MP3.")
@@ -94,8 +93,7 @@ void Convert2Mp3Progress::slotContinueConverting(int exitCode, QProcess::ExitSta
 {
     if (exitCode != 0 && exitStatus == QProcess::NormalExit) {
         const QByteArray message = process->readAllStandardError().trimmed();
-        writeLogEntry("convert2mp3progress", __LINE__,
-                      "Convert2Mp3Progress::slotContinueConverting", message.constData());
+        LUMARO_LOG(message.constData());
         if (failure.isEmpty())
             failure = describeFailure(message);
     } else if (exitStatus != QProcess::NormalExit && !cancelled && failure.isEmpty()) {

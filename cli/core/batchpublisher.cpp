@@ -188,7 +188,7 @@ bool BatchPublisher::applyProjectTurns()
         photo.bakedOperations = saved.bakedOperations;
         // The working folder is ours: a copy it cannot take is no fault of the photo.
         if (const PhotoFileResult made = rebuildWorkingFiles(photo); !made) {
-            fail(made.error);
+            fail(made.reason());
             return false;
         }
     }

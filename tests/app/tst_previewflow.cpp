@@ -12,6 +12,7 @@
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QApplication>
@@ -237,7 +238,7 @@ private slots:
         window.preview->click();
         qunsetenv("TMPDIR");
         QVERIFY(window.flash->currentMovie().isEmpty());
-        QVERIFY(TestFiles::read(log).contains("in Lumaro::on_previewBtn_clicked : "));
+        QVERIFY(TestFiles::read(log).contains("in PreviewFlow::preview : "));
         QVERIFY(window.music() && window.music()->isPlaying());
 
         // Edit Audio brings the template's own movie back to the cleared area.

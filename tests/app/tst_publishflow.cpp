@@ -17,6 +17,7 @@
 #include "publishtestenv.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QApplication>

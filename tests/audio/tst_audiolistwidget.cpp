@@ -8,6 +8,7 @@
 #include "platform/velfc/core/velpref.h"
 #include "support/stripevents.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -11,6 +11,7 @@
 #include "document/projectfile.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QDirIterator>

@@ -7,6 +7,7 @@
 #include "../app/publishtestenv.h"
 #include "app/importprogress.h"
 #include "audio/audiolistwidget.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/flashmokit.h"
 #include "flashkit/core/playdatafile.h"
 #include "photos/core/infoparser.h"
@@ -346,7 +347,7 @@ private slots:
         PublishPlan plan;
         QVERIFY(readPlayData(kit->resources().playDataPath(), plan));
         QCOMPARE(plan.photos.size(), photoCount);
-        const QString photos = kit->resources().workspacePath() + FlashmoRes::photosSubfolder;
+        const QString photos = WorkspaceLayout(kit->resources().workspacePath()).photos();
         for (const PlayDataEntry& entry : plan.photos)
             QVERIFY2(QFileInfo(photos + entry.fileName).size() > 0, qPrintable(entry.fileName));
     }

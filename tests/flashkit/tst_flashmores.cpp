@@ -1,6 +1,7 @@
 // Preview and publish builds of the workspace.
 #include "flashkit/core/flashmokit.h"
 #include "kittestenv.h"
+#include "support/testimages.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,7 +184,7 @@ void TestFlashmoRes::unwritableConfigurationIsLogged()
     QVERIFY(!result);
     const QList<QByteArray> lines = TestFiles::read(log).split('\n');
     QCOMPARE(lines.size(), 3);
-    QVERIFY2(lines[0].startsWith("flashkit/FlashmoRes(") &&
+    QVERIFY2(lines[0].startsWith("flashkit/core/flashmoresbuild.cpp(") &&
                  lines[0].contains(QByteArray("): in FlashmoRes::" + function + " : ")),
              lines[0].constData());
     QCOMPARE(lines[1], QByteArray("FALSE"));

@@ -69,10 +69,11 @@ const QStringList translating = {QStringLiteral("tr"),
                                  QStringLiteral("QT_TRANSLATE_NOOP"),
                                  QStringLiteral("qtTrId")};
 // Calls whose text is for the developer: the diagnostic log and Qt's message handlers.
-const QStringList diagnostic = {
-    QStringLiteral("qWarning"),     QStringLiteral("qDebug"),     QStringLiteral("qInfo"),
-    QStringLiteral("qCritical"),    QStringLiteral("qFatal"),     QStringLiteral("writeLogEntry"),
-    QStringLiteral("writeLogLine"), QStringLiteral("Q_ASSERT_X"), QStringLiteral("static_assert")};
+const QStringList diagnostic = {QStringLiteral("qWarning"),   QStringLiteral("qDebug"),
+                                QStringLiteral("qInfo"),      QStringLiteral("qCritical"),
+                                QStringLiteral("qFatal"),     QStringLiteral("writeLogEntry"),
+                                QStringLiteral("LUMARO_LOG"), QStringLiteral("writeLogLine"),
+                                QStringLiteral("Q_ASSERT_X"), QStringLiteral("static_assert")};
 // Calls that take the reason of a failure the user is told about: whatever their text looks
 // like, it must be translatable.
 const QStringList reasonSinks = {QStringLiteral("fail"), QStringLiteral("failed"),

@@ -11,6 +11,7 @@
 #include "platform/velfc/velmessagebox.h"
 #include "support/stripevents.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
