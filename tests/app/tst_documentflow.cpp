@@ -272,6 +272,23 @@ private slots:
         QCOMPARE(flow->filePath(), home->filePath("show4.lumaro"));
     }
 
+    // While a publish runs the window's menu is off, and the document's shortcuts with it: a
+    // Ctrl+N or Ctrl+Z then must not change the slideshow being published.
+    void commandsFollowTheMenu()
+    {
+        change(show);
+        QMenu* menu = window->titleButtonMenu();
+        const QStringList names = {"actionNew", "actionOpen", "actionSave", "actionSaveAs",
+                                   "actionUndo"};
+        for (const bool on : {false, true}) {
+            menu->setEnabled(on);
+            for (const QString& name : names)
+                QVERIFY2(window->findChild<QAction*>(name)->isEnabled() == on, qPrintable(name));
+            QCOMPARE(window->findChild<QMenu*>("recentMenu")->isEnabled(), false); // none yet
+        }
+        QVERIFY(!window->findChild<QAction*>("actionRedo")->isEnabled()); // nothing to redo
+    }
+
 private:
     QString photo(const char* name) const { return home->filePath("photos/") + name; }
 
