@@ -87,6 +87,7 @@ ImportProgress::Records ImportProgress::readRecords(bool photoMode, QWidget* par
     // A cancel stops the worker before the poll that would have taken its last records.
     progress.handOverRecords();
     progress.collected.failures = progress.worker->failures();
+    progress.collected.cancelled = progress.cancelled;
     return progress.collected;
 }
 
@@ -181,6 +182,7 @@ void ImportProgress::reject()
     // record arrives after the dialog has gone.
     if (!completed) {
         completed = true;
+        cancelled = true;
         pollTimer->stop();
         // Waits for the file in progress; its record is dropped with the worker, untaken.
         stopWorker();

@@ -35,6 +35,7 @@ public:
         QList<ImageInfo> photos;
         QList<AudioInfo> clips;
         QList<FileFailure> failures;
+        bool cancelled = false; // the user stopped the reading
     };
     // Reads `files` with the dialog shown over `parent` and gives the records back instead of
     // handing them to a strip; the failures are given back too, not shown. Files a cancel left
@@ -65,6 +66,7 @@ private:
 
     bool photoMode;
     bool collecting = false; // readRecords(): keep the records and the failures
+    bool cancelled = false;
     Records collected;
     QStringList files;
     std::unique_ptr<InfoParser> worker;

@@ -238,6 +238,33 @@ private slots:
         QVERIFY(show->isModified());
     }
 
+    // Cancelling the reading of the photos ends the open there: the music is not read after
+    // it, and what was not read is listed.
+    void cancelledOpenStopsThere()
+    {
+        Project project;
+        for (const char* name : {"beach.jpg", "tower.jpg"})
+            project.photos << ProjectPhoto{photo(name), {}, 0};
+        project.clips << ProjectClip{home->filePath("song.mp3"), 0, 1};
+        const QString path = home->filePath("Holiday.lumaro");
+        QVERIFY(TestFiles::write(home->filePath("song.mp3"), "not read here"));
+        QVERIFY(ProjectFile::write(project, path, nullptr));
+        QList<bool> asked;
+        flow->setImporter([&](bool photoMode, const QStringList& files) {
+            asked << photoMode;
+            ImportProgress::Records read =
+                ImportProgress::readRecords(photoMode, window.get(), files.mid(0, 1));
+            read.cancelled = true; // as if Cancel was pressed after the first file
+            return read;
+        });
+        ReportAnswerer report;
+        QVERIFY(flow->openFile(path));
+        QCOMPARE(asked, QList<bool>{true});
+        QCOMPARE(show->photos().size(), 1);
+        QCOMPARE(report.rows, (QStringList{photo("tower.jpg"), home->filePath("song.mp3")}));
+        QVERIFY(show->isModified());
+    }
+
     // Newest first, five at most, a project opened again moves to the front, and one that is
     // gone when chosen leaves the list with a message.
     void recentProjects()
