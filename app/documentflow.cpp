@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -127,6 +128,10 @@ void DocumentFlow::setDefaultDialogs()
 
 void DocumentFlow::addMenuEntries(QMenu* menu)
 {
+    // Publishing turns the menu off; the shortcuts must follow it, so nothing changes the
+    // slideshow being published.
+    this->menu = menu;
+    menu->installEventFilter(this);
     menu->addAction(newAction);
     menu->addAction(openAction);
     menu->addMenu(recentMenu);
@@ -150,6 +155,13 @@ void DocumentFlow::retranslate()
     updateTitle();
 }
 
+bool DocumentFlow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menu && event->type() == QEvent::EnabledChange)
+        updateEnabled();
+    return QObject::eventFilter(watched, event);
+}
+
 void DocumentFlow::updateUndoActions()
 {
     const QUndoStack* steps = document->undoStack();
@@ -157,8 +169,17 @@ void DocumentFlow::updateUndoActions()
     const QString redoText = steps->redoText();
     undoAction->setText(undoText.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoText));
     redoAction->setText(redoText.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoText));
-    undoAction->setEnabled(steps->canUndo());
-    redoAction->setEnabled(steps->canRedo());
+    updateEnabled();
+}
+
+void DocumentFlow::updateEnabled()
+{
+    const bool on = !menu || menu->isEnabled();
+    for (QAction* action : {newAction, openAction, saveAction, saveAsAction})
+        action->setEnabled(on);
+    undoAction->setEnabled(on && document->undoStack()->canUndo());
+    redoAction->setEnabled(on && document->undoStack()->canRedo());
+    recentMenu->setEnabled(on && !recentMenu->isEmpty());
 }
 
 QString DocumentFlow::projectName() const
@@ -330,7 +351,7 @@ void DocumentFlow::fillRecentMenu()
         QAction* entry = recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
-    recentMenu->setEnabled(!list.isEmpty());
+    updateEnabled();
 }
 
 void DocumentFlow::openRecent(const QString& path)

@@ -90,6 +90,9 @@ public:
     // A second start sent this: opens the file it names once no dialog is in the way.
     void openFromMessage(const QString& message);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // After an open, a restore or a save: the project file and the document agree as shown.
     void projectChanged();
@@ -108,6 +111,7 @@ private:
     void openWhenFree();
     void updateTitle();
     void updateUndoActions();
+    void updateEnabled();
     void rememberRecent(const QString& path);
     void forgetRecent(const QString& path);
     void fillRecentMenu();
@@ -133,4 +137,5 @@ private:
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     QMenu* recentMenu = nullptr;
+    QPointer<QMenu> menu; // the menu the commands are in; off while a publish runs
 };

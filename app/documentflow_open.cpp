@@ -175,8 +175,10 @@ void DocumentFlow::rebuild(const Project& project, QList<FileFailure>* failures)
     QStringList clipFiles;
     for (const ProjectClip& entry : project.clips)
         clipFiles << entry.path;
-    const ImportProgress::Records clips =
-        clipFiles.isEmpty() ? ImportProgress::Records() : importer(false, clipFiles);
+    // A cancel ends the open: the music is not read after it.
+    const ImportProgress::Records clips = clipFiles.isEmpty() || photos.cancelled
+                                              ? ImportProgress::Records()
+                                              : importer(false, clipFiles);
     if (closing)
         return;
     *failures << clips.failures;

@@ -88,6 +88,7 @@ ImportProgress::Records ImportProgress::readRecords(bool photoMode, QWidget* par
     records.photos = progress.photoRecords;
     records.clips = progress.clipRecords;
     records.failures = progress.worker->failures();
+    records.cancelled = progress.cancelled;
     return records;
 }
 
@@ -164,6 +165,7 @@ void ImportProgress::reject()
     // record arrives after the dialog has gone.
     if (!completed) {
         completed = true;
+        cancelled = true;
         pollTimer->stop();
         // Waits for the file in progress; its record is dropped with the worker, untaken.
         stopWorker();

@@ -36,6 +36,7 @@ public:
         QList<ImageInfo> photos;
         QList<AudioInfo> clips;
         QList<FileFailure> failures;
+        bool cancelled = false; // the user stopped the reading
     };
     // Reads `files` with the dialog shown over `parent` and gives the records back; the
     // failures are given back too, not shown. Files a cancel left unread are in neither list.
@@ -68,6 +69,7 @@ private:
 
     bool photoMode;
     bool collecting = false; // readRecords(): the caller reports the failures with its own
+    bool cancelled = false;
     QStringList files;
     std::unique_ptr<InfoParser> worker;
     QList<ImageInfo> photoRecords;

@@ -238,6 +238,33 @@ private slots:
         QVERIFY(show->isModified());
     }
 
+    // Cancelling the reading of the photos ends the open there: the music is not read after
+    // it, and what was not read is listed.
+    void cancelledOpenStopsThere()
+    {
+        Project project;
+        for (const char* name : {"beach.jpg", "tower.jpg"})
+            project.photos << ProjectPhoto{photo(name), {}, 0};
+        project.clips << ProjectClip{home->filePath("song.mp3"), 0, 1};
+        const QString path = home->filePath("Holiday.lumaro");
+        QVERIFY(TestFiles::write(home->filePath("song.mp3"), "not read here"));
+        QVERIFY(ProjectFile::write(project, path, nullptr));
+        QList<bool> asked;
+        flow->setImporter([&](bool photoMode, const QStringList& files) {
+            asked << photoMode;
+            ImportProgress::Records read =
+                ImportProgress::readRecords(photoMode, window.get(), files.mid(0, 1));
+            read.cancelled = true; // as if Cancel was pressed after the first file
+            return read;
+        });
+        ReportAnswerer report;
+        QVERIFY(flow->openFile(path));
+        QCOMPARE(asked, QList<bool>{true});
+        QCOMPARE(show->photos().size(), 1);
+        QCOMPARE(report.rows, (QStringList{photo("tower.jpg"), home->filePath("song.mp3")}));
+        QVERIFY(show->isModified());
+    }
+
     // Newest first, five at most, a project opened again moves to the front, and one that is
     // gone when chosen leaves the list with a message.
     void recentProjects()
@@ -270,6 +297,23 @@ private slots:
         QCOMPARE(names(), (QStringList{"show4", "show7", "show5", "show3"}));
         QCOMPARE(menu->actions().size(), 4);
         QCOMPARE(flow->filePath(), home->filePath("show4.lumaro"));
+    }
+
+    // While a publish runs the window's menu is off, and the document's shortcuts with it: a
+    // Ctrl+N or Ctrl+Z then must not change the slideshow being published.
+    void commandsFollowTheMenu()
+    {
+        change(show);
+        QMenu* menu = window->titleButtonMenu();
+        const QStringList names = {"actionNew", "actionOpen", "actionSave", "actionSaveAs",
+                                   "actionUndo"};
+        for (const bool on : {false, true}) {
+            menu->setEnabled(on);
+            for (const QString& name : names)
+                QVERIFY2(window->findChild<QAction*>(name)->isEnabled() == on, qPrintable(name));
+            QCOMPARE(window->findChild<QMenu*>("recentMenu")->isEnabled(), false); // none yet
+        }
+        QVERIFY(!window->findChild<QAction*>("actionRedo")->isEnabled()); // nothing to redo
     }
 
 private:

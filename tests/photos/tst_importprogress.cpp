@@ -152,6 +152,46 @@ private slots:
                  0);
     }
 
+    // Reading for a caller of its own (a project being opened): the records come back in order
+    // with the failures, nothing is shown, and a cancel is told apart from the end.
+    void readRecordsGivesThemBack_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("read to the end") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void readRecordsGivesThemBack()
+    {
+        QFETCH(bool, cancel);
+        const QString text = dir.filePath(QStringLiteral("in/notes.jpg"));
+        QVERIFY(TestFiles::write(text, "not a picture"));
+        const QStringList files{photos[0], text, photos[1], photos[2], photos[3]};
+        InfoParser::setFileHook([&](int index, const QString&) {
+            if (!cancel || index != 3)
+                return;
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    if (QWidget* modal = QApplication::activeModalWidget())
+                        modal->findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
+                },
+                Qt::QueuedConnection);
+            const auto* parser = qobject_cast<InfoParser*>(QThread::currentThread());
+            for (int wait = 0; wait < 1000 && parser && !parser->isStopRequested(); ++wait)
+                QThread::msleep(5);
+        });
+        QWidget parent;
+        ReportAnswerer answerer;
+        const ImportProgress::Records read = ImportProgress::readRecords(true, &parent, files);
+        QCOMPARE(read.cancelled, cancel);
+        const QStringList all{photos[0], photos[1], photos[2], photos[3]};
+        // A cancel keeps the photo whose reading it waited for.
+        QCOMPARE(pathsOf(read.photos), cancel ? all.mid(0, 3) : all);
+        QCOMPARE(read.failures.size(), 1);
+        QCOMPARE(read.failures.first().path, text);
+        QCOMPARE(answerer.shown, 0);
+    }
+
     void stopBeforeTheThreadRunsReadsNothing()
     {
         // Cancel pressed before the thread got going: the dialog then waits for it, so reading
