@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -452,6 +453,90 @@ private slots:
         QVERIFY2(err.contains(opened), err.constData());
     }
 
+    // A slideshow survives being saved and opened again: a project with photos in a chosen
+    // order, turned and mirrored, a trimmed clip and a template is published, saved under a new
+    // name, and that file opened by a new start publishes the same playdata and pixels.
+    void publishedTheSameAfterReopening()
+    {
+        const QString photos = home->filePath("My Photos");
+        QVERIFY(QDir().mkpath(photos));
+        const QString samples = QString(LUMARO_TESTDATA_DIR "/exif-orientation/");
+        QVERIFY(QFile::copy(samples + "Landscape_1.jpg", photos + "/beach.jpg"));
+        QVERIFY(QFile::copy(samples + "Portrait_6.jpg", photos + "/tower.jpg"));
+        const QString song = home->filePath("song.mp3");
+        QVERIFY(TestMedia::makeTone(song, TestMedia::kind("mp3"), 4));
+        Project project;
+        // The tower's EXIF turn is in its backups; the mirror is the user's.
+        project.photos << ProjectPhoto{photos + "/tower.jpg", {Mirror, TurnRight}, 1}
+                       << ProjectPhoto{photos + "/beach.jpg", {TurnRight}, 0};
+        project.clips << ProjectClip{song, 0.5, 3.0};
+        project.templateName = "Carousel";
+        const QString first = home->filePath("Trip.lumaro");
+        const QString second = home->filePath("Trip again.lumaro");
+        QString reason;
+        QVERIFY2(ProjectFile::write(project, first, &reason), qPrintable(reason));
+        const QString out = home->filePath("published");
+        QVERIFY(QDir().mkpath(out));
+        const auto publishRun = [&](const QString& file, const QString& name,
+                                    const QString& saveAs) {
+            const QString script = home->filePath("script.txt");
+            QString lines = QString("timeout\t60\n"
+                                    "wait-document\t120\t%1\n"
+                                    "answer\tokButton\tpublishName=%2\tprofileComboBox=#0\t"
+                                    "dstComboBox=%3\n"
+                                    "click\tpublishBtn\n"
+                                    "wait-publish\t120\n")
+                                .arg(QFileInfo(file).fileName(), name, out);
+            if (!saveAs.isEmpty())
+                lines += QString("action\tactionSaveAs\t%1\n").arg(saveAs);
+            QVERIFY(TestFiles::write(script, lines.toUtf8()));
+            useScript(script);
+            std::unique_ptr<QProcess> run = start({file});
+            QByteArray err = readErrorUntil(*run, "test-script: done");
+            run->terminate();
+            QVERIFY2(run->waitForFinished(120000) || run->state() == QProcess::NotRunning,
+                     err.constData());
+            err += run->readAllStandardError();
+            extraEnvironment.remove("LUMARO_TEST_SCRIPT");
+            QVERIFY2(err.contains("test-script: published ok"), err.constData());
+            QVERIFY2(err.contains("test-script: document photos=2 clips=1"), err.constData());
+        };
+        publishRun(first, "First", second);
+        QVERIFY2(QFileInfo::exists(second), qPrintable(second));
+        publishRun(second, "Second", QString());
+
+        // The profile the dialog offers first is the one self-contained movie, made of the
+        // project's template.
+        const QString templateMovie =
+            QString(LUMARO_TEST_APP_DIR "/template/version1/SWF/Carousel.swf");
+        const PublishedShow::Show a = PublishedShow::readBundle(out + "/First.swf", templateMovie);
+        const PublishedShow::Show b = PublishedShow::readBundle(out + "/Second.swf", templateMovie);
+        QVERIFY2(a.error.isEmpty() && b.error.isEmpty(),
+                 qPrintable(a.error + b.error + TestFiles::listing(out).join(" ")));
+        for (const auto& [one, other] :
+             {std::pair(&a.photos, &b.photos), std::pair(&a.music, &b.music)}) {
+            QCOMPARE(other->size(), one->size());
+            for (int i = 0; i < one->size(); ++i) // the playdata: names, sizes, times, options
+                QCOMPARE(attributeText(other->at(i)), attributeText(one->at(i)));
+        }
+        QCOMPARE(a.photos.size(), 2);
+        QCOMPARE(b.photos.size(), 2);
+        QCOMPARE(a.music.size(), 1);
+        for (int i = 0; i < 2; ++i) {
+            const QImage before = QImage::fromData(a.photos.at(i).bytes);
+            QVERIFY2(!before.isNull(), qPrintable(a.photos.at(i).fileName()));
+            QCOMPARE(QImage::fromData(b.photos.at(i).bytes).convertToFormat(QImage::Format_RGB32),
+                     before.convertToFormat(QImage::Format_RGB32));
+        }
+        // The tower came first, upright by its EXIF turn; the beach is turned a quarter: both
+        // taller than wide, as the turns the project holds make them.
+        for (int i = 0; i < 2; ++i) {
+            const QImage photo = QImage::fromData(a.photos.at(i).bytes);
+            QVERIFY2(photo.height() > photo.width(), qPrintable(a.photos.at(i).fileName()));
+        }
+        QCOMPARE(b.music.at(0).bytes, a.music.at(0).bytes);
+    }
+
     // Killed with unsaved changes, the program offers them at the next start: the photos
     // imported before the crash come back, still unsaved.
     void recoveryAfterACrash()
@@ -515,6 +600,17 @@ private:
     }
 
     // Runs the program under the test script `script` to its end; what it wrote to stderr.
+    // An entry of the playdata as text, the same for the same slideshow.
+    static QString attributeText(const PublishedShow::Entry& entry)
+    {
+        QStringList pairs;
+        for (const QXmlStreamAttribute& attribute : entry.attributes)
+            pairs << attribute.name().toString() + "=" + attribute.value().toString();
+        // A photo's file name carries the id its import gave it, new in every run.
+        pairs.replaceInStrings(QRegularExpression("\\{[0-9a-f-]{36}\\}"), "{id}");
+        return pairs.join(' ');
+    }
+
     QByteArray runScript(const QString& script)
     {
         useScript(script);
