@@ -434,6 +434,12 @@ private slots:
                         .arg(QFileInfo(firstFile).fileName(), QFileInfo(secondFile).fileName())
                         .toUtf8()));
         useScript(script);
+#ifdef LUMARO_SANITIZED
+        // Ended by SIGTERM, as in terminateWhilePublishing: the leak a system library leaves
+        // after it is unloaded cannot be suppressed by name.
+        extraEnvironment.insert("ASAN_OPTIONS",
+                                qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
+#endif
         std::unique_ptr<QProcess> running = start({firstFile});
         QByteArray err = readErrorUntil(*running, "test-script: opened Summer.lumaro");
         QVERIFY2(err.contains("test-script: opened Summer.lumaro"), err.constData());
