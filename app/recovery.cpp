@@ -31,7 +31,7 @@ Recovery::Recovery(Slideshow* document, QObject* parent)
 QString Recovery::folder()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores relative values.
+    // A relative XDG_STATE_HOME is to be ignored, as for the other XDG folders.
     if (state.isEmpty() || QDir::isRelativePath(state)) {
         // Tests of the window run in Qt's test mode and must not touch the user's own folders.
         const QString base = QStandardPaths::isTestModeEnabled()

@@ -113,6 +113,8 @@ public:
 private:
     // The original an entry names, or empty with the entry dropped.
     QString original(const QJsonObject& entry, const QString& label);
+    // The entry object and its original's path, or an empty path when the entry was dropped.
+    QString entryOf(const QJsonValue& value, const QString& label, QJsonObject& entry);
     QString kindProblem(const Found& found) const;
 
     QStringList* dropped;
@@ -207,15 +209,20 @@ bool wholeNumber(const QJsonValue& value, qint64 low, qint64 high, qint64& numbe
     return true;
 }
 
-bool Reader::readPhoto(const QJsonValue& value, int number, ProjectPhoto& photo)
+QString Reader::entryOf(const QJsonValue& value, const QString& label, QJsonObject& entry)
 {
-    const QString label = ProjectFile::tr("Photo %1").arg(number);
     if (!value.isObject()) {
         drop(label, ProjectFile::tr("damaged"));
-        return false;
+        return QString();
     }
-    const QJsonObject entry = value.toObject();
-    const QString path = original(entry, label);
+    entry = value.toObject();
+    return original(entry, label);
+}
+
+bool Reader::readPhoto(const QJsonValue& value, int number, ProjectPhoto& photo)
+{
+    QJsonObject entry;
+    const QString path = entryOf(value, ProjectFile::tr("Photo %1").arg(number), entry);
     if (path.isEmpty())
         return false;
 
@@ -262,13 +269,8 @@ bool seconds(const QJsonValue& value, double& result)
 
 bool Reader::readClip(const QJsonValue& value, int number, ProjectClip& clip)
 {
-    const QString label = ProjectFile::tr("Music clip %1").arg(number);
-    if (!value.isObject()) {
-        drop(label, ProjectFile::tr("damaged"));
-        return false;
-    }
-    const QJsonObject entry = value.toObject();
-    const QString path = original(entry, label);
+    QJsonObject entry;
+    const QString path = entryOf(value, ProjectFile::tr("Music clip %1").arg(number), entry);
     if (path.isEmpty())
         return false;
     double start = 0;
