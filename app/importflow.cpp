@@ -1,18 +1,17 @@
 #include "app/importflow.h"
 
 #include "app/importprogress.h"
-#include "audio/audiolistwidget.h"
 #include "common/mediaformats.h"
 #include "common/workspace.h"
-#include "photos/photolistwidget.h"
+#include "document/slideshow.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QUrl>
 
-ImportFlow::ImportFlow(QWidget* window, PhotoListWidget* photos, AudioListWidget* audio)
-    : QObject(window), window(window), photoList(photos), audioList(audio),
+ImportFlow::ImportFlow(QWidget* window, Slideshow* show, QWidget* photoStrip, QWidget* musicStrip)
+    : QObject(window), window(window), show(show), photoStrip(photoStrip), musicStrip(musicStrip),
       importRunner(&ImportFlow::runImportDialog)
 {
     fileDialogs.openFiles = [](QWidget* parent, const QString& caption, const QString& folder,
@@ -26,12 +25,13 @@ ImportFlow::ImportFlow(QWidget* window, PhotoListWidget* photos, AudioListWidget
     MediaStrip::setDefaultImportRunner(&ImportFlow::runImportDialog);
 }
 
-bool ImportFlow::runImportDialog(bool photoMode, QWidget* strip, const QStringList& files)
+MediaStrip::Imported ImportFlow::runImportDialog(bool photoMode, QWidget* parent,
+                                                 const QStringList& files)
 {
-    ImportProgress progress(photoMode, strip);
+    ImportProgress progress(photoMode, parent);
     progress.start(files);
     progress.exec();
-    return progress.added();
+    return {progress.photos(), progress.clips()};
 }
 
 QString ImportFlow::photoStartFolder()
@@ -46,8 +46,7 @@ QString ImportFlow::photoStartFolder()
 
 void ImportFlow::importPhotoFiles(const QStringList& files)
 {
-    if (importRunner(true, photoList, files))
-        photoList->notifyChanged();
+    show->addPhotos(-1, importRunner(true, photoStrip, files).photos);
 }
 
 void ImportFlow::importPictures()
@@ -89,6 +88,5 @@ void ImportFlow::importAudio()
         return;
     VelPref::instance()->setValue(QString::fromLatin1(PrefKey::AudioLastDir),
                                   QFileInfo(files.first()).absolutePath());
-    if (importRunner(false, audioList, files))
-        audioList->updateAudioList();
+    show->addClips(-1, importRunner(false, musicStrip, files).clips);
 }

@@ -7,12 +7,12 @@
 
 #include <functional>
 
-class AudioListWidget;
-class PhotoListWidget;
 class QWidget;
+class Slideshow;
 
 // The three import commands of the main window: they ask for files or a folder, remember the
-// last folder and hand the paths to the import progress dialog, which fills the strips.
+// last folder, hand the paths to the import progress dialog (over the strip they go to) and add
+// what it read to the slideshow in one step.
 class ImportFlow : public QObject
 {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
     };
 
     // Also makes the import progress dialog the one both strips run for dropped files.
-    ImportFlow(QWidget* window, PhotoListWidget* photos, AudioListWidget* audio);
+    ImportFlow(QWidget* window, Slideshow* show, QWidget* photoStrip, QWidget* musicStrip);
 
     void setDialogs(const Dialogs& dialogs) { fileDialogs = dialogs; }
     // Replaces the import dialog for the commands (the strips keep theirs).
@@ -38,8 +38,9 @@ public:
     void importPictureFolder();
     void importAudio();
 
-    // The import progress dialog, modal, over `strip`; true when it added anything.
-    static bool runImportDialog(bool photoMode, QWidget* strip, const QStringList& files);
+    // The import progress dialog, modal, over `parent`; the records it read.
+    static MediaStrip::Imported runImportDialog(bool photoMode, QWidget* parent,
+                                                const QStringList& files);
 
     // The folder the photo dialogs open in: the stored one, trimmed, or the pictures folder.
     static QString photoStartFolder();
@@ -48,8 +49,9 @@ private:
     void importPhotoFiles(const QStringList& files);
 
     QWidget* window;
-    PhotoListWidget* photoList;
-    AudioListWidget* audioList;
+    Slideshow* show;
+    QWidget* photoStrip;
+    QWidget* musicStrip;
     Dialogs fileDialogs;
     MediaStrip::ImportRunner importRunner;
 };

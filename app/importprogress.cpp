@@ -1,9 +1,7 @@
 #include "app/importprogress.h"
 
-#include "audio/audiolistwidget.h"
 #include "photos/core/imagereader.h"
 #include "photos/core/infoparser.h"
-#include "photos/photolistwidget.h"
 #include "platform/velfc/velhelpers.h"
 #include "platform/velfc/velmessagebox.h"
 #include "widgets/loadfaileddialog.h"
@@ -75,6 +73,25 @@ void ImportProgress::start(const QStringList& list)
     pollTimer->start();
 }
 
+ImportProgress::Records ImportProgress::readRecords(bool photoMode, QWidget* parent,
+                                                    const QStringList& files)
+{
+    if (files.isEmpty())
+        return {};
+    ImportProgress progress(photoMode, parent);
+    progress.collecting = true;
+    progress.start(files);
+    progress.exec();
+    // A cancel stops the worker before the poll that would have taken its last records.
+    progress.handOverRecords();
+    Records records;
+    records.photos = progress.photoRecords;
+    records.clips = progress.clipRecords;
+    records.failures = progress.worker->failures();
+    records.cancelled = progress.cancelled;
+    return records;
+}
+
 int ImportProgress::exec()
 {
     // An import that ended before the dialog was run (events were processed in between) must
@@ -111,23 +128,10 @@ void ImportProgress::updateProgress()
 
 void ImportProgress::handOverRecords()
 {
-    if (photoMode) {
-        const QList<ImageInfo> photos = worker->takePhotos();
-        auto* strip = qobject_cast<PhotoListWidget*>(parentWidget());
-        if (photos.isEmpty() || !strip)
-            return;
-        addedAny = true;
-        for (const ImageInfo& info : photos)
-            strip->addPhoto(info);
-    } else {
-        const QList<AudioInfo> clips = worker->takeClips();
-        auto* strip = qobject_cast<AudioListWidget*>(parentWidget());
-        if (clips.isEmpty() || !strip)
-            return;
-        addedAny = true;
-        for (const AudioInfo& clip : clips)
-            strip->addAudio(clip);
-    }
+    if (photoMode)
+        photoRecords << worker->takePhotos();
+    else
+        clipRecords << worker->takeClips();
 }
 
 void ImportProgress::alertFolderFailures()
@@ -142,6 +146,8 @@ void ImportProgress::complete()
     completed = true;
     pollTimer->stop();
     close();
+    if (collecting)
+        return;
     if (!report)
         report = new LoadFailedDialog(this);
     report->addFailures(worker->failures());
@@ -159,6 +165,7 @@ void ImportProgress::reject()
     // record arrives after the dialog has gone.
     if (!completed) {
         completed = true;
+        cancelled = true;
         pollTimer->stop();
         // Waits for the file in progress; its record is dropped with the worker, untaken.
         stopWorker();

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/audioinfo.h"
+#include "common/fileerror.h"
+#include "common/imageinfo.h"
 #include "platform/velfc/veldialog.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -13,9 +17,10 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-// The modal dialog of an import: it reads the chosen files in the background and hands the
-// records to the strip that is its parent (a PhotoListWidget in photo mode, an AudioListWidget
-// in audio mode); files that could not be added are listed at the end.
+// The modal dialog of an import: it reads the chosen files in the background and collects the
+// records (photos in photo mode, clips in audio mode) for whoever runs it to add to the
+// slideshow in one step; files that could not be read are listed at the end. A cancelled import
+// keeps the records read before the cancel.
 class ImportProgress : public VelDialog
 {
     Q_OBJECT
@@ -25,12 +30,27 @@ public:
     ImportProgress(bool photoMode, QWidget* parent);
     ~ImportProgress() override;
 
+    // What an import read, in reading order, and the files it could not read.
+    struct Records
+    {
+        QList<ImageInfo> photos;
+        QList<AudioInfo> clips;
+        QList<FileFailure> failures;
+        bool cancelled = false; // the user stopped the reading
+    };
+    // Reads `files` with the dialog shown over `parent` and gives the records back; the
+    // failures are given back too, not shown. Files a cancel left unread are in neither list.
+    static Records readRecords(bool photoMode, QWidget* parent, const QStringList& files);
+
     // Begins reading `files` (at least one path).
     void start(const QStringList& files);
     // Runs modally until the import completes or is cancelled.
     int exec() override;
-    // Whether at least one record reached the strip.
-    bool added() const { return addedAny; }
+    // Whether at least one record was read.
+    bool added() const { return !photoRecords.isEmpty() || !clipRecords.isEmpty(); }
+    // The records read, in file order.
+    const QList<ImageInfo>& photos() const { return photoRecords; }
+    const QList<AudioInfo>& clips() const { return clipRecords; }
     // The report of the files not added; null until an import has finished.
     LoadFailedDialog* failedReport() const { return report; }
 
@@ -48,9 +68,12 @@ private:
     void stopWorker();
 
     bool photoMode;
+    bool collecting = false; // readRecords(): the caller reports the failures with its own
+    bool cancelled = false;
     QStringList files;
     std::unique_ptr<InfoParser> worker;
-    bool addedAny = false;
+    QList<ImageInfo> photoRecords;
+    QList<AudioInfo> clipRecords;
     bool polling = false;
     bool completed = false;
     LoadFailedDialog* report = nullptr;

@@ -1,5 +1,6 @@
 #include "app/lumaro.h"
 
+#include "app/documentflow.h"
 #include "app/importflow.h"
 #include "app/mainform.h"
 #include "app/posttask.h"
@@ -7,6 +8,7 @@
 #include "app/publishflow.h"
 #include "app/skinchoice.h"
 #include "app/workspacecleanup.h"
+#include "audio/audioeditdialog.h"
 #include "audio/audiolistwidget.h"
 #include "common/logfile.h"
 #include "common/mediaformats.h"
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QScrollBar>
+#include <QUndoStack>
 
 Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 {
@@ -32,20 +35,23 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     ui->setupUi(this);
 
     VelWidgetHelper::setDefaultSize(QSize(700, 733));
+    // Before the menu is built: it holds the document's commands.
+    doc = new Slideshow(this);
+    documents = new DocumentFlow(this, doc, ui->templateFrame);
     initSkin();
     initialize();
     enableUpdateUi(true);
     setMenuBarVisible(false);
     setTitleShowMenu(true);
 
-    doc = new Slideshow(this);
     kit = FlashKitFactory::instance()->createKit(0);
-    importer = new ImportFlow(this, ui->photoListWidget, ui->audioListWidget);
-    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, &slideshow);
-    publisher = new PublishFlow(this, ui, kit, &slideshow);
+    importer = new ImportFlow(this, doc, ui->photoListWidget, ui->audioListWidget);
+    previewer = new PreviewFlow(this, ui->widget, ui->previewBtn, kit, doc);
+    publisher = new PublishFlow(this, ui, kit, doc);
     publisher->setTitleMenu(titleMenu);
     connectForm();
     selectInitialTemplate();
+    startDocument();
     connect(ui->templateFrame, &MenuTemplateSelectionFrame::templateSelectionChanged, this,
             &Lumaro::onTemplateSelectionChanged);
     ensureMusicFolder();
@@ -61,7 +67,8 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
 Lumaro::~Lumaro()
 {
     stopBackgroundWork();
-    // The flows use the form and the kit: they go first.
+    // The flows use the form, the document and the kit: they go first.
+    delete documents;
     delete publisher;
     delete previewer;
     delete importer;
@@ -76,16 +83,10 @@ Lumaro::~Lumaro()
 
 void Lumaro::connectForm()
 {
-    QAbstractItemModel* photoModel = ui->photoListWidget->model();
-    QAbstractItemModel* audioModel = ui->audioListWidget->model();
-    connect(photoModel, &QAbstractItemModel::rowsRemoved, this, &Lumaro::changeScrollRange);
-    connect(audioModel, &QAbstractItemModel::rowsRemoved, this, &Lumaro::changeScrollRange);
-    connect(photoModel, &QAbstractItemModel::rowsInserted, this, &Lumaro::changeScrollRange);
-    connect(audioModel, &QAbstractItemModel::rowsInserted, this, &Lumaro::changeScrollRange);
-    connect(ui->photoListWidget, &PhotoListWidget::photoListChanged, this,
-            &Lumaro::photoListChanged);
-    connect(ui->audioListWidget, &AudioListWidget::audioListChanged, this,
-            &Lumaro::audioListChanged);
+    // The strips draw the document first: the scroll range is taken from their items.
+    ui->photoListWidget->setDocument(doc);
+    ui->audioListWidget->setDocument(doc);
+    connect(doc, &Slideshow::changed, this, &Lumaro::documentChanged);
     QScrollBar* shared = ui->horizontalScrollBar;
     QScrollBar* photoBar = ui->photoListWidget->horizontalScrollBar();
     QScrollBar* audioBar = ui->audioListWidget->horizontalScrollBar();
@@ -93,8 +94,6 @@ void Lumaro::connectForm()
     connect(audioBar, &QScrollBar::valueChanged, shared, &QScrollBar::setValue);
     connect(shared, &QScrollBar::valueChanged, photoBar, &QScrollBar::setValue);
     connect(shared, &QScrollBar::valueChanged, audioBar, &QScrollBar::setValue);
-    connect(ui->photoListWidget, &PhotoListWidget::photoListProcessed, this,
-            &Lumaro::slotPhotoListProcessed);
     connect(ui->photoListWidget, &QListWidget::itemSelectionChanged, this,
             &Lumaro::photoItemSelectChanged);
     connect(ui->audioListWidget, &QListWidget::itemSelectionChanged, this,
@@ -148,7 +147,7 @@ void Lumaro::initSkin()
         pref->setValue(PrefKey::LastSkin, skin);
         return;
     }
-    writeLogEntry(".\\lumaro", 189, "Lumaro::initSkin", "no skin exist");
+    LUMARO_LOG("no skin exist");
 }
 
 void Lumaro::ensureMusicFolder()
@@ -174,6 +173,10 @@ void Lumaro::resizeEvent(QResizeEvent* event)
 
 void Lumaro::closeEvent(QCloseEvent* event)
 {
+    if (!documents->mayClose()) {
+        event->ignore();
+        return;
+    }
     // Nothing may go on using the workspace once it is deleted.
     stopBackgroundWork();
     cleanUpWorkspace();
@@ -192,6 +195,7 @@ void Lumaro::buildTitleMenu()
 {
     titleMenu = new QMenu(this);
     titleMenu->setObjectName(QStringLiteral("titleMenu"));
+    documents->addMenuEntries(titleMenu);
     titleMenu->addMenu(frameworkMenu());
     postTaskMenu = new QMenu(tr("Post &Task Action"), titleMenu);
     postTaskMenu->setObjectName(QStringLiteral("postTaskMenu"));
@@ -233,6 +237,8 @@ void Lumaro::retranslate()
     ui->photoListWidget->retranslate();
     if (postTaskMenu)
         postTaskMenu->setTitle(tr("Post &Task Action"));
+    if (documents)
+        documents->retranslate();
     VelMainWindow::retranslate();
 }
 
@@ -240,6 +246,15 @@ void Lumaro::selectInitialTemplate()
 {
     ui->templateFrame->fillTemplates(2);
     previewer->setTemplateFromPicture(ui->templateFrame->firstTemplatePath());
+}
+
+// The new slideshow starts with the remembered music options and the first template; neither
+// is a change of the user's.
+void Lumaro::startDocument()
+{
+    doc->editMusic(doc->clips(), AudioEditDialog::storedOptions());
+    doc->undoStack()->clear();
+    doc->setSaved();
 }
 
 namespace {
@@ -268,7 +283,7 @@ void Lumaro::restorePostTaskChecks()
 
 void Lumaro::slotPrefencesTriggered()
 {
-    Preferences preferences(this, &slideshow.photoEntries, &slideshow.musicEntries);
+    Preferences preferences(this, doc);
     preferences.exec();
     restorePostTaskChecks();
 }
@@ -305,7 +320,5 @@ void Lumaro::on_cancelBtn_clicked()
 
 void Lumaro::on_editMusic_clicked()
 {
-    QList<AudioInfo> edited;
-    if (previewer->editMusic(&edited))
-        ui->audioListWidget->setAudioList(edited);
+    previewer->editMusic();
 }

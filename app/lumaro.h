@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/slideshow.h"
 #include "document/slideshow.h"
 #include "platform/velfc/velmainwindow.h"
 
 #include <QList>
 #include <QString>
 
+class DocumentFlow;
 class IFlashKitInterface;
 class ImportFlow;
 class PreviewFlow;
@@ -16,10 +16,11 @@ class QMenu;
 struct LumaroForm;
 
 // The main window: the photo and music strips, the template panel, the preview area and the
-// publish controls. It keeps copies of both strips' records, turns them into the entries the
-// template kit consumes, coordinates selection between the strips and shares one scroll bar
-// between them. Each command flow (import, preview, publish) is a class of its own that the
-// window owns; the window's slots forward to them.
+// publish controls. The slideshow is its document, which the strips show and every command
+// changes through its requests; the window coordinates selection between the strips, shares one
+// scroll bar between them and enables its commands as the document changes. Each command flow
+// (import, preview, publish) is a class of its own that the window owns; the window's slots
+// forward to them.
 class Lumaro : public VelMainWindow
 {
     Q_OBJECT
@@ -29,14 +30,15 @@ public:
 
     // Read access for the program's own checks and tests.
     int activeListIndex() const { return activeList; }
-    const QList<FlashKitPhoto>& photoKitEntries() const { return slideshow.photoEntries; }
-    const QList<FlashKitAudio>& musicKitEntries() const { return slideshow.musicEntries; }
-    QString currentTemplateName() const { return slideshow.templateName; }
-    QString currentTemplateMoviePath() const { return slideshow.templateMoviePath; }
+    QList<FlashKitPhoto> photoKitEntries() const { return doc->photoEntries(); }
+    QList<FlashKitAudio> musicKitEntries() const { return doc->musicEntries(); }
+    QString currentTemplateName() const { return doc->templateName(); }
+    QString currentTemplateMoviePath() const { return doc->templateMoviePath(); }
     QMenu* postTaskActionMenu() const { return postTaskMenu; }
     IFlashKitInterface* flashKit() const { return kit; }
     // The slideshow being made.
     Slideshow* document() const { return doc; }
+    DocumentFlow* documentFlow() const { return documents; }
     ImportFlow* importFlow() const { return importer; }
     PreviewFlow* previewFlow() const { return previewer; }
     PublishFlow* publishFlow() const { return publisher; }
@@ -58,7 +60,6 @@ private slots:
     void on_mirror_clicked();
     void on_flip_clicked();
     void on_restore_clicked();
-    void slotPhotoListProcessed(const QList<ImageInfo>& list);
     void on_editMusic_clicked();
     void on_previewBtn_clicked();
     void onTemplateSelectionChanged(const QString& path);
@@ -68,8 +69,7 @@ private slots:
     void on_audioListWidget_item_clicked();
     void on_photoListWidget_row_changed(int row);
     void on_audioListWidget_row_changed(int row);
-    void photoListChanged(const QList<ImageInfo>& list);
-    void audioListChanged(const QList<AudioInfo>& list);
+    void documentChanged();
     void on_publishBtn_clicked();
     void on_cancelBtn_clicked();
     void slotPrefencesTriggered();
@@ -81,14 +81,13 @@ private:
     void connectButtonsByName();
     void initSkin();
     void selectInitialTemplate();
+    void startDocument();
     void ensureMusicFolder();
     void restorePostTaskChecks();
     void resetControls();
-    void refreshControls();
     void stopBackgroundWork();
 
     LumaroForm* ui = nullptr;
-    StripCopies slideshow; // goes once the strips are views of `doc`
     Slideshow* doc = nullptr;
     IFlashKitInterface* kit = nullptr;
     int activeList = -1;
@@ -96,6 +95,7 @@ private:
     QMenu* postTaskMenu = nullptr;
     QActionGroup* postTaskGroup = nullptr;
     // Owned by the window as their parent.
+    DocumentFlow* documents = nullptr;
     ImportFlow* importer = nullptr;
     PreviewFlow* previewer = nullptr;
     PublishFlow* publisher = nullptr;

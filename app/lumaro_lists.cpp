@@ -1,16 +1,13 @@
 // The photo and music strips as the main window sees them: selection between the two, the
-// commands on selected items, the copies of both lists and the one shared scroll bar.
+// commands on selected items, the commands enabled as the slideshow changes and the one shared
+// scroll bar.
 #include "app/lumaro.h"
 #include "app/mainform.h"
 #include "app/scrollrange.h"
 #include "audio/audiolistwidget.h"
-#include "flashkit/core/kitentries.h"
-#include "photos/core/photooperation.h"
 #include "photos/photolistwidget.h"
-#include "platform/velfc/velmessagebox.h"
 #include "widgets/publishbutton.h"
 
-#include <QFileInfo>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -96,41 +93,13 @@ void Lumaro::on_restore_clicked()
     ui->photoListWidget->restoreSelected();
 }
 
-void Lumaro::photoListChanged(const QList<ImageInfo>& list)
+void Lumaro::documentChanged()
 {
-    ui->previewBtn->setEnabled(!list.isEmpty());
-    ui->publishBtn->setEnabled(!list.isEmpty());
-    slideshow.photoList = list;
-    slideshow.photoEntries = photoEntriesFor(slideshow.photoList);
+    const bool photos = !doc->photos().isEmpty();
+    ui->previewBtn->setEnabled(photos);
+    ui->publishBtn->setEnabled(photos);
+    ui->editMusic->setEnabled(!doc->clips().isEmpty());
     changeScrollRange();
-}
-
-void Lumaro::audioListChanged(const QList<AudioInfo>& list)
-{
-    ui->editMusic->setEnabled(!list.isEmpty());
-    slideshow.audioList = list;
-    slideshow.musicEntries = musicEntriesFor(slideshow.audioList);
-    changeScrollRange();
-}
-
-void Lumaro::slotPhotoListProcessed(const QList<ImageInfo>& list)
-{
-    slideshow.photoList = list;
-    resetControls();
-    const QModelIndexList processed = ui->photoListWidget->processedIndexes();
-    QStringList failed;
-    for (const QModelIndex& index : processed) {
-        if (index.row() < 0 || index.row() >= slideshow.photoList.size())
-            continue;
-        const ImageInfo& info = slideshow.photoList.at(index.row());
-        if (!applyPhotoOperation(info))
-            failed << QFileInfo(info.path).fileName();
-    }
-    refreshControls();
-    // The preview and the publish use the working copies: a stale one must not pass unnoticed.
-    if (!failed.isEmpty())
-        VelMessageBox::alert(tr("Cannot save the turned photo(s): %1").arg(failed.join(", ")),
-                             QString(), this);
 }
 
 void Lumaro::changeScrollRange()
@@ -157,15 +126,4 @@ void Lumaro::resetControls()
     ui->publishBtn->setEnabled(false);
     ui->publishBtn->setVisible(true);
     ui->cancelBtn->setVisible(false);
-}
-
-void Lumaro::refreshControls()
-{
-    const bool photosSelected = !ui->photoListWidget->selectedItems().isEmpty();
-    for (QToolButton* tool :
-         {ui->turnLeft, ui->turnRight, ui->mirror, ui->flip, ui->restore, ui->deleteClip})
-        tool->setEnabled(photosSelected);
-    ui->previewBtn->setEnabled(!slideshow.photoList.isEmpty());
-    ui->publishBtn->setEnabled(!slideshow.photoList.isEmpty());
-    ui->editMusic->setEnabled(!slideshow.audioList.isEmpty());
 }

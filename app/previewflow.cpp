@@ -1,17 +1,17 @@
 #include "app/previewflow.h"
 
-#include "app/slideshow.h"
 #include "audio/audioeditdialog.h"
 #include "audio/soundplayer.h"
 #include "common/logfile.h"
 #include "common/workspace.h"
+#include "document/slideshow.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "platform/flashplayer/flashplayerwidget.h"
-#include "platform/velfc/core/velpref.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 namespace {
 // The template's movie lies beside its picture under the same base name.
@@ -24,30 +24,35 @@ QString movieBesidePicture(const QString& picturePath)
 } // namespace
 
 PreviewFlow::PreviewFlow(QWidget* window, FlashPlayerWidget* flash, QAbstractButton* previewButton,
-                         IFlashKitInterface* kit, StripCopies* show)
+                         IFlashKitInterface* kit, Slideshow* show)
     : QObject(window), window(window), flash(flash), previewButton(previewButton), kit(kit),
       show(show)
 {
+    connect(show, &Slideshow::templateChanged, this, [this] {
+        if (choosingTemplate)
+            return;
+        stopMusic();
+        loadTemplateMovie();
+    });
 }
 
 PreviewFlow::~PreviewFlow() = default;
 
 void PreviewFlow::setTemplateFromPicture(const QString& picturePath)
 {
-    if (picturePath.isEmpty()) {
-        show->templateName.clear();
-        show->templateMoviePath.clear();
-        return;
-    }
-    show->templateName = QFileInfo(picturePath).completeBaseName();
-    show->templateMoviePath = movieBesidePicture(picturePath);
+    const QScopedValueRollback<bool> choosing(choosingTemplate, true);
+    if (picturePath.isEmpty())
+        show->setTemplate(QString(), QString());
+    else
+        show->setTemplate(QFileInfo(picturePath).completeBaseName(),
+                          movieBesidePicture(picturePath));
 }
 
 void PreviewFlow::loadTemplateMovie()
 {
     flash->clear();
     flash->setControl(QLatin1String(FlashPlayerWidget::FlashControlId));
-    flash->dynamicCall("LoadMovie(long,string)", 0, show->templateMoviePath);
+    flash->dynamicCall("LoadMovie(long,string)", 0, show->templateMoviePath());
 }
 
 void PreviewFlow::selectTemplate(const QString& picturePath)
@@ -72,10 +77,10 @@ void PreviewFlow::preview()
 {
     previewButton->setEnabled(false);
     flash->clear();
-    const QString movieName = show->templateName + QStringLiteral(".swf");
+    const QString movieName = show->templateName() + QStringLiteral(".swf");
     // Every step runs even after one failed, as the kit expects its calls in this order.
     const bool cleared = kit->clear();
-    const bool photosAdded = kit->addPhotos(show->photoEntries);
+    const bool photosAdded = kit->addPhotos(show->photoEntries());
     const bool templateSet = kit->setTemplate(movieName);
     const bool built = kit->createPreviewResource();
     if (cleared && photosAdded && templateSet && built) {
@@ -84,22 +89,20 @@ void PreviewFlow::preview()
             "LoadMovie(long,string)", 0,
             QDir::toNativeSeparators(workspaceFolder() + QLatin1Char('/') + movieName));
     } else {
-        writeLogEntry("app/previewflow", __LINE__, "Lumaro::on_previewBtn_clicked", "");
+        LUMARO_LOG("");
     }
 
     audioPreview.reset();
-    VelPref* pref = VelPref::instance();
-    const bool fadeIn = pref->value(PrefKey::IsFadeIn, PrefDefault::IsFadeIn).toBool();
-    const bool fadeOut = pref->value(PrefKey::IsFadeOut, PrefDefault::IsFadeOut).toBool();
-    const bool loop = pref->value(PrefKey::IsLoop, PrefDefault::IsLoop).toBool();
-    if (!show->audioList.isEmpty()) {
-        audioPreview = std::make_unique<SoundPlayer>(window, true, fadeIn, fadeOut, loop);
-        audioPreview->playAll(show->audioList);
+    const Slideshow::MusicOptions music = show->musicOptions();
+    if (!show->clips().isEmpty()) {
+        audioPreview =
+            std::make_unique<SoundPlayer>(window, true, music.fadeIn, music.fadeOut, music.loop);
+        audioPreview->playAll(show->clips());
     }
     previewButton->setEnabled(true);
 }
 
-bool PreviewFlow::editMusic(QList<AudioInfo>* edited)
+bool PreviewFlow::editMusic()
 {
     stopMusic();
     // The movie is let go while the clips are edited (its own sound would play over them), then
@@ -107,10 +110,10 @@ bool PreviewFlow::editMusic(QList<AudioInfo>* edited)
     // control cleared.
     flash->setControl(QLatin1String(FlashPlayerWidget::FlashControlId));
     flash->dynamicCall("SetMovie(const QString&)", QStringLiteral("0"));
-    AudioEditDialog dialog(show->audioList, window);
+    AudioEditDialog dialog(show->clips(), show->musicOptions(), window);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    flash->dynamicCall("SetMovie(const QString&)", show->templateMoviePath);
-    if (accepted && edited)
-        *edited = dialog.editedList();
+    flash->dynamicCall("SetMovie(const QString&)", show->templateMoviePath());
+    if (accepted)
+        show->editMusic(dialog.editedList(), dialog.musicOptions());
     return accepted;
 }

@@ -2,7 +2,7 @@
 
 #include "app/mainform.h"
 #include "app/posttask.h"
-#include "app/slideshow.h"
+#include "document/slideshow.h"
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/publishsetting.h"
 #include "platform/velfc/core/veldesktopnotice.h"
@@ -19,8 +19,7 @@
 #include <QMenu>
 #include <QProgressBar>
 
-PublishFlow::PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit,
-                         const StripCopies* show)
+PublishFlow::PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit, Slideshow* show)
     : QObject(window), window(window), ui(ui), kit(kit), show(show),
       runSettings([](PublishSetting& dialog) { return dialog.exec() == QDialog::Accepted; }),
       job(std::make_unique<PublishJob>(kit))
@@ -52,6 +51,9 @@ void PublishFlow::publish()
     if (isBusy())
         return;
     PublishSetting dialog(window);
+    const Slideshow::PublishSettings last = show->publishSettings();
+    if (!last.name.isEmpty())
+        dialog.startFrom(last.name, last.folder, last.profile, last.quality);
     if (!runSettings || !runSettings(dialog))
         return;
     targetName = dialog.chosenName();
@@ -59,11 +61,18 @@ void PublishFlow::publish()
     const QString destination = dialog.chosenDestination();
     targetProfile = dialog.profileValue();
     photoQuality = dialog.photoQuality();
+    Slideshow::PublishSettings chosen;
+    chosen.name = dialog.requestedName();
+    chosen.folder = destination;
+    chosen.profile = targetProfile;
+    chosen.quality = photoQuality;
+    show->setPublishSettings(chosen);
 
+    // The job publishes the lists as they are now, whatever happens to them meanwhile.
     PublishJob::Request request;
-    request.photos = show->photoEntries;
-    request.clips = show->audioList;
-    request.templateName = show->templateName;
+    request.photos = show->photoEntries();
+    request.clips = show->clips();
+    request.templateName = show->templateName();
     // The job stages the output and claims a free name as it moves it into place.
     request.folder = destination;
     request.name = dialog.requestedName();

@@ -12,16 +12,18 @@
 
 struct AudioInfo;
 struct LumaroForm;
-struct StripCopies;
 class IFlashKitInterface;
 class PublishSetting;
 class QMenu;
 class QWidget;
+class Slideshow;
 
-// Publishing from the window: the settings dialog, then the conversion and the kit's run (the
-// widget-free PublishJob, shared with the command-line publisher) shown in the progress bar;
-// then the notification and the action after publishing. A run that cannot start or that fails
-// tells the user why and returns the window to its idle state.
+// Publishing from the window: the settings dialog (starting from what this slideshow last
+// published with, which its OK stores in the slideshow), then the conversion and the kit's run
+// (the widget-free PublishJob, shared with the command-line publisher) on a copy of the
+// slideshow's lists taken at the start, shown in the progress bar; then the notification and the
+// action after publishing. A run that cannot start or that fails tells the user why and returns
+// the window to its idle state.
 class PublishFlow : public QObject
 {
     Q_OBJECT
@@ -30,7 +32,7 @@ public:
     // dialog's fields and press its OK here.
     using SettingsRunner = std::function<bool(PublishSetting& dialog)>;
 
-    PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit, const StripCopies* show);
+    PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit, Slideshow* show);
     ~PublishFlow() override;
 
     // The title-button menu is disabled while publishing; it is built after the flow.
@@ -72,7 +74,7 @@ private:
     QWidget* window;
     LumaroForm* ui;
     IFlashKitInterface* kit;
-    const StripCopies* show;
+    Slideshow* show;
     QMenu* titleMenu = nullptr;
     SettingsRunner runSettings;
     std::unique_ptr<PublishJob> job;

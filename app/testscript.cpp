@@ -1,11 +1,11 @@
 #include "app/testscript.h"
 
+#include "app/documentflow.h"
 #include "app/importflow.h"
 #include "app/lumaro.h"
 #include "app/publishflow.h"
-#include "audio/audiolistwidget.h"
 #include "common/workspace.h"
-#include "photos/photolistwidget.h"
+#include "document/slideshow.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QAbstractButton>
@@ -20,12 +20,16 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 #include <functional>
 #include <memory>
 
 namespace {
+struct Player;
+void playNext(const std::shared_ptr<Player>& player);
+
 struct Player
 {
     QPointer<Lumaro> window;
@@ -47,15 +51,20 @@ void say(const QString& line)
 
 void report(Lumaro* window)
 {
-    const auto* photos = window->findChild<PhotoListWidget*>(QStringLiteral("photoListWidget"));
-    const auto* audio = window->findChild<AudioListWidget*>(QStringLiteral("audioListWidget"));
-    say(QStringLiteral("photos=%1 audio=%2")
-            .arg(photos->photos().size())
-            .arg(audio->audioList().size()));
-    for (const ImageInfo& info : photos->photos())
+    const Slideshow* show = window->document();
+    say(QStringLiteral("photos=%1 audio=%2").arg(show->photos().size()).arg(show->clips().size()));
+    for (const ImageInfo& info : show->photos())
         say(QStringLiteral("photo ") + QFileInfo(info.path).fileName());
-    for (const AudioInfo& info : audio->audioList())
+    for (const AudioInfo& info : show->clips())
         say(QStringLiteral("clip ") + QFileInfo(info.filePath).fileName());
+    const Slideshow* document = window->document();
+    say(QStringLiteral("document photos=%1 clips=%2 modified=%3 project=%4")
+            .arg(document->photos().size())
+            .arg(document->clips().size())
+            .arg(document->isModified() ? 1 : 0)
+            .arg(QFileInfo(window->documentFlow()->filePath()).fileName()));
+    for (const ImageInfo& info : document->photos())
+        say(QStringLiteral("document photo ") + QFileInfo(info.path).fileName());
     say(QStringLiteral("workspace ") +
         VelPref::instance()->value(PrefKey::Temporary, QString()).toString());
     say(QStringLiteral("done"));
@@ -133,6 +142,31 @@ void waitForPublish(const std::shared_ptr<Player>& player, int seconds,
     poll->start();
 }
 
+// Calls `then` once `done` holds, or says `late` when `seconds` pass first.
+void waitFor(const std::shared_ptr<Player>& player, int seconds, const std::function<bool()>& done,
+             const QString& reached, const QString& late)
+{
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto* poll = new QTimer(player->window);
+    poll->setInterval(100);
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        if (!player->window)
+            return;
+        if (done()) {
+            if (!reached.isEmpty())
+                say(reached);
+        } else if (clock->elapsed() < seconds * 1000LL) {
+            return;
+        } else {
+            say(late);
+        }
+        poll->deleteLater();
+        QTimer::singleShot(100, player->window, [player] { playNext(player); });
+    });
+    poll->start();
+}
+
 void click(Player& player, const QStringList& step)
 {
     auto* button = player.window->findChild<QAbstractButton*>(step.value(1));
@@ -170,17 +204,44 @@ void playNext(const std::shared_ptr<Player>& player)
         });
         return;
     }
+    if (verb == QLatin1String("wait-idle") || verb == QLatin1String("wait-document")) {
+        const QString name = step.value(2);
+        Lumaro* window = player->window;
+        const auto idle = [window] {
+            return !QApplication::activeModalWidget() && !window->documentFlow()->isBusy();
+        };
+        if (verb == QLatin1String("wait-idle")) {
+            waitFor(player, step.value(1).toInt(), idle, QString(), QStringLiteral("still busy"));
+        } else {
+            waitFor(
+                player, step.value(1).toInt(),
+                [window, idle, name] {
+                    return idle() &&
+                           QFileInfo(window->documentFlow()->filePath()).fileName() == name;
+                },
+                QStringLiteral("opened ") + name, QStringLiteral("not opened ") + name);
+        }
+        return;
+    }
     if (verb == QLatin1String("click")) {
         answerWhenShown(player);
         click(*player, step);
     } else if (verb == QLatin1String("action")) {
         answerWhenShown(player);
+        player->answers = step.mid(2);
         if (auto* action = player->window->findChild<QAction*>(step.value(1)))
             action->trigger();
         else
             say(QStringLiteral("no action ") + step.value(1));
     } else if (verb == QLatin1String("answer")) {
         player->dialogAnswer = step.mid(1);
+    } else if (verb == QLatin1String("respond")) {
+        player->dialogAnswer = step.mid(1);
+        answerWhenShown(player);
+    } else if (verb == QLatin1String("open-menu")) {
+        // The menu runs an event loop of its own, in which the next steps play.
+        QToolButton* button = player->window->titleMenuButton();
+        QTimer::singleShot(0, button, &QToolButton::showMenu);
     } else if (verb == QLatin1String("screenshot"))
         player->window->grab().save(step.value(1));
     else if (verb == QLatin1String("timeout"))
@@ -213,6 +274,13 @@ void TestScript::startIfRequested(Lumaro* window)
         return std::exchange(player->answers, QStringList()).value(0);
     };
     window->importFlow()->setDialogs(dialogs);
+    DocumentFlow::Dialogs documentDialogs = window->documentFlow()->currentDialogs();
+    const auto oneAnswer = [player](QWidget*, const QString&, const QString&, const QString&) {
+        return std::exchange(player->answers, QStringList()).value(0);
+    };
+    documentDialogs.openFile = oneAnswer;
+    documentDialogs.saveFile = oneAnswer;
+    window->documentFlow()->setDialogs(documentDialogs);
     QObject::connect(window->publishFlow(), &PublishFlow::publishEnded, window,
                      [player](bool succeeded) { player->published << succeeded; });
     QTimer::singleShot(500, window, [player] { playNext(player); });

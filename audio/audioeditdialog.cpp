@@ -35,7 +35,23 @@ QString zeroTime()
 }
 } // namespace
 
+Slideshow::MusicOptions AudioEditDialog::storedOptions()
+{
+    VelPref* pref = VelPref::instance();
+    Slideshow::MusicOptions options;
+    options.fadeIn = pref->value(PrefKey::IsFadeIn, PrefDefault::IsFadeIn).toBool();
+    options.fadeOut = pref->value(PrefKey::IsFadeOut, PrefDefault::IsFadeOut).toBool();
+    options.loop = pref->value(PrefKey::IsLoop, PrefDefault::IsLoop).toBool();
+    return options;
+}
+
 AudioEditDialog::AudioEditDialog(const QList<AudioInfo>& list, QWidget* parent)
+    : AudioEditDialog(list, storedOptions(), parent)
+{
+}
+
+AudioEditDialog::AudioEditDialog(const QList<AudioInfo>& list,
+                                 const Slideshow::MusicOptions& options, QWidget* parent)
     : VelDialog(parent), clips(list)
 {
     setObjectName(QStringLiteral("AudioEditDialog"));
@@ -83,10 +99,9 @@ AudioEditDialog::AudioEditDialog(const QList<AudioInfo>& list, QWidget* parent)
         treeWidget->setCurrentItem(treeWidget->topLevelItem(0));
     }
 
-    VelPref* pref = VelPref::instance();
-    fadeInChkBox->setChecked(pref->value(PrefKey::IsFadeIn, PrefDefault::IsFadeIn).toBool());
-    fadeOutChkBox->setChecked(pref->value(PrefKey::IsFadeOut, PrefDefault::IsFadeOut).toBool());
-    loopChkBox->setChecked(pref->value(PrefKey::IsLoop, PrefDefault::IsLoop).toBool());
+    fadeInChkBox->setChecked(options.fadeIn);
+    fadeOutChkBox->setChecked(options.fadeOut);
+    loopChkBox->setChecked(options.loop);
     setFixedSize(500, 450);
 }
 
@@ -500,6 +515,15 @@ void AudioEditDialog::on_volumePositionAction_triggered()
         return;
     const int offset = QCursor::pos().x() - volume->mapToGlobal(QPoint(0, 0)).x();
     volume->setValue(std::clamp(offset * 100 / volume->width(), 0, 100));
+}
+
+Slideshow::MusicOptions AudioEditDialog::musicOptions() const
+{
+    Slideshow::MusicOptions options;
+    options.fadeIn = fadeInChkBox->isChecked();
+    options.fadeOut = fadeOutChkBox->isChecked();
+    options.loop = loopChkBox->isChecked();
+    return options;
 }
 
 void AudioEditDialog::slotAccept()

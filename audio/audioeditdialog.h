@@ -2,6 +2,7 @@
 
 #include "audio/core/audiobatchreader.h"
 #include "common/audioinfo.h"
+#include "document/slideshow.h"
 #include "platform/velfc/veldialog.h"
 
 #include <QList>
@@ -24,7 +25,8 @@ class VelSliderBar;
 
 // "Edit Audio": the user reviews the background music on a copy of the list: adds files, deletes
 // and reorders clips, listens to a clip, sets its start and end point on the clip slider and
-// sets the three global music options, which are stored when the dialog is accepted.
+// sets the three music options of the whole list. Its OK remembers the options in the settings
+// for the next slideshows; the caller takes the edited list and options over.
 class AudioEditDialog : public VelDialog
 {
     Q_OBJECT
@@ -33,11 +35,19 @@ public:
     using OpenFilesFunction =
         std::function<QStringList(QWidget*, const QString&, const QString&, const QString&)>;
 
+    // Starts from `list` and `options`.
+    AudioEditDialog(const QList<AudioInfo>& list, const Slideshow::MusicOptions& options,
+                    QWidget* parent);
+    // Starts from `list` and the options remembered in the settings.
     AudioEditDialog(const QList<AudioInfo>& list, QWidget* parent);
     ~AudioEditDialog() override;
 
-    // The edited clips; what the caller takes over after the dialog was accepted.
+    // The remembered options (the defaults when none are).
+    static Slideshow::MusicOptions storedOptions();
+
+    // The edited clips and options; what the caller takes over after the dialog was accepted.
     QList<AudioInfo> editedList() const { return clips; }
+    Slideshow::MusicOptions musicOptions() const;
 
     void setOpenFilesFunction(OpenFilesFunction function) { openFiles = std::move(function); }
     AudioBatchReader* fileReader() const { return reader; }

@@ -2,6 +2,7 @@
 
 #include "common/mediaformats.h"
 #include "common/workspace.h"
+#include "document/slideshow.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QContextMenuEvent>
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace {
 constexpr int ItemWidth = 220;
@@ -59,55 +58,52 @@ void AudioListWidget::retranslateMenu()
     clearAction->setText(tr("Clear"));
 }
 
-void AudioListWidget::addAudio(const AudioInfo& info)
+void AudioListWidget::setDocument(Slideshow* show)
 {
-    const int row = qBound(0, insertRow, static_cast<int>(clips.size()));
-    clips.insert(row, info);
-    auto* item = new QListWidgetItem;
-    tagItem(item);
-    insertItem(row, item);
-    insertRow = row + 1;
+    if (doc)
+        doc->disconnect(this);
+    doc = show;
+    if (doc) {
+        connect(doc, &Slideshow::clipsInserted, this, &AudioListWidget::insertItems);
+        connect(doc, &Slideshow::clipsRemoved, this, &AudioListWidget::removeItems);
+        connect(doc, &Slideshow::clipsReset, this, &AudioListWidget::resetItems);
+    }
+    resetItems();
 }
 
-void AudioListWidget::updateAudioList()
+void AudioListWidget::insertItems(int first, int count)
 {
-    insertRow = count();
+    for (int row = first; row < first + count; ++row) {
+        auto* item = new QListWidgetItem;
+        tagItem(item);
+        insertItem(row, item);
+    }
+    relayoutItems(); // the bars after them are numbered anew
+}
+
+void AudioListWidget::removeItems(int first, int count)
+{
+    for (int i = 0; i < count; ++i)
+        delete takeItem(first);
     relayoutItems();
-    emit audioListChanged(clips);
 }
 
-void AudioListWidget::setAudioList(const QList<AudioInfo>& list)
+// The whole list changed (Edit Audio, undone steps, another slideshow): clips carry no identity
+// of their own, so the selection goes.
+void AudioListWidget::resetItems()
 {
     clear();
-    clips.clear();
-    insertRow = 0;
-    for (const AudioInfo& info : list)
-        addAudio(info);
-    updateAudioList();
-}
-
-void AudioListWidget::clearAudioList()
-{
-    clear();
-    clips.clear();
-    updateAudioList();
+    if (doc)
+        insertItems(0, int(doc->clips().size()));
 }
 
 void AudioListWidget::deleteSelectedAudio()
 {
-    const QList<QListWidgetItem*> chosen = selectedItems();
-    if (chosen.isEmpty())
+    const QList<int> rows = sortedSelectedRows();
+    if (rows.isEmpty() || !doc)
         return; // the menu never offers it; the window's button is off then
-    int lowest = row(chosen.first());
-    for (QListWidgetItem* each : chosen) {
-        const int at = row(each);
-        if (at < 0)
-            continue;
-        lowest = std::min(lowest, at);
-        clips.removeAt(at);
-        delete takeItem(at);
-    }
-    updateAudioList();
+    doc->removeClips(rows);
+    int lowest = rows.first();
     if (lowest >= count() - 1)
         lowest = count() - 1;
     if (lowest >= 0)
@@ -119,8 +115,10 @@ void AudioListWidget::deleteSelectedAudio()
 void AudioListWidget::retranslate()
 {
     retranslateMenu();
-    for (int row = 0; row < count(); ++row)
-        item(row)->setToolTip(toolTipOf(row, clips.at(row)));
+    if (!doc)
+        return;
+    for (int row = 0; row < count() && row < doc->clips().size(); ++row)
+        item(row)->setToolTip(toolTipOf(row, doc->clips().at(row)));
 }
 
 QString AudioListWidget::barText(int row, const AudioInfo& info)
@@ -181,6 +179,9 @@ QString AudioListWidget::toolTipOf(int row, const AudioInfo& info)
 
 void AudioListWidget::relayoutItems()
 {
+    if (!doc || count() != doc->clips().size())
+        return; // between two steps of one change; the last one lays out
+    const QList<AudioInfo>& clips = doc->clips();
     const QImage head = skinPicture(QStringLiteral("head.png"));
     const QImage body = skinPicture(QStringLiteral("body.png"));
     const QSize size(ItemWidth, ItemHeight);
@@ -211,8 +212,12 @@ void AudioListWidget::slotContextMenuTriggered(QAction* action)
         emit editMusicTriggered();
     else if (action == deleteAction)
         deleteSelectedAudio();
-    else if (action == clearAction)
-        clearAudioList();
+    else if (action == clearAction && doc) {
+        QList<int> all;
+        for (int row = 0; row < doc->clips().size(); ++row)
+            all << row;
+        doc->removeClips(all);
+    }
 }
 
 QStringList AudioListWidget::filesOf(const QList<QUrl>& urls) const
@@ -225,36 +230,34 @@ QString AudioListWidget::hintText() const
     return tr("Drag Audio File(s) Here");
 }
 
-void AudioListWidget::dropCopies(const QList<int>& rows, bool)
+void AudioListWidget::dropCopies(const QList<int>& rows, bool moving)
 {
-    QList<AudioInfo> copies;
-    for (const int row : rows)
-        copies.append(clips.at(row));
-    emit audioListAboutToChange();
-    for (const AudioInfo& info : std::as_const(copies))
-        addAudio(info);
-    updateAudioList();
+    if (!doc || rows.isEmpty())
+        return;
+    const int before = int(doc->clips().size());
+    const int at = insertRow < 0 || insertRow > before ? before : insertRow;
+    if (moving) {
+        // The moved clips stand together in their list order before the clip that was at the
+        // drop row; they stay selected.
+        int landing = at;
+        for (const int row : rows)
+            landing -= row < at ? 1 : 0;
+        doc->moveClips(rows, insertRow);
+        selectRows(landing, int(rows.size()));
+        return;
+    }
+    doc->copyClips(rows, insertRow);
+    selectRows(at, int(doc->clips().size()) - before);
 }
 
 void AudioListWidget::dropFiles(const QStringList& files)
 {
-    emit audioListAboutToChange();
-    if (runImport(files))
-        updateAudioList();
-}
-
-void AudioListWidget::dropDone(int dropRow)
-{
-    setCurrentRow(dropRow);
-    emit currentRowChanged(dropRow);
-}
-
-void AudioListWidget::dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged)
-{
-    if (action != Qt::MoveAction)
+    const Imported imported = runImport(files);
+    if (!doc)
         return;
-    for (const int row : takeDragged(dragged))
-        clips.removeAt(row);
-    updateAudioList();
-    clearSelection();
+    const int at = insertRow < 0 || insertRow > count() ? count() : insertRow;
+    doc->addClips(at, imported.clips);
+    // The first clip dropped becomes the current one, which makes this strip the active one.
+    setCurrentRow(at);
+    emit currentRowChanged(at);
 }

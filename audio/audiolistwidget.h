@@ -1,29 +1,32 @@
 #pragma once
 
 #include "common/audioinfo.h"
+#include "document/slideshow.h"
 #include "widgets/mediastrip.h"
 
 #include <QImage>
 #include <QList>
+#include <QPointer>
 
 class QAction;
 class QMenu;
 
-// The strip of music clips, in playing order. It owns one AudioInfo per item, draws each clip as
-// a bar from the skin's pictures and announces every change of the list with a copy of it.
+// The strip of music clips, in playing order: a view of the slideshow's clips. It draws each
+// clip of the document as a bar from the skin's pictures, follows the document's change signals
+// and turns the user's gestures (delete, drags, drops, clear) into the document's requests. The
+// selection is its own.
 class AudioListWidget : public MediaStrip
 {
     Q_OBJECT
 public:
     explicit AudioListWidget(QWidget* parent = nullptr);
 
-    // Inserts a copy of `info` at the insertion row; no signal (finish with updateAudioList).
-    void addAudio(const AudioInfo& info);
-    void updateAudioList();
-    void setAudioList(const QList<AudioInfo>& list);
-    void clearAudioList();
+    // The slideshow this strip shows; null shows nothing.
+    void setDocument(Slideshow* show);
+    Slideshow* document() const { return doc; }
+
+    // Removes the selected clips; the one after them (or the last) becomes current.
     void deleteSelectedAudio();
-    const QList<AudioInfo>& audioList() const { return clips; }
     QMenu* menu() const { return contextMenu; }
 
     // "#<row + 1> <file name> | <clip length>", the text drawn on a clip's bar.
@@ -38,8 +41,6 @@ public:
     virtual void retranslate();
 
 signals:
-    void audioListAboutToChange();
-    void audioListChanged(const QList<AudioInfo>& audioList);
     void editMusicTriggered();
 
 public slots:
@@ -51,14 +52,15 @@ protected:
     QString hintText() const override;
     void dropCopies(const QList<int>& rows, bool moving) override;
     void dropFiles(const QStringList& files) override;
-    void dropDone(int dropRow) override;
-    void dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged) override;
 
 private:
+    void insertItems(int first, int count);
+    void removeItems(int first, int count);
+    void resetItems();
     void relayoutItems();
     void retranslateMenu();
 
-    QList<AudioInfo> clips;
+    QPointer<Slideshow> doc;
     QMenu* contextMenu = nullptr;
     QAction* editAction = nullptr;
     QAction* deleteAction = nullptr;

@@ -22,13 +22,12 @@ constexpr int WheelStep = 120;
 
 // Once per part and slider: a skin without the picture would otherwise fill the log on every
 // repaint while music plays.
-void VelSliderBar::logMissingPicture(int line)
+void VelSliderBar::logMissingPicture(int part, const SkinImage& picture)
 {
-    const int bit = line == 93 ? 1 : line == 147 ? 2 : line == 158 ? 4 : 8;
-    if (loggedMissing & bit)
+    if (loggedMissing & part)
         return;
-    loggedMissing |= bit;
-    writeLogEntry("velsliderbar", line, "VelSliderBar::paintEvent", "");
+    loggedMissing |= part;
+    LUMARO_LOG(qUtf8Printable(QStringLiteral("no picture: ") + picture.path));
 }
 
 void VelSliderBar::SkinImage::load(const QString& file)
@@ -133,7 +132,7 @@ void VelSliderBar::paintEvent(QPaintEvent*)
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
 
     if (foreImage.pixmap.isNull()) {
-        logMissingPicture(93);
+        logMissingPicture(1, foreImage);
     } else {
         painter.save();
         painter.setClipRect(QRect(innerLeft(), 0, innerWidth(), height()));
@@ -159,12 +158,12 @@ void VelSliderBar::paintEvent(QPaintEvent*)
             const QPixmap& start = startTagImage.pixmap;
             const QPixmap& end = endTagImage.pixmap;
             if (start.isNull())
-                logMissingPicture(147);
+                logMissingPicture(2, startTagImage);
             else
                 painter.drawPixmap(startX - (thumbCentred ? start.width() / 2 : start.width()),
                                    clipTagTopValue, start);
             if (end.isNull())
-                logMissingPicture(158);
+                logMissingPicture(4, endTagImage);
             else
                 painter.drawPixmap(endX - (thumbCentred ? end.width() / 2 : 0), clipTagTopValue,
                                    end);
@@ -173,7 +172,7 @@ void VelSliderBar::paintEvent(QPaintEvent*)
 
     if (partTypes & ShowThumb) {
         if (thumbImage.pixmap.isNull())
-            logMissingPicture(172);
+            logMissingPicture(8, thumbImage);
         else
             painter.drawPixmap(thumbRect().topLeft(), thumbImage.pixmap);
     }

@@ -140,7 +140,8 @@ private:
     QRect thumbRect() const;
     QRect startTagRect() const;
     QRect endTagRect() const;
-    void logMissingPicture(int line);
+    // `part`: one bit per picture, so each is logged once.
+    void logMissingPicture(int part, const SkinImage& picture);
     void drawBand(QPainter& painter, const QPixmap& pixmap, int x, int y, int w) const;
 
     int currentValue = 0;

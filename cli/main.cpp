@@ -3,6 +3,7 @@
 #include "cli/core/batchpublisher.h"
 #include "cli/core/progressreport.h"
 #include "cli/core/publishoptions.h"
+#include "document/projectfile.h"
 #include "flashkit/core/installedtemplates.h"
 #include "platform/velfc/core/interruptwatch.h"
 #include "platform/velfc/core/vel.h"
@@ -39,9 +40,21 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMARO_VERSION));
     VelLangItemModel::installTranslators();
 
-    const PublishOptions options =
-        PublishCommandLine::parse(QCoreApplication::arguments(), InstalledTemplates::names(),
-                                  Vel::outputPath(), QDir::currentPath());
+    const QStringList templates = InstalledTemplates::names();
+    PublishOptions options = PublishCommandLine::parse(QCoreApplication::arguments(), templates,
+                                                       Vel::outputPath(), QDir::currentPath());
+    if (options.action == PublishOptions::Action::Publish && !options.project.isEmpty()) {
+        // A project that cannot be read is an input that cannot be read, not a usage error.
+        QString reason;
+        QStringList leftOut;
+        const std::optional<Project> project =
+            ProjectFile::read(options.project, &reason, &leftOut);
+        if (!project) {
+            print(stderr, QStringLiteral("lumaro-publish: ") + reason + QLatin1Char('\n'));
+            return BatchPublisher::InputsUnreadable;
+        }
+        options = PublishCommandLine::withProject(options, *project, leftOut, templates);
+    }
     switch (options.action) {
     case PublishOptions::Action::Help:
         print(stdout, PublishCommandLine::helpText());
@@ -50,7 +63,7 @@ int main(int argc, char** argv)
         print(stdout, PublishCommandLine::versionText() + QLatin1Char('\n'));
         return BatchPublisher::Published;
     case PublishOptions::Action::ListTemplates:
-        for (const QString& name : InstalledTemplates::names())
+        for (const QString& name : templates)
             print(stdout, name + QLatin1Char('\n'));
         return BatchPublisher::Published;
     case PublishOptions::Action::UsageError:

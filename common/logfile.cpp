@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr qint64 LogSizeLimit = 8192;
@@ -52,6 +53,22 @@ void appendLine(const char* text)
         QFile::copy(logPath, backupPath);
     }
 }
+// The log names a source file from the source root. The compiler has its full path, or, in a
+// build folder inside the source tree, its path from the folder it compiles in
+// ("../../flashkit/core/flashmores.cpp"), whose climb up to the source root is dropped.
+const char* fromSourceRoot(const char* file)
+{
+    if (!file)
+        return "";
+#ifdef LUMARO_SOURCE_ROOT
+    const std::size_t rootLength = std::strlen(LUMARO_SOURCE_ROOT);
+    if (std::strncmp(file, LUMARO_SOURCE_ROOT, rootLength) == 0)
+        return file + rootLength;
+#endif
+    while (std::strncmp(file, "../", 3) == 0)
+        file += 3;
+    return file;
+}
 } // namespace
 
 void writeLogLine(const char* format, ...)
@@ -72,14 +89,46 @@ void writeLogLine(const char* format, ...)
     errno = savedErrno;
 }
 
+QByteArray logFunctionName(const char* signature)
+{
+    const QByteArray text(signature ? signature : "");
+    qsizetype nameStart = 0;
+    int depth = 0; // inside a template's <...>
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '<') {
+            ++depth;
+        } else if (c == '>' && depth > 0) {
+            --depth;
+        } else if (depth == 0 && c == ' ') {
+            nameStart = i + 1; // what came before was the return type or a specifier
+        } else if (depth == 0 && c == '(') {
+            // Parts of a name that hold parentheses: clang's anonymous namespace, operator().
+            static const QByteArray anonymous = QByteArrayLiteral("(anonymous namespace)");
+            if (text.mid(i).startsWith(anonymous)) {
+                i += anonymous.size() - 1;
+                continue;
+            }
+            const QByteArray name = text.mid(nameStart, i - nameStart);
+            if (name.endsWith("operator") && text.mid(i).startsWith("()")) {
+                ++i;
+                continue;
+            }
+            return name;
+        }
+    }
+    return text;
+}
+
 void writeLogEntry(const char* file, int line, const char* function, const char* detail)
 {
     const int savedErrno = errno;
     const unsigned int error = static_cast<unsigned int>(savedErrno);
     const QByteArray stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")).toLocal8Bit();
+    const QByteArray name = logFunctionName(function);
     QMutexLocker lock(&logMutex());
-    writeLogLine("%s(%d): in %s : %s %08x", file ? file : "", line, function ? function : "",
+    writeLogLine("%s(%d): in %s : %s %08x", fromSourceRoot(file), line, name.constData(),
                  stamp.constData(), error);
     // The detail is written as plain text, never used as a format: it may carry '%' from file
     // names or tool output.

@@ -2,6 +2,7 @@
 
 #include "common/imageinfo.h"
 #include "common/naturalorder.h"
+#include "common/workspacelayout.h"
 #include "platform/velfc/core/velpref.h"
 
 #include <QDir>
@@ -31,17 +32,17 @@ QString workspaceFolder()
 
 QString photosFolder()
 {
-    return workspaceFolder() + QStringLiteral("/photos/");
+    return WorkspaceLayout(workspaceFolder()).photos();
 }
 
 QString photoBackupFolder()
 {
-    return workspaceFolder() + QStringLiteral("/photos/bak/");
+    return WorkspaceLayout(workspaceFolder()).backups();
 }
 
 QString musicFolder()
 {
-    return workspaceFolder() + QStringLiteral("/background music/");
+    return WorkspaceLayout(workspaceFolder()).music();
 }
 
 namespace {
@@ -159,13 +160,14 @@ QString backupCopyPath(const ImageInfo& info)
 
 QString thumbnailPath(const ImageInfo& info)
 {
-    return photosFolder() + QStringLiteral("s_") + photoFileStem(info) + QStringLiteral(".jpg");
+    return photosFolder() +
+           WorkspaceLayout::thumbnailName(photoFileStem(info) + QStringLiteral(".jpg"));
 }
 
 QString backupThumbnailPath(const ImageInfo& info)
 {
-    return photoBackupFolder() + QStringLiteral("s_") + photoFileStem(info) +
-           QStringLiteral(".jpg");
+    return photoBackupFolder() +
+           WorkspaceLayout::thumbnailName(photoFileStem(info) + QStringLiteral(".jpg"));
 }
 
 QString musicCopyPath(const QString& audioPath)

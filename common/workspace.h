@@ -25,9 +25,10 @@ bool ensureWorkspaceFolder();
 // The recorded folders above `workspace` that the program made, deepest first; only folders
 // that really contain `workspace` are returned.
 QStringList createdWorkspaceParents(const QString& workspace);
-QString photosFolder();      // workspace + "/photos/"
-QString photoBackupFolder(); // workspace + "/photos/bak/"
-QString musicFolder();       // workspace + "/background music/"
+// The folders of the current workspace (common/workspacelayout.h), with a trailing '/'.
+QString photosFolder();
+QString photoBackupFolder();
+QString musicFolder();
 bool ensurePhotoFolders();
 
 // A file name may hold 255 bytes. The workspace names its copies after their sources and adds

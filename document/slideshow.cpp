@@ -1,10 +1,11 @@
 #include "document/slideshow.h"
 
+#include "document/slideshowcommands.h"
 #include "document/slideshowedit.h"
 #include "flashkit/core/kitentries.h"
 #include "photos/core/photooperation.h"
 
-#include <QFileInfo>
+#include <QSignalBlocker>
 #include <QUndoStack>
 
 Slideshow::Slideshow(QObject* parent) : QObject(parent), undo(new QUndoStack(this))
@@ -13,7 +14,12 @@ Slideshow::Slideshow(QObject* parent) : QObject(parent), undo(new QUndoStack(thi
             [this](bool clean) { emit modifiedChanged(!clean); });
 }
 
-Slideshow::~Slideshow() = default;
+Slideshow::~Slideshow()
+{
+    // The steps go first, while the lists still tell which photos they may take the files of.
+    undo->blockSignals(true);
+    delete undo;
+}
 
 int Slideshow::rowOfPhoto(const QUuid& id) const
 {
@@ -33,45 +39,46 @@ QList<FlashKitAudio> Slideshow::musicEntries() const
     return musicEntriesFor(clipList);
 }
 
-namespace {
-QString failureOf(const ImageInfo& photo, const QString& reason)
-{
-    return QFileInfo(photo.path).fileName() + QStringLiteral(" (") + reason + QLatin1Char(')');
-}
-} // namespace
-
 void Slideshow::addPhotos(int row, const QList<ImageInfo>& photos)
 {
     if (photos.isEmpty())
         return;
-    SlideshowEdit(this).insertPhotos(row, photos);
-    emit changed();
+    const int at = row < 0 || row > photoList.size() ? int(photoList.size()) : row;
+    undo->push(SlideshowCommands::insertPhotos(
+        this, at, photos, tr("Import %n Photo(s)", nullptr, int(photos.size()))));
 }
 
 void Slideshow::addClips(int row, const QList<AudioInfo>& clips)
 {
     if (clips.isEmpty())
         return;
-    SlideshowEdit(this).insertClips(row, clips);
-    emit changed();
+    const int at = row < 0 || row > clipList.size() ? int(clipList.size()) : row;
+    undo->push(SlideshowCommands::insertClips(
+        this, at, clips, tr("Import %n Audio File(s)", nullptr, int(clips.size()))));
 }
 
 void Slideshow::removePhotos(const QList<int>& rows)
 {
-    if (SlideshowEdit(this).takePhotos(rows).isEmpty())
+    const QList<int> sorted = SlideshowEdit::checkedRows(rows, photoList.size());
+    if (sorted.isEmpty())
         return;
-    emit changed();
+    undo->push(SlideshowCommands::removePhotos(
+        this, sorted, tr("Delete %n Photo(s)", nullptr, int(sorted.size()))));
 }
 
 void Slideshow::removeClips(const QList<int>& rows)
 {
-    if (SlideshowEdit(this).takeClips(rows).isEmpty())
+    const QList<int> sorted = SlideshowEdit::checkedRows(rows, clipList.size());
+    if (sorted.isEmpty())
         return;
-    emit changed();
+    undo->push(SlideshowCommands::removeClips(
+        this, sorted, tr("Delete %n Audio File(s)", nullptr, int(sorted.size()))));
 }
 
 namespace {
-int insertRowAfterTaking(const QList<int>& sortedRows, int insertRow, int size)
+// Where the moved items start in the list once they are back in: `insertRow` counted without
+// them. -1 when that is where they stand already (one run of neighbours put back in place).
+int movedRow(const QList<int>& sortedRows, int insertRow, int size)
 {
     if (insertRow < 0 || insertRow > size)
         insertRow = size;
@@ -79,7 +86,9 @@ int insertRowAfterTaking(const QList<int>& sortedRows, int insertRow, int size)
     for (const int row : sortedRows)
         if (row < insertRow)
             ++before;
-    return insertRow - before;
+    const int at = insertRow - before;
+    const bool oneRun = sortedRows.last() - sortedRows.first() == sortedRows.size() - 1;
+    return oneRun && at == sortedRows.first() ? -1 : at;
 }
 } // namespace
 
@@ -88,10 +97,11 @@ void Slideshow::movePhotos(const QList<int>& rows, int insertRow)
     const QList<int> sorted = SlideshowEdit::checkedRows(rows, photoList.size());
     if (sorted.isEmpty())
         return;
-    const int at = insertRowAfterTaking(sorted, insertRow, photoList.size());
-    SlideshowEdit edit(this);
-    edit.insertPhotos(at, edit.takePhotos(sorted));
-    emit changed();
+    const int at = movedRow(sorted, insertRow, photoList.size());
+    if (at < 0)
+        return;
+    undo->push(SlideshowCommands::movePhotos(this, sorted, at,
+                                             tr("Move %n Photo(s)", nullptr, int(sorted.size()))));
 }
 
 void Slideshow::moveClips(const QList<int>& rows, int insertRow)
@@ -99,28 +109,35 @@ void Slideshow::moveClips(const QList<int>& rows, int insertRow)
     const QList<int> sorted = SlideshowEdit::checkedRows(rows, clipList.size());
     if (sorted.isEmpty())
         return;
-    const int at = insertRowAfterTaking(sorted, insertRow, clipList.size());
-    SlideshowEdit edit(this);
-    edit.insertClips(at, edit.takeClips(sorted));
-    emit changed();
+    const int at = movedRow(sorted, insertRow, clipList.size());
+    if (at < 0)
+        return;
+    undo->push(SlideshowCommands::moveClips(
+        this, sorted, at, tr("Move %n Audio File(s)", nullptr, int(sorted.size()))));
 }
 
 void Slideshow::copyPhotos(const QList<int>& rows, int insertRow, QStringList* failures)
 {
-    QList<ImageInfo> copies;
     for (const int row : rows) {
         if (row < 0 || row >= photoList.size())
             return;
     }
+    QList<ImageInfo> copies;
     for (const int row : rows) {
         ImageInfo copy;
         const PhotoFileResult made = duplicatePhoto(photoList.at(row), copy);
         if (made)
             copies << copy;
         else if (failures)
-            *failures << failureOf(photoList.at(row), made.error);
+            *failures << SlideshowCommands::failureOf(photoList.at(row), made.reason());
     }
-    addPhotos(insertRow, copies);
+    if (copies.isEmpty())
+        return;
+    const int at =
+        insertRow < 0 || insertRow > photoList.size() ? int(photoList.size()) : insertRow;
+    // The step owns the copies' files from here: they go when it is dropped undone.
+    undo->push(SlideshowCommands::insertPhotos(
+        this, at, copies, tr("Copy %n Photo(s)", nullptr, int(copies.size()))));
 }
 
 void Slideshow::copyClips(const QList<int>& rows, int insertRow)
@@ -131,7 +148,11 @@ void Slideshow::copyClips(const QList<int>& rows, int insertRow)
             return;
         copies << clipList.at(row);
     }
-    addClips(insertRow, copies);
+    if (copies.isEmpty())
+        return;
+    const int at = insertRow < 0 || insertRow > clipList.size() ? int(clipList.size()) : insertRow;
+    undo->push(SlideshowCommands::insertClips(
+        this, at, copies, tr("Copy %n Audio File(s)", nullptr, int(copies.size()))));
 }
 
 void Slideshow::applyOperation(const QList<int>& rows, int code, QStringList* failures)
@@ -139,57 +160,76 @@ void Slideshow::applyOperation(const QList<int>& rows, int code, QStringList* fa
     const QList<int> sorted = SlideshowEdit::checkedRows(rows, photoList.size());
     if (sorted.isEmpty())
         return;
-    SlideshowEdit edit(this);
-    for (const int row : sorted) {
-        ImageInfo photo = photoList.at(row);
-        photo.operations.prepend(code);
-        edit.replacePhoto(row, photo);
-        const PhotoFileResult done = applyPhotoOperation(photo);
-        if (!done && failures)
-            *failures << failureOf(photo, done.error);
+    const int n = int(sorted.size());
+    QString text;
+    switch (code) {
+    case TurnLeft:
+        text = tr("Turn %n Photo(s) Left", nullptr, n);
+        break;
+    case TurnRight:
+        text = tr("Turn %n Photo(s) Right", nullptr, n);
+        break;
+    case Mirror:
+        text = tr("Mirror %n Photo(s)", nullptr, n);
+        break;
+    case Flip:
+        text = tr("Flip %n Photo(s)", nullptr, n);
+        break;
+    default:
+        return; // no orientation operation
     }
-    emit changed();
+    QList<ImageInfo> records;
+    for (const int row : sorted) {
+        records << photoList.at(row);
+        records.last().operations.prepend(code);
+    }
+    undo->push(SlideshowCommands::changePhotos(this, sorted, records, text, failures));
 }
 
 void Slideshow::restorePhotos(const QList<int>& rows, QStringList* failures)
 {
-    const QList<int> sorted = SlideshowEdit::checkedRows(rows, photoList.size());
-    if (sorted.isEmpty())
-        return;
-    SlideshowEdit edit(this);
-    for (const int row : sorted) {
+    QList<int> changing;
+    QList<ImageInfo> records;
+    for (const int row : SlideshowEdit::checkedRows(rows, photoList.size())) {
         ImageInfo photo = photoList.at(row);
+        if (photo.operations.isEmpty() && photo.bakedOperations == 0)
+            continue; // already as imported
         photo.operations.clear();
         photo.bakedOperations = 0;
-        edit.replacePhoto(row, photo);
-        const PhotoFileResult done = applyPhotoOperation(photo);
-        if (!done && failures)
-            *failures << failureOf(photo, done.error);
+        changing << row;
+        records << photo;
     }
-    emit changed();
+    if (changing.isEmpty())
+        return;
+    undo->push(SlideshowCommands::changePhotos(
+        this, changing, records, tr("Restore %n Photo(s)", nullptr, int(changing.size())),
+        failures));
 }
 
 void Slideshow::setTemplate(const QString& name, const QString& moviePath)
 {
     if (name == templName && moviePath == templMoviePath)
         return;
-    SlideshowEdit(this).setTemplate(name, moviePath);
-    emit changed();
+    undo->push(
+        SlideshowCommands::setTemplate(this, name, moviePath, tr("Choose Template %1").arg(name)));
 }
 
 void Slideshow::editMusic(const QList<AudioInfo>& clips, const MusicOptions& musicOptions)
 {
-    SlideshowEdit edit(this);
-    edit.resetClips(clips);
-    edit.setMusicOptions(musicOptions);
-    emit changed();
+    if (musicOptions == options && SlideshowCommands::sameClips(clips, clipList))
+        return;
+    undo->push(SlideshowCommands::editMusic(this, clips, musicOptions, tr("Edit Audio")));
 }
 
 void Slideshow::setPublishSettings(const PublishSettings& settings)
 {
     if (settings == publishing)
         return;
+    // Not a step: undoing would not take back what was published with them, and the user's
+    // last edit should stay the one Undo names. The document still has to be saved again, and
+    // no undoing brings it back to what was saved.
     SlideshowEdit(this).setPublishSettings(settings);
+    undo->resetClean();
     emit changed();
 }
 
@@ -205,6 +245,16 @@ void Slideshow::clear()
 
 void Slideshow::workspaceMoved()
 {
+    // The move carries the files of the photos in the lists only: a step bringing back a deleted
+    // photo, or an undone import or copy, would find none, so the history goes. The document
+    // still differs from what was saved when it did before (no flicker of modifiedChanged).
+    {
+        const QSignalBlocker quiet(this);
+        const bool modified = isModified();
+        undo->clear();
+        if (modified)
+            undo->resetClean();
+    }
     // The entries are worked out from the workspace folder when asked for; the views only need
     // to know that the files moved.
     emit changed();

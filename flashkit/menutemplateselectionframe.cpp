@@ -155,6 +155,22 @@ QString MenuTemplateSelectionFrame::displayName(const QString& baseName) const
     return baseName;
 }
 
+QString MenuTemplateSelectionFrame::selectTemplate(const QString& baseName)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            if (!item || item->data(Qt::UserRole).toString() != baseName)
+                continue;
+            const int index = row * table->columnCount() + column;
+            if (table->currentItem() != item)
+                table->setCurrentCell(row, column); // announces the choice as a click does
+            return templatePath(PictureVersion, pictures.at(index));
+        }
+    }
+    return QString();
+}
+
 void MenuTemplateSelectionFrame::onSelectionChanged()
 {
     int row = table->currentRow();

@@ -15,6 +15,9 @@ public:
 
     void fillTemplates(int columns);
     QString firstTemplatePath() const;
+    // Selects the template named `baseName` (as the kit knows it, "Magic Cube") as if clicked,
+    // and returns its picture's path; empty, and the selection kept, when it is not installed.
+    QString selectTemplate(const QString& baseName);
     static QString templatePath(int version, const QString& fileName);
     QString displayName(const QString& baseName) const;
 

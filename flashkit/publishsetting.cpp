@@ -116,6 +116,31 @@ PublishSetting::PublishSetting(QWidget* parent) : VelDialog(parent)
     connect(openDstBtn, &QToolButton::clicked, this, &PublishSetting::on_openDstBtn_clicked);
 }
 
+void PublishSetting::startFrom(const QString& name, const QString& destination, int profile,
+                               int quality)
+{
+    if (!name.isEmpty())
+        publishName->setText(name);
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (ProfileValues[i] == profile)
+            profileComboBox->setCurrentIndex(i);
+    }
+    for (int i = 0; i < int(sizeof(Qualities) / sizeof(Qualities[0])); ++i) {
+        if (Qualities[i] == quality)
+            qualityComboBox->setCurrentIndex(i);
+    }
+    if (destination.isEmpty())
+        return;
+    const QString shown = QDir::toNativeSeparators(destination);
+    int row = dstComboBox->findText(shown);
+    if (row < 0) {
+        dstComboBox->insertItem(0, shown);
+        row = 0;
+    }
+    dstComboBox->setCurrentIndex(row);
+    dstComboBox->lineEdit()->setCursorPosition(0);
+}
+
 void PublishSetting::buildForm()
 {
     setObjectName(QStringLiteral("PublishSettingDialog"));

@@ -34,6 +34,11 @@ public:
 
     explicit PublishSetting(QWidget* parent = nullptr);
 
+    // Shows what was chosen for this slideshow before instead of the remembered choices: the
+    // name as typed, the destination, the profile value and the photo quality (one the list does
+    // not offer keeps the list's default).
+    void startFrom(const QString& name, const QString& destination, int profile, int quality);
+
     // The name as typed, and the one proposed for it: free in the destination when OK was
     // pressed. The publish itself claims a free name as it moves its output into place.
     QString requestedName() const { return requestedResult; }

@@ -9,7 +9,7 @@ build="${1:-build-fuzz}"
 shift || true
 seconds="${FUZZ_SECONDS:-30}"
 names=("$@")
-[ "${#names[@]}" -gt 0 ] || names=(playdata mediareport timetext photo kvtoptions)
+[ "${#names[@]}" -gt 0 ] || names=(playdata mediareport timetext photo project kvtoptions)
 
 failed=()
 for name in "${names[@]}"; do

@@ -33,6 +33,7 @@ for path in ./usr/bin/lumaro ./usr/bin/lumaro-publish ./usr/lib/lumaro/lumaro \
     ./usr/lib/lumaro/lumaro-publish ./usr/lib/lumaro/kvt ./usr/lib/lumaro/velminfo \
     ./usr/lib/lumaro/ruffle/ruffle.js ./usr/share/applications/org.lumaro.Lumaro.desktop \
     ./usr/share/metainfo/org.lumaro.Lumaro.metainfo.xml \
+    ./usr/share/mime/packages/org.lumaro.Lumaro.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.lumaro.Lumaro.svg; do
     grep -qxF "$path" <<<"$contents" || fail "$path is missing"
 done

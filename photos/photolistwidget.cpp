@@ -2,16 +2,20 @@
 
 #include "common/mediaformats.h"
 #include "common/workspace.h"
-#include "photos/core/photooperation.h"
+#include "document/slideshow.h"
 #include "platform/velfc/velmessagebox.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSet>
 
 #include <algorithm>
 
 namespace {
+// The id of the photo an item shows, so that a rebuilt strip can select the same photos again.
+constexpr int IdRole = Qt::UserRole + 2;
+
 bool near(qreal value, qreal wanted)
 {
     return qAbs(value - wanted) < 0.0001;
@@ -47,51 +51,74 @@ void PhotoListWidget::retranslateMenu()
     flipAction->setText(tr("Flip"));
 }
 
-void PhotoListWidget::addPhoto(const ImageInfo& info)
+void PhotoListWidget::setDocument(Slideshow* show)
 {
-    const int row = qBound(0, insertRow, static_cast<int>(records.size()));
-    records.insert(row, info);
-    auto* item = new QListWidgetItem;
-    item->setSizeHint(QSize(88, 66));
-    tagItem(item);
-    insertItem(row, item);
-    insertRow = row + 1;
-    updateItem(row);
+    if (doc)
+        doc->disconnect(this);
+    doc = show;
+    if (doc) {
+        connect(doc, &Slideshow::photosInserted, this, &PhotoListWidget::insertItems);
+        connect(doc, &Slideshow::photosRemoved, this, &PhotoListWidget::removeItems);
+        connect(doc, &Slideshow::photoChanged, this, &PhotoListWidget::updateItem);
+        connect(doc, &Slideshow::photosReset, this, &PhotoListWidget::resetItems);
+        connect(doc, &Slideshow::changed, this, [this] { selectedAway.clear(); });
+    }
+    resetItems();
 }
 
-void PhotoListWidget::notifyChanged()
+void PhotoListWidget::insertItems(int first, int count)
 {
-    insertRow = count();
-    emit photoListChanged(records);
+    for (int row = first; row < first + count; ++row) {
+        auto* item = new QListWidgetItem;
+        item->setSizeHint(QSize(88, 66));
+        tagItem(item);
+        insertItem(row, item);
+        updateItem(row);
+        if (selectedAway.contains(item->data(IdRole).toUuid()))
+            item->setSelected(true);
+    }
 }
 
-void PhotoListWidget::clearPhotos()
+void PhotoListWidget::removeItems(int first, int count)
 {
+    for (int i = 0; i < count; ++i) {
+        if (QListWidgetItem* gone = item(first); gone && gone->isSelected())
+            selectedAway.insert(gone->data(IdRole).toUuid());
+        delete takeItem(first);
+    }
+}
+
+// The list was rebuilt (moved photos, undone steps, another slideshow): the items are made
+// again, and the photos that were selected stay selected wherever they are now.
+void PhotoListWidget::resetItems()
+{
+    QSet<QUuid> selected;
+    for (const QListWidgetItem* each : selectedItems())
+        selected.insert(each->data(IdRole).toUuid());
+    const QUuid current = currentItem() ? currentItem()->data(IdRole).toUuid() : QUuid();
     clear();
-    records.clear();
-    insertRow = 0;
-}
-
-void PhotoListWidget::clearFromMenu()
-{
-    clearPhotos();
-    emit photoListChanged(records);
+    if (!doc)
+        return;
+    insertItems(0, int(doc->photos().size()));
+    QItemSelection keep;
+    for (int row = 0; row < count(); ++row) {
+        const QUuid id = doc->photos().at(row).id;
+        if (selected.contains(id))
+            keep.select(model()->index(row, 0), model()->index(row, 0));
+        if (!current.isNull() && id == current)
+            selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                              QItemSelectionModel::NoUpdate);
+    }
+    if (!keep.isEmpty())
+        selectionModel()->select(keep, QItemSelectionModel::Select);
 }
 
 void PhotoListWidget::deleteSelected()
 {
-    const QList<QListWidgetItem*> chosen = selectedItems();
-    int lowest = chosen.isEmpty() ? -1 : row(chosen.first());
-    for (QListWidgetItem* each : chosen) {
-        const int at = row(each);
-        if (at < 0)
-            continue;
-        lowest = std::min(lowest, at);
-        records.removeAt(at);
-        delete takeItem(at);
-    }
-    insertRow = count();
-    emit photoListChanged(records);
+    const QList<int> rows = sortedSelectedRows();
+    if (doc)
+        doc->removePhotos(rows);
+    int lowest = rows.isEmpty() ? -1 : rows.first();
     if (lowest >= count() - 1)
         lowest = count() - 1;
     if (lowest >= 0)
@@ -101,23 +128,27 @@ void PhotoListWidget::deleteSelected()
 
 void PhotoListWidget::applyOperation(int code)
 {
-    processed = selectionModel()->selectedIndexes();
-    for (const QModelIndex& index : std::as_const(processed)) {
-        records[index.row()].operations.prepend(code);
-        updateItem(index.row());
-    }
-    emit photoListProcessed(records);
+    if (!doc)
+        return;
+    QStringList failures;
+    doc->applyOperation(sortedSelectedRows(), code, &failures);
+    // The preview and the publish use the working copies: a stale one must not pass unnoticed.
+    reportFailures(tr("Cannot save the turned photo(s): %1"), failures);
 }
 
 void PhotoListWidget::restoreSelected()
 {
-    processed = selectionModel()->selectedIndexes();
-    for (const QModelIndex& index : std::as_const(processed)) {
-        records[index.row()].operations.clear();
-        records[index.row()].bakedOperations = 0;
-        updateItem(index.row());
-    }
-    emit photoListProcessed(records);
+    if (!doc)
+        return;
+    QStringList failures;
+    doc->restorePhotos(sortedSelectedRows(), &failures);
+    reportFailures(tr("Cannot save the turned photo(s): %1"), failures);
+}
+
+void PhotoListWidget::reportFailures(const QString& text, const QStringList& failures)
+{
+    if (!failures.isEmpty())
+        VelMessageBox::alert(text.arg(failures.join(QStringLiteral(", "))), QString(), this);
 }
 
 void PhotoListWidget::retranslate()
@@ -159,7 +190,10 @@ QString PhotoListWidget::toolTipOf(const ImageInfo& info)
 void PhotoListWidget::updateItem(int row)
 {
     QListWidgetItem* it = item(row);
-    const ImageInfo& info = records.at(row);
+    if (!it || !doc || row >= doc->photos().size())
+        return;
+    const ImageInfo& info = doc->photos().at(row);
+    it->setData(IdRole, info.id);
     it->setData(Qt::DecorationRole, iconOf(info));
     it->setToolTip(toolTipOf(info));
 }
@@ -179,9 +213,12 @@ void PhotoListWidget::slotContextMenuTriggered(QAction* action)
 {
     if (action == deleteAction)
         deleteSelected();
-    else if (action == clearAction)
-        clearFromMenu();
-    else if (action == selectAllAction)
+    else if (action == clearAction && doc) {
+        QList<int> all;
+        for (int row = 0; row < doc->photos().size(); ++row)
+            all << row;
+        doc->removePhotos(all);
+    } else if (action == selectAllAction)
         selectAll();
     else if (action == turnLeftAction)
         applyOperation(TurnLeft);
@@ -205,53 +242,29 @@ QString PhotoListWidget::hintText() const
 
 void PhotoListWidget::dropCopies(const QList<int>& rows, bool moving)
 {
-    // Made first: each addPhoto shifts the rows after the insertion point. A moved photo stays
-    // itself. A copy that stays beside its original owns files of its own in the workspace, so
-    // that turning or restoring one never changes the other; one whose files cannot be made is
-    // left out and reported rather than sharing the original's.
-    QList<ImageInfo> copies;
-    QStringList failed;
-    for (const int row : rows) {
-        const ImageInfo& original = records.at(row);
-        if (moving) {
-            copies.append(original);
-            continue;
-        }
-        ImageInfo copy;
-        const PhotoFileResult made = duplicatePhoto(original, copy);
-        if (made)
-            copies.append(copy);
-        else
-            failed << QFileInfo(original.path).fileName() + QStringLiteral(" (") + made.error +
-                          QLatin1Char(')');
+    if (!doc || rows.isEmpty())
+        return;
+    const int before = int(doc->photos().size());
+    if (moving) {
+        // The moved photos stand together in their list order; they stay selected.
+        const QUuid leading = doc->photos().at(*std::min_element(rows.begin(), rows.end())).id;
+        doc->movePhotos(rows, insertRow);
+        selectRows(doc->rowOfPhoto(leading), int(rows.size()));
+        return;
     }
-    emit photoListAboutToChange();
-    for (const ImageInfo& info : std::as_const(copies))
-        addPhoto(info);
-    insertRow = count();
-    emit photoListChanged(records);
-    if (!failed.isEmpty())
-        VelMessageBox::alert(
-            tr("Cannot copy the photo(s): %1").arg(failed.join(QStringLiteral(", "))), QString(),
-            this);
+    // A copy owns files of its own in the workspace, so that turning or restoring one never
+    // changes the other; one whose files cannot be made is left out and reported rather than
+    // sharing the original's. The copies are selected.
+    const int at = insertRow < 0 || insertRow > before ? before : insertRow;
+    QStringList failed;
+    doc->copyPhotos(rows, insertRow, &failed);
+    selectRows(at, int(doc->photos().size()) - before);
+    reportFailures(tr("Cannot copy the photo(s): %1"), failed);
 }
 
 void PhotoListWidget::dropFiles(const QStringList& files)
 {
-    emit photoListAboutToChange();
-    if (runImport(files)) {
-        insertRow = count();
-        emit photoListChanged(records);
-    }
-}
-
-void PhotoListWidget::dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged)
-{
-    if (action == Qt::MoveAction) {
-        for (const int row : takeDragged(dragged))
-            records.removeAt(row);
-        insertRow = count();
-        emit photoListChanged(records);
-    }
-    clearSelection();
+    const Imported imported = runImport(files);
+    if (doc)
+        doc->addPhotos(insertRow, imported.photos);
 }

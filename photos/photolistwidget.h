@@ -1,35 +1,38 @@
 #pragma once
 
 #include "common/imageinfo.h"
+#include "document/slideshow.h"
 #include "widgets/mediastrip.h"
 
 #include <QList>
-#include <QModelIndexList>
+#include <QPointer>
+#include <QSet>
+#include <QUuid>
 
 class QAction;
 class QMenu;
 
-// The strip of photo thumbnails. It owns one ImageInfo per item, in item order, shows each photo
-// in its current orientation and announces every change of its content with a copy of all
-// records.
+// The strip of photo thumbnails: a view of the slideshow's photos. It draws one item per photo
+// of the document, in the document's order and each in its current orientation, follows the
+// document's change signals, and turns the user's gestures (delete, drags, drops, the orientation
+// commands) into the document's requests. The selection is its own.
 class PhotoListWidget : public MediaStrip
 {
     Q_OBJECT
 public:
     explicit PhotoListWidget(QWidget* parent = nullptr);
 
-    // Inserts a copy of `info` at the insertion row (appends past the end); no signal.
-    void addPhoto(const ImageInfo& info);
-    // Ends a batch of addPhoto(): the insertion row goes to the end, photoListChanged is emitted.
-    void notifyChanged();
-    void clearPhotos();
+    // The slideshow this strip shows; null shows nothing.
+    void setDocument(Slideshow* show);
+    Slideshow* document() const { return doc; }
+
+    // Removes the selected photos; the one after them (or the last) becomes current.
     void deleteSelected();
-    // Records `code` (a PhotoOperation) as the newest operation of every selected photo.
+    // Adds `code` (a PhotoOperation) to every selected photo; files that could not be rewritten
+    // are reported.
     void applyOperation(int code);
     // Drops the orientation operations of every selected photo.
     void restoreSelected();
-    QModelIndexList processedIndexes() const { return processed; }
-    const QList<ImageInfo>& photos() const { return records; }
     QMenu* menu() const { return contextMenu; }
 
     // The picture a photo's item shows: its preview in the orientation its operations give.
@@ -40,11 +43,6 @@ public:
     // Rebuilds the items' texts after a language change.
     virtual void retranslate();
 
-signals:
-    void photoListAboutToChange();
-    void photoListChanged(const QList<ImageInfo>& photoList);
-    void photoListProcessed(const QList<ImageInfo>& photoList);
-
 public slots:
     void slotContextMenuTriggered(QAction* action);
 
@@ -54,15 +52,19 @@ protected:
     QString hintText() const override;
     void dropCopies(const QList<int>& rows, bool moving) override;
     void dropFiles(const QStringList& files) override;
-    void dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged) override;
 
 private:
+    void insertItems(int first, int count);
+    void removeItems(int first, int count);
+    void resetItems();
     void updateItem(int row);
-    void clearFromMenu();
+    void reportFailures(const QString& text, const QStringList& failures);
     void retranslateMenu();
 
-    QList<ImageInfo> records;
-    QModelIndexList processed;
+    QPointer<Slideshow> doc;
+    // Selected photos taken out during the change in progress: a photo moved within the list
+    // comes back selected.
+    QSet<QUuid> selectedAway;
     QMenu* contextMenu = nullptr;
     QAction* deleteAction = nullptr;
     QAction* clearAction = nullptr;

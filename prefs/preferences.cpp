@@ -1,6 +1,7 @@
 #include "prefs/preferences.h"
 
 #include "common/workspace.h"
+#include "document/slideshow.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
@@ -55,9 +56,8 @@ void Preferences::setFolderChooser(FolderChooser chooser)
     folderChooser() = std::move(chooser);
 }
 
-Preferences::Preferences(QWidget* parent, QList<FlashKitPhoto>* photos, QList<FlashKitAudio>* music)
-    : VelDialog(parent, Qt::MSWindowsFixedSizeDialogHint), photoEntries(photos),
-      musicEntries(music), progress(this)
+Preferences::Preferences(QWidget* parent, Slideshow* slideshow)
+    : VelDialog(parent, Qt::MSWindowsFixedSizeDialogHint), slideshow(slideshow), progress(this)
 {
     buildForm();
     retranslate();
@@ -304,7 +304,7 @@ bool Preferences::applySettings()
     }
     if (newWorkspace != currentWorkspace) {
         const bool sameFolder = WorkspacePlace::isSameFolder(newWorkspace, currentWorkspace);
-        if (!sameFolder && (!photoEntries->isEmpty() || !musicEntries->isEmpty())) {
+        if (!sameFolder && slideshow && !slideshow->isEmpty()) {
             if (!moveWorkspace(folder))
                 return false;
         } else {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "flashkit/core/flashkitrecords.h"
 #include "platform/velfc/veldialog.h"
 #include "prefs/preferencesprogress.h"
 
@@ -19,17 +18,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class Slideshow;
 class WorkspaceMove;
 
 // The program's preferences: the temporary folder (the parent of the workspace), the action
-// after publishing and the update-check settings. The main window hands it its kit entries,
-// which point into the workspace, so that moving the workspace can re-point them.
+// after publishing and the update-check settings. Moving the workspace takes the files of the
+// slideshow's photos and clips along and then tells the slideshow that they moved.
 class Preferences : public VelDialog
 {
     Q_OBJECT
 public:
-    Preferences(QWidget* parent, QList<FlashKitPhoto>* photoEntries,
-                QList<FlashKitAudio>* musicEntries);
+    Preferences(QWidget* parent, Slideshow* slideshow);
     ~Preferences() override;
 
     // The folder chooser behind Browse: (parent, title, start folder) -> the chosen folder or
@@ -62,8 +61,7 @@ private:
     bool moveWorkspace(const QString& folder);
     void storeFolder(const QString& folder);
 
-    QList<FlashKitPhoto>* photoEntries;
-    QList<FlashKitAudio>* musicEntries;
+    Slideshow* slideshow;
     QString currentWorkspace;
     QString newWorkspace;
     PreferencesProgress progress;

@@ -1,8 +1,10 @@
 // Moving the workspace: the copy runs on a worker thread under the progress dialog, and only a
-// complete, checked copy re-points the entries, changes the settings and removes the old place.
+// complete, checked copy changes the settings, removes the old place and tells the slideshow.
 #include "prefs/preferences.h"
 
 #include "common/workspace.h"
+#include "document/slideshow.h"
+#include "common/workspacelayout.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/core/workspacemove.h"
@@ -15,11 +17,12 @@
 bool Preferences::moveWorkspace(const QString& folder)
 {
     mover = std::make_unique<WorkspaceMove>(currentWorkspace, newWorkspace);
+    // The slideshow's files in the workspace as it is now.
     QStringList photoNames;
-    for (const FlashKitPhoto& entry : *photoEntries)
+    for (const FlashKitPhoto& entry : slideshow->photoEntries())
         photoNames << QFileInfo(entry.path).fileName();
     QStringList musicNames;
-    for (const FlashKitAudio& entry : *musicEntries)
+    for (const FlashKitAudio& entry : slideshow->musicEntries())
         musicNames << QFileInfo(entry.path).fileName();
     mover->setPhotos(photoNames);
     mover->setMusic(musicNames);
@@ -54,18 +57,15 @@ bool Preferences::moveWorkspace(const QString& folder)
     }
     mover.reset();
 
-    for (FlashKitPhoto& entry : *photoEntries)
-        entry.path = newWorkspace + QStringLiteral("/photos/") + QFileInfo(entry.path).fileName();
-    for (FlashKitAudio& entry : *musicEntries)
-        entry.path =
-            newWorkspace + QStringLiteral("/background music/") + QFileInfo(entry.path).fileName();
     // The settings name the new place before the old one goes: whatever happens next, they
-    // point at a complete workspace.
+    // point at a complete workspace, and the slideshow's files are found there under the same
+    // names.
     const QString oldWorkspace = currentWorkspace;
     const QString oldParent =
         VelPref::instance()->value(PrefKey::TemporaryDir, QString()).toString();
     storeFolder(folder);
     WorkspacePlace::removeWorkspace(oldWorkspace, oldParent);
+    slideshow->workspaceMoved();
     return true;
 }
 

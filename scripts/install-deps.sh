@@ -17,7 +17,7 @@ packages=(
   haxe
   xvfb xauth chromium ffmpeg libjpeg-turbo-progs libturbojpeg0-dev imagemagick python3
   fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 # Node.js and npm may come from outside Debian (their own packaging conflicts with Debian's npm);
 # only ask Debian for them when no npm is on the machine.

@@ -185,6 +185,10 @@
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
+        <source>Left out of the project: %1</source>
+        <translation>Aus dem Projekt weggelassen: %1</translation>
+    </message>
+    <message>
         <source>Nothing was published, as --strict asks when an input cannot be read.</source>
         <translation>Nichts wurde veröffentlicht, wie --strict es verlangt, wenn eine Eingabe nicht gelesen werden kann.</translation>
     </message>
@@ -242,6 +246,117 @@
     <message>
         <source>%1 could not be converted to MP3.</source>
         <translation>%1 konnte nicht in MP3 umgewandelt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFlow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Wieder&amp;herstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Die Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save Slideshow As</source>
+        <translation>Diashow speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Slideshow</source>
+        <translation>Diashow öffnen</translation>
+    </message>
+    <message>
+        <source>Lumaro Projects (*.lumaro)</source>
+        <translation>Lumaro-Projekte (*.lumaro)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>The slideshow could not be saved.
+%1</source>
+        <translation>Die Diashow konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It was taken off the recent projects.</source>
+        <translation>%1 gibt es nicht mehr. Es wurde aus den zuletzt geöffneten Projekten entfernt.</translation>
+    </message>
+    <message>
+        <source>Lumaro was not closed properly. Restore the slideshow as it was at %1?</source>
+        <translation>Lumaro wurde nicht ordnungsgemäß beendet. Die Diashow so wiederherstellen, wie sie am %1 war?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The slideshow could not be opened.
+%1</source>
+        <translation>Die Diashow konnte nicht geöffnet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Not read: the opening was cancelled.</source>
+        <translation>Nicht gelesen: Das Öffnen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>This gallery template is not installed; the slideshow keeps %1.</source>
+        <translation>Diese Galerievorlage ist nicht installiert; die Diashow behält %1.</translation>
     </message>
 </context>
 <context>
@@ -519,10 +634,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Cannot save the turned photo(s): %1</source>
-        <translation>Die gedrehten Fotos konnten nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -658,6 +769,10 @@
         <source>Cannot copy the photo(s): %1</source>
         <translation>Die Fotos konnten nicht kopiert werden: %1</translation>
     </message>
+    <message>
+        <source>Cannot save the turned photo(s): %1</source>
+        <translation>Die gedrehten Fotos konnten nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhotoOperation</name>
@@ -785,6 +900,149 @@
     </message>
 </context>
 <context>
+    <name>ProjectFile</name>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Lumaro project, or it is damaged: %2.</source>
+        <translation>%1 ist kein Lumaro-Projekt oder ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a project file.</source>
+        <translation>%1 ist keine Projektdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a project file (more than %2 MB).</source>
+        <translation>%1 ist zu groß für eine Projektdatei (mehr als %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Lumaro (project format version %2); this one reads up to version %3.</source>
+        <translation>%1 wurde von einem neueren Lumaro gespeichert (Projektformat Version %2); dieses liest Version %3 und älter.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: a project holds at most %2 photos and %3 music clips.</source>
+        <translation>Das Projekt %1 kann nicht gespeichert werden: Ein Projekt fasst höchstens %2 Fotos und %3 Musikstücke.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project as %1: that is %2, one of the slideshow&apos;s originals.</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: Das ist %2, eine der Originaldateien der Diashow.</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: it would be larger than %2 MB.</source>
+        <translation>Das Projekt %1 kann nicht gespeichert werden: Es wäre größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>Music clip %1</source>
+        <translation>Musikstück %1</translation>
+    </message>
+    <message>
+        <source>Music clips %1 to %2</source>
+        <translation>Musikstücke %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Photo %1</source>
+        <translation>Foto %1</translation>
+    </message>
+    <message>
+        <source>Photos %1 to %2</source>
+        <translation>Fotos %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The music options</source>
+        <translation>Die Musikoptionen</translation>
+    </message>
+    <message>
+        <source>The project file</source>
+        <translation>Die Projektdatei</translation>
+    </message>
+    <message>
+        <source>The publish settings</source>
+        <translation>Die Veröffentlichungseinstellungen</translation>
+    </message>
+    <message>
+        <source>The template</source>
+        <translation>Die Vorlage</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>a pipe, not a file</source>
+        <translation>eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 music clips</source>
+        <translation>ein Projekt fasst höchstens %1 Musikstücke</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 photos</source>
+        <translation>ein Projekt fasst höchstens %1 Fotos</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>damaged; the default is used</source>
+        <translation>beschädigt; die Voreinstellung wird verwendet</translation>
+    </message>
+    <message>
+        <source>it does not name the Lumaro project format</source>
+        <translation>sie nennt nicht das Lumaro-Projektformat</translation>
+    </message>
+    <message>
+        <source>it holds no project</source>
+        <translation>sie enthält kein Projekt</translation>
+    </message>
+    <message>
+        <source>its format version is unknown</source>
+        <translation>ihre Formatversion ist unbekannt</translation>
+    </message>
+    <message>
+        <source>its list of photos or of music clips is damaged</source>
+        <translation>ihre Liste der Fotos oder der Musikstücke ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its start and end are damaged</source>
+        <translation>Anfang und Ende sind beschädigt</translation>
+    </message>
+    <message>
+        <source>its turns and flips are damaged</source>
+        <translation>die Drehungen und Spiegelungen sind beschädigt</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>not a usable path</source>
+        <translation>kein verwendbarer Pfad</translation>
+    </message>
+    <message>
+        <source>the project file itself</source>
+        <translation>die Projektdatei selbst</translation>
+    </message>
+</context>
+<context>
     <name>PublishCommandLine</name>
     <message>
         <source>&quot;%1&quot; is no clip range: write FILE@START-END in seconds, for example song.mp3@10-70.</source>
@@ -844,8 +1102,11 @@
     </message>
     <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
+       lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
-Folders are searched with their sub-folders.
+Folders are searched with their sub-folders. A project saved in the window is
+published as the window would; options given as well override its settings,
+--music its music.
 
 Options:
   --template NAME         gallery template (see --list-templates)
@@ -858,6 +1119,7 @@ Options:
   --name NAME             name of the slideshow (default: My Flash)
   --output FOLDER         where the slideshow goes (default: your documents)
   --strict                publish nothing when any input cannot be read
+  --project FILE          publish a project saved in the window (.lumaro)
   --list-templates        list the installed templates and exit
   -h, --help              show this help and exit
   -v, --version           show the version and exit
@@ -867,8 +1129,11 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 2 usage error; 3 publishing failed; 130/143 interrupted.
 </source>
         <translation>Verwendung: lumaro-publish [Optionen] FOTO|ORDNER...
+            lumaro-publish --project DATEI.lumaro [Optionen]
 Veröffentlicht Fotos und Musik als Flash-Galerie-Diashow, ohne Fenster.
-Ordner werden mit ihren Unterordnern durchsucht.
+Ordner werden mit ihren Unterordnern durchsucht. Ein im Fenster gespeichertes
+Projekt wird so veröffentlicht, wie es das Fenster täte; zusätzlich angegebene
+Optionen ersetzen seine Einstellungen, --music seine Musik.
 
 Optionen:
   --template NAME         Galerievorlage (siehe --list-templates)
@@ -881,6 +1146,7 @@ Optionen:
   --name NAME             Name der Diashow (Standard: Mein Flash)
   --output ORDNER         wohin die Diashow kommt (Standard: Ihre Dokumente)
   --strict                nichts veröffentlichen, wenn eine Eingabe nicht lesbar ist
+  --project DATEI         ein im Fenster gespeichertes Projekt veröffentlichen (.lumaro)
   --list-templates        die installierten Vorlagen auflisten und beenden
   -h, --help              diese Hilfe zeigen und beenden
   -v, --version           die Version zeigen und beenden
@@ -889,6 +1155,18 @@ Der veröffentlichte Pfad geht auf die Standardausgabe, der Fortschritt auf die 
 Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werden aufgelistet);
 2 Aufruffehler; 3 Veröffentlichen fehlgeschlagen; 130/143 unterbrochen.
 </translation>
+    </message>
+    <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>Die Projektdatei darf nicht leer bleiben.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project veröffentlicht die Fotos des Projekts: Nennen Sie nach den Optionen keine Fotos.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>Die Vorlage „%1“ des Projekts ist nicht installiert; wählen Sie eine mit --template.</translation>
     </message>
     <message>
         <source>Try &quot;lumaro-publish --help&quot;.</source>
@@ -970,6 +1248,108 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
     <message>
         <source>The name is too long: it may hold at most %1 bytes.</source>
         <translation>Der Name ist zu lang: Er darf höchstens %1 Bytes umfassen.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message numerus="yes">
+        <source>Import %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto importieren</numerusform>
+            <numerusform>%n Fotos importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei importieren</numerusform>
+            <numerusform>%n Audiodateien importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto löschen</numerusform>
+            <numerusform>%n Fotos löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei löschen</numerusform>
+            <numerusform>%n Audiodateien löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto verschieben</numerusform>
+            <numerusform>%n Fotos verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei verschieben</numerusform>
+            <numerusform>%n Audiodateien verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto kopieren</numerusform>
+            <numerusform>%n Fotos kopieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Audio File(s)</source>
+        <translation>
+            <numerusform>%n Audiodatei kopieren</numerusform>
+            <numerusform>%n Audiodateien kopieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Turn %n Photo(s) Left</source>
+        <translation>
+            <numerusform>%n Foto nach links drehen</numerusform>
+            <numerusform>%n Fotos nach links drehen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Turn %n Photo(s) Right</source>
+        <translation>
+            <numerusform>%n Foto nach rechts drehen</numerusform>
+            <numerusform>%n Fotos nach rechts drehen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mirror %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto spiegeln</numerusform>
+            <numerusform>%n Fotos spiegeln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Flip %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto kippen</numerusform>
+            <numerusform>%n Fotos kippen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Photo(s)</source>
+        <translation>
+            <numerusform>%n Foto wiederherstellen</numerusform>
+            <numerusform>%n Fotos wiederherstellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Template %1</source>
+        <translation>Vorlage %1 wählen</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Audio bearbeiten</translation>
     </message>
 </context>
 <context>

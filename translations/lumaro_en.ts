@@ -104,6 +104,100 @@
     </message>
 </context>
 <context>
+    <name>Slideshow</name>
+    <message numerus="yes">
+        <source>Import %n Photo(s)</source>
+        <translation>
+            <numerusform>Import %n Photo</numerusform>
+            <numerusform>Import %n Photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Audio File(s)</source>
+        <translation>
+            <numerusform>Import %n Audio File</numerusform>
+            <numerusform>Import %n Audio Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Photo(s)</source>
+        <translation>
+            <numerusform>Delete %n Photo</numerusform>
+            <numerusform>Delete %n Photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Audio File(s)</source>
+        <translation>
+            <numerusform>Delete %n Audio File</numerusform>
+            <numerusform>Delete %n Audio Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Photo(s)</source>
+        <translation>
+            <numerusform>Move %n Photo</numerusform>
+            <numerusform>Move %n Photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Audio File(s)</source>
+        <translation>
+            <numerusform>Move %n Audio File</numerusform>
+            <numerusform>Move %n Audio Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Photo(s)</source>
+        <translation>
+            <numerusform>Copy %n Photo</numerusform>
+            <numerusform>Copy %n Photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Audio File(s)</source>
+        <translation>
+            <numerusform>Copy %n Audio File</numerusform>
+            <numerusform>Copy %n Audio Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Turn %n Photo(s) Left</source>
+        <translation>
+            <numerusform>Turn %n Photo Left</numerusform>
+            <numerusform>Turn %n Photos Left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Turn %n Photo(s) Right</source>
+        <translation>
+            <numerusform>Turn %n Photo Right</numerusform>
+            <numerusform>Turn %n Photos Right</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mirror %n Photo(s)</source>
+        <translation>
+            <numerusform>Mirror %n Photo</numerusform>
+            <numerusform>Mirror %n Photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Flip %n Photo(s)</source>
+        <translation>
+            <numerusform>Flip %n Photo</numerusform>
+            <numerusform>Flip %n Photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Photo(s)</source>
+        <translation>
+            <numerusform>Restore %n Photo</numerusform>
+            <numerusform>Restore %n Photos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>VelMainWindow</name>
     <message>
         <source>%1 %2

@@ -82,25 +82,22 @@ std::optional<QList<int>> MediaStrip::rowsOfPayload(const QByteArray& payload) c
     return rows;
 }
 
-bool MediaStrip::runImport(const QStringList& files)
+MediaStrip::Imported MediaStrip::runImport(const QStringList& files)
 {
     const ImportRunner runner = importRunner ? importRunner : sharedImportRunner();
     if (!runner)
-        return false;
+        return {};
     return runner(photoMode, this, files);
 }
 
-QList<int> MediaStrip::takeDragged(const QList<QPersistentModelIndex>& dragged)
+void MediaStrip::selectRows(int first, int count)
 {
-    QList<int> rows;
-    for (const QPersistentModelIndex& index : dragged) {
-        if (index.isValid())
-            rows.append(index.row());
-    }
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    for (const int row : rows)
-        delete takeItem(row);
-    return rows;
+    if (count <= 0 || first < 0 || first + count > this->count())
+        return;
+    const QItemSelection range(model()->index(first, 0), model()->index(first + count - 1, 0));
+    selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(model()->index(first, 0), QItemSelectionModel::NoUpdate);
+    scrollToItem(item(first));
 }
 
 QList<int> MediaStrip::sortedSelectedRows() const
@@ -133,20 +130,18 @@ void MediaStrip::mouseMoveEvent(QMouseEvent* event)
         return;
 
     QList<qint64> keys;
-    QList<QPersistentModelIndex> dragged;
-    for (const int row : rows) {
+    for (const int row : rows)
         keys.append(item(row)->data(KeyRole).toLongLong());
-        dragged.append(QPersistentModelIndex(model()->index(row, 0)));
-    }
     auto* mime = new QMimeData;
     mime->setData(payloadFormat, encodeStripPayload(keys));
     QPointer<QDrag> drag = new QDrag(this);
     drag->setMimeData(mime);
     runningDrag = drag;
-    const Qt::DropAction action = dragRunner(drag);
+    // The drop itself asked the slideshow for the move or the copy; whatever else took the
+    // drag has nothing to take away from this strip.
+    dragRunner(drag);
     runningDrag = nullptr;
     delete drag.data();
-    dragEnded(action, dragged);
 }
 
 void MediaStrip::paintEvent(QPaintEvent* event)
@@ -202,8 +197,7 @@ void MediaStrip::dropEvent(QDropEvent* event)
     stopAutoScroll();
     const QMimeData* data = event->mimeData();
     QListWidgetItem* over = itemAt(event->position().toPoint());
-    const int dropRow = over ? row(over) : count();
-    insertRow = dropRow;
+    insertRow = over ? row(over) : count();
     Qt::DropAction action = Qt::CopyAction;
 
     if (fromThisStrip(event)) {
@@ -235,7 +229,6 @@ void MediaStrip::dropEvent(QDropEvent* event)
         insertRow = count();
         return;
     }
-    dropDone(dropRow);
     event->setDropAction(action);
     event->accept();
     insertRow = count();

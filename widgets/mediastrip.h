@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/audioinfo.h"
+#include "common/imageinfo.h"
+
 #include <QListWidget>
-#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QStringList>
 
@@ -22,9 +24,17 @@ class MediaStrip : public QListWidget
 {
     Q_OBJECT
 public:
-    // Reads `files` into `strip` (the import dialog, modal) and tells whether anything was added.
+    // What an import read, in file order: photos in photo mode, clips otherwise.
+    struct Imported
+    {
+        QList<ImageInfo> photos;
+        QList<AudioInfo> clips;
+        bool isEmpty() const { return photos.isEmpty() && clips.isEmpty(); }
+    };
+    // Reads `files` (the import dialog, modal over `parent`) and returns the records it read;
+    // whoever runs it adds them to the slideshow.
     using ImportRunner =
-        std::function<bool(bool photoMode, QWidget* strip, const QStringList& files)>;
+        std::function<Imported(bool photoMode, QWidget* parent, const QStringList& files)>;
     // Runs a drag the strip has prepared and returns how it ended.
     using DragRunner = std::function<Qt::DropAction(QDrag* drag)>;
 
@@ -49,20 +59,17 @@ protected:
     // The files a drop of `urls` would import, folders searched.
     virtual QStringList filesOf(const QList<QUrl>& urls) const = 0;
     virtual QString hintText() const = 0;
-    // Adds copies of the records at `rows` (in that order) at the insertion row and announces it.
-    // With `moving`, the drag takes the originals away once it has ended: the copies replace
-    // them; otherwise (Control) both stay.
+    // A drag of this strip's items at `rows` (in that order) dropped at the insertion row: with
+    // `moving` they go there, otherwise (Control) copies of them do.
     virtual void dropCopies(const QList<int>& rows, bool moving) = 0;
-    // Imports `files` at the insertion row through the import dialog and announces the result.
+    // Imports `files` at the insertion row through the import dialog.
     virtual void dropFiles(const QStringList& files) = 0;
-    // Called at the end of every accepted drop with the row under the pointer.
-    virtual void dropDone(int dropRow) { Q_UNUSED(dropRow); }
-    // Called once a drag of this strip has ended; `dragged` are the items it carried.
-    virtual void dragEnded(Qt::DropAction action, const QList<QPersistentModelIndex>& dragged) = 0;
-    // Runs the import dialog on `files`; true when at least one record was added.
-    bool runImport(const QStringList& files);
-    // Removes the dragged items that still exist; returns their rows, highest first.
-    QList<int> takeDragged(const QList<QPersistentModelIndex>& dragged);
+    // Runs the import dialog on `files`; the records it read.
+    Imported runImport(const QStringList& files);
+    // The selected rows, ascending.
+    QList<int> sortedSelectedRows() const;
+    // Selects rows first .. first + count - 1 alone and makes the first of them current.
+    void selectRows(int first, int count);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -75,7 +82,6 @@ protected:
 
 private:
     bool fromThisStrip(const QDropEvent* event) const;
-    QList<int> sortedSelectedRows() const;
 
     const bool photoMode;
     const QString payloadFormat;

@@ -145,7 +145,7 @@ bool AudioReader::timeStringFromXml(const QString& xml, AudioInfo& info)
                 if (root.hasAttribute(QStringLiteral("duration")))
                     durationText = root.attribute(QStringLiteral("duration"));
             } else {
-                writeLogEntry("audioreader", 156, "AudioReader::timeStringFromXml", "");
+                LUMARO_LOG("");
             }
         }
         read.duration = parseTimeText(durationText) / 1000.0;

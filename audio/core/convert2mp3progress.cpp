@@ -91,8 +91,7 @@ void Convert2Mp3Progress::onProcessError(QProcess* process, QProcess::ProcessErr
     // whoever waits for it) would stop for good. Later from the event loop, not inside start().
     if (error != QProcess::FailedToStart)
         return;
-    writeLogEntry("convert2mp3progress", __LINE__, "Convert2Mp3Progress::convertNext",
-                  qPrintable(process->errorString()));
+    LUMARO_LOG(qUtf8Printable(process->errorString()));
     const auto conversion =
         std::find_if(running.cbegin(), running.cend(),
                      [process](const Conversion& c) { return c.process == process; });
@@ -128,8 +127,7 @@ void Convert2Mp3Progress::conversionEnded(QProcess* process, int exitCode,
     process->deleteLater();
     if (exitCode != 0 && exitStatus == QProcess::NormalExit) {
         const QByteArray message = process->readAllStandardError().trimmed();
-        writeLogEntry("convert2mp3progress", __LINE__,
-                      "Convert2Mp3Progress::slotContinueConverting", message.constData());
+        LUMARO_LOG(message.constData());
         if (failure.isEmpty())
             failure = describeFailure(ended, message);
     } else if (exitStatus != QProcess::NormalExit && !cancelled && failure.isEmpty()) {

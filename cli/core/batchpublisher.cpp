@@ -8,6 +8,7 @@
 #include "flashkit/core/kitentries.h"
 #include "photos/core/imagereader.h"
 #include "photos/core/infoparser.h"
+#include "photos/core/photooperation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,6 +55,15 @@ void BatchPublisher::start()
 
 void BatchPublisher::collectInputs()
 {
+    // A project's entries it could not use at all, then its originals as any named file.
+    for (const QString& entry : std::as_const(options.leftOut))
+        unreadable << Unreadable{entry, QString()};
+    for (const ProjectPhoto& photo : std::as_const(options.projectPhotos)) {
+        if (QFileInfo::exists(photo.path))
+            photoFiles << photo.path;
+        else
+            unreadable << Unreadable{photo.path, tr("not found")};
+    }
     for (const QString& input : options.photos) {
         const QFileInfo info(input);
         if (!info.exists()) {
@@ -128,6 +138,8 @@ void BatchPublisher::readingDone()
     if (reading == Reading::Photos) {
         for (const FileFailure& failure : std::as_const(failed))
             unreadable << Unreadable{failure.path, failure.reason};
+        if (!applyProjectTurns())
+            return;
         QStringList musicFiles;
         for (const MusicOption& music : musicToRead)
             musicFiles << music.path;
@@ -137,9 +149,13 @@ void BatchPublisher::readingDone()
     applyMusicSettings(read, failed);
 
     report.finishLine();
-    for (const Unreadable& input : unreadable)
-        report.message(
-            tr("Could not read %1: %2").arg(QDir::toNativeSeparators(input.path), input.reason));
+    for (const Unreadable& input : unreadable) {
+        if (input.reason.isEmpty())
+            report.message(tr("Left out of the project: %1").arg(input.path));
+        else
+            report.message(tr("Could not read %1: %2")
+                               .arg(QDir::toNativeSeparators(input.path), input.reason));
+    }
     if (!unreadable.isEmpty() && options.strict) {
         report.message(tr("Nothing was published, as --strict asks when an input cannot be read."));
         finish(InputsUnreadable);
@@ -151,6 +167,32 @@ void BatchPublisher::readingDone()
         return;
     }
     startPublishing();
+}
+
+// The photos read from a project get the turns, mirrors and flips saved with them, and their
+// working copies are made again from the backups to show them, as when the window opens it.
+// The records come back in the project's order with the unreadable ones left out.
+bool BatchPublisher::applyProjectTurns()
+{
+    int next = 0;
+    for (const ProjectPhoto& saved : std::as_const(options.projectPhotos)) {
+        if (next >= photos.size())
+            break;
+        ImageInfo& photo = photos[next];
+        if (photo.path != saved.path)
+            continue;
+        ++next;
+        if (photo.operations == saved.operations && photo.bakedOperations == saved.bakedOperations)
+            continue;
+        photo.operations = saved.operations;
+        photo.bakedOperations = saved.bakedOperations;
+        // The working folder is ours: a copy it cannot take is no fault of the photo.
+        if (const PhotoFileResult made = rebuildWorkingFiles(photo); !made) {
+            fail(made.reason());
+            return false;
+        }
+    }
+    return true;
 }
 
 // The reader fills each clip with its whole length and the stored fade and loop defaults; the

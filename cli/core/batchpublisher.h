@@ -65,6 +65,7 @@ private:
     void startReading(Reading what, const QStringList& files);
     void pollReading();
     void readingDone();
+    bool applyProjectTurns();
     void applyMusicSettings(const QList<AudioInfo>& read, const QList<FileFailure>& failed);
     void startPublishing();
     void jobEnded(PublishJob::Outcome outcome, const QString& reason);

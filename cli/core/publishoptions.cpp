@@ -32,6 +32,34 @@ QString findTemplate(const QString& wanted, const QStringList& templates)
     }
     return matches.size() == 1 ? matches.first() : QString();
 }
+
+QString unknownTemplate(const QString& wanted, const QStringList& templates)
+{
+    return PublishCommandLine::tr("There is no template \"%1\". Installed templates: %2.")
+        .arg(wanted, templates.join(QStringLiteral(", ")));
+}
+
+// Why `name` cannot name the slideshow, or empty.
+QString nameError(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return PublishCommandLine::tr("The name cannot be left blank.");
+    if (PublishTarget::hasForbiddenCharacter(name))
+        return PublishCommandLine::tr("The name cannot contain one of these characters:%1")
+            .arg(PublishTarget::forbiddenCharacters());
+    // "." or ".." would publish into the output folder itself or its parent.
+    return PublishTarget::nameProblem(name);
+}
+
+// Why the absolute, clean `output` cannot take the slideshow, or empty.
+QString outputError(const QString& output)
+{
+    if (!Vel::isFolderNameValid(output, true))
+        return PublishCommandLine::tr("The output folder \"%1\" is not a usable path.").arg(output);
+    if (QFileInfo::exists(output) && !QFileInfo(output).isDir())
+        return PublishCommandLine::tr("The output \"%1\" is a file, not a folder.").arg(output);
+    return {};
+}
 } // namespace
 
 int PublishCommandLine::profileValue(const QString& word)
@@ -92,13 +120,15 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     const QCommandLineOption loopOption(QStringLiteral("loop"));
     const QCommandLineOption noLoopOption(QStringLiteral("no-loop"));
     const QCommandLineOption strictOption(QStringLiteral("strict"));
+    const QCommandLineOption projectOption(QStringLiteral("project"), QString(),
+                                           QStringLiteral("file"));
     const QCommandLineOption listOption(QStringLiteral("list-templates"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({templateOption, profileOption, qualityOption, musicOption, nameOption,
                        outputOption, fadeInOption, fadeOutOption, loopOption, noLoopOption,
-                       strictOption, listOption, helpOption, versionOption});
+                       strictOption, projectOption, listOption, helpOption, versionOption});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -118,7 +148,7 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
 
     // Options that take one value must not be given twice: which one counts would be a guess.
     for (const QCommandLineOption& single :
-         {templateOption, profileOption, qualityOption, nameOption, outputOption}) {
+         {templateOption, profileOption, qualityOption, nameOption, outputOption, projectOption}) {
         if (parser.values(single).size() > 1)
             return usageError(tr("--%1 may be given only once.").arg(single.names().first()));
     }
@@ -129,9 +159,7 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     if (parser.isSet(templateOption)) {
         options.templateName = findTemplate(parser.value(templateOption), templates);
         if (options.templateName.isEmpty())
-            return usageError(
-                tr("There is no template \"%1\". Installed templates: %2.")
-                    .arg(parser.value(templateOption), templates.join(QStringLiteral(", "))));
+            return usageError(unknownTemplate(parser.value(templateOption), templates));
     }
 
     if (parser.isSet(profileOption)) {
@@ -151,23 +179,15 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
 
     if (parser.isSet(nameOption))
         options.name = parser.value(nameOption);
-    if (options.name.trimmed().isEmpty())
-        return usageError(tr("The name cannot be left blank."));
-    if (PublishTarget::hasForbiddenCharacter(options.name))
-        return usageError(tr("The name cannot contain one of these characters:%1")
-                              .arg(PublishTarget::forbiddenCharacters()));
-    // "." or ".." would publish into the output folder itself or its parent.
-    if (const QString problem = PublishTarget::nameProblem(options.name); !problem.isEmpty())
+    if (const QString problem = nameError(options.name); !problem.isEmpty())
         return usageError(problem);
 
     QString output = parser.isSet(outputOption) ? parser.value(outputOption) : defaultOutput;
     if (output.isEmpty())
         return usageError(tr("The output folder cannot be left blank."));
     output = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(output));
-    if (!Vel::isFolderNameValid(output, true))
-        return usageError(tr("The output folder \"%1\" is not a usable path.").arg(output));
-    if (QFileInfo::exists(output) && !QFileInfo(output).isDir())
-        return usageError(tr("The output \"%1\" is a file, not a folder.").arg(output));
+    if (const QString problem = outputError(output); !problem.isEmpty())
+        return usageError(problem);
     options.output = output;
 
     for (const QString& text : parser.values(musicOption)) {
@@ -185,9 +205,78 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     options.loop = !parser.isSet(noLoopOption);
     options.strict = parser.isSet(strictOption);
 
+    options.given = {parser.isSet(templateOption),
+                     parser.isSet(profileOption),
+                     parser.isSet(qualityOption),
+                     parser.isSet(nameOption),
+                     parser.isSet(outputOption),
+                     parser.isSet(musicOption),
+                     parser.isSet(fadeInOption),
+                     parser.isSet(fadeOutOption),
+                     parser.isSet(loopOption) || parser.isSet(noLoopOption)};
+
     options.photos = parser.positionalArguments();
+    if (parser.isSet(projectOption)) {
+        if (parser.value(projectOption).isEmpty())
+            return usageError(tr("The project file cannot be left blank."));
+        // Whether they would join the project's photos or replace them would be a guess.
+        if (!options.photos.isEmpty())
+            return usageError(tr("--project publishes the project's photos: name no photos "
+                                 "after the options."));
+        options.project =
+            QDir::cleanPath(QDir(workingFolder).absoluteFilePath(parser.value(projectOption)));
+        return options;
+    }
     if (options.photos.isEmpty())
         return usageError(tr("No photos given: name photo files or folders after the options."));
+    return options;
+}
+
+PublishOptions PublishCommandLine::withProject(PublishOptions options, const Project& project,
+                                               const QStringList& leftOut,
+                                               const QStringList& templates)
+{
+    const PublishOptions::Given& given = options.given;
+    if (!given.templateName) {
+        options.templateName = findTemplate(project.templateName, templates);
+        if (options.templateName.isEmpty())
+            return usageError(
+                tr("The project's template \"%1\" is not installed; choose one with --template.")
+                    .arg(project.templateName) +
+                QLatin1Char(' ') + unknownTemplate(project.templateName, templates));
+    }
+    if (!given.profile)
+        options.profile = project.publishing.profile;
+    if (!given.quality)
+        options.quality = project.publishing.quality;
+    // An empty name or folder is what the publish settings dialog fills in itself: the
+    // defaults here.
+    if (!given.name && !project.publishing.name.isEmpty()) {
+        if (const QString problem = nameError(project.publishing.name); !problem.isEmpty())
+            return usageError(problem);
+        options.name = project.publishing.name;
+    }
+    if (!given.output && !project.publishing.folder.isEmpty()) {
+        const QString output = QDir::cleanPath(project.publishing.folder);
+        if (const QString problem = outputError(output); !problem.isEmpty())
+            return usageError(problem);
+        options.output = output;
+    }
+    if (!given.fadeIn)
+        options.fadeIn = project.music.fadeIn;
+    if (!given.fadeOut)
+        options.fadeOut = project.music.fadeOut;
+    if (!given.loop)
+        options.loop = project.music.loop;
+    if (!given.music) {
+        options.music.clear();
+        for (const ProjectClip& clip : project.clips) {
+            // No end (a length nobody could tell when it was saved): to the end of the file.
+            options.music << MusicOption{clip.path, clip.start, clip.end > 0 ? clip.end : -1};
+        }
+    }
+    options.projectPhotos = project.photos;
+    options.leftOut = leftOut;
     return options;
 }
 
@@ -199,8 +288,11 @@ QString PublishCommandLine::versionText()
 QString PublishCommandLine::helpText()
 {
     return tr("Usage: lumaro-publish [options] PHOTO|FOLDER...\n"
+              "       lumaro-publish --project FILE.lumaro [options]\n"
               "Publishes photos and music as a Flash gallery slideshow, without a window.\n"
-              "Folders are searched with their sub-folders.\n"
+              "Folders are searched with their sub-folders. A project saved in the window is\n"
+              "published as the window would; options given as well override its settings,\n"
+              "--music its music.\n"
               "\n"
               "Options:\n"
               "  --template NAME         gallery template (see --list-templates)\n"
@@ -213,6 +305,7 @@ QString PublishCommandLine::helpText()
               "  --name NAME             name of the slideshow (default: My Flash)\n"
               "  --output FOLDER         where the slideshow goes (default: your documents)\n"
               "  --strict                publish nothing when any input cannot be read\n"
+              "  --project FILE          publish a project saved in the window (.lumaro)\n"
               "  --list-templates        list the installed templates and exit\n"
               "  -h, --help              show this help and exit\n"
               "  -v, --version           show the version and exit\n"

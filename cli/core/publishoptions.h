@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/projectfile.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -39,6 +41,26 @@ struct PublishOptions
     bool loop = true;
     bool strict = false;
     QStringList photos; // files and folders, as given
+
+    // --project: the saved slideshow to publish (absolute, clean). Its photos with their turns
+    // come in place of `photos`; what the project could not use is in `leftOut` ("file (reason)").
+    QString project;
+    QList<ProjectPhoto> projectPhotos;
+    QStringList leftOut;
+
+    // What the command line set itself; the project fills in the rest.
+    struct Given
+    {
+        bool templateName = false;
+        bool profile = false;
+        bool quality = false;
+        bool name = false;
+        bool output = false;
+        bool music = false;
+        bool fadeIn = false;
+        bool fadeOut = false;
+        bool loop = false;
+    } given;
 };
 
 class PublishCommandLine
@@ -50,6 +72,12 @@ public:
     // taken from `workingFolder`.
     static PublishOptions parse(const QStringList& arguments, const QStringList& templates,
                                 const QString& defaultOutput, const QString& workingFolder);
+    // `options` (parsed with --project) completed from the project read from it: every setting
+    // the command line left out is the project's, as the window would publish it; --music
+    // replaces its clips. A usage error when a setting the project holds cannot be used here
+    // (a template that is not installed, an output folder that is a file).
+    static PublishOptions withProject(PublishOptions options, const Project& project,
+                                      const QStringList& leftOut, const QStringList& templates);
 
     // "xml" 0, "swf" 1, "swf+html" 2, "html" 3; -1 for anything else.
     static int profileValue(const QString& word);

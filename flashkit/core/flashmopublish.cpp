@@ -2,6 +2,7 @@
 
 #include "common/fileerror.h"
 #include "common/workspace.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
 
@@ -148,10 +149,10 @@ void FlashmoPublish::run()
 
 bool FlashmoPublish::publishFolder()
 {
-    const QString photos = FlashmoRes::photosSubfolder;
-    const QString music = FlashmoRes::musicSubfolder;
-    if (!makeFolder(outputFolder) || !makeFolder(outputFolder + photos) ||
-        !makeFolder(outputFolder + music))
+    const WorkspaceLayout workspace(workFolder);
+    const QString photos = outputFolder + FlashmoRes::photosSubfolder;
+    const QString music = outputFolder + FlashmoRes::musicSubfolder;
+    if (!makeFolder(outputFolder) || !makeFolder(photos) || !makeFolder(music))
         return false;
     templateSource = res->templateSourcePath();
     int error = 0;
@@ -176,26 +177,28 @@ bool FlashmoPublish::publishFolder()
         return false;
 
     // Files already in the output folder are kept as they are.
-    auto copyAll = [this](const QList<PlayDataEntry>& entries, const QString& sub,
-                          const QString& prefix) {
+    auto copyAll = [this](const QList<PlayDataEntry>& entries, const QString& from,
+                          const QString& to, bool thumbnails) {
         for (const PlayDataEntry& entry : entries) {
             if (cancelled())
                 return false;
-            const QString name = prefix + entry.fileName;
-            if (!QFileInfo::exists(workFolder + sub + name)) {
-                fail(tr("The file %1 is missing.").arg(native(workFolder + sub + name)));
+            const QString name =
+                thumbnails ? WorkspaceLayout::thumbnailName(entry.fileName) : entry.fileName;
+            if (!QFileInfo::exists(from + name)) {
+                fail(tr("The file %1 is missing.").arg(native(from + name)));
                 return false;
             }
             int error = 0;
-            if (!copyKeepingExisting(workFolder + sub + name, outputFolder + sub + name, &error)) {
-                failCopy(workFolder + sub + name, outputFolder + sub + name, error);
+            if (!copyKeepingExisting(from + name, to + name, &error)) {
+                failCopy(from + name, to + name, error);
                 return false;
             }
         }
         return true;
     };
-    return copyAll(plan.photos, photos, QStringLiteral("s_")) &&
-           copyAll(plan.photos, photos, QString()) && copyAll(plan.music, music, QString());
+    return copyAll(plan.photos, workspace.photos(), photos, true) &&
+           copyAll(plan.photos, workspace.photos(), photos, false) &&
+           copyAll(plan.music, workspace.music(), music, false);
 }
 
 // What the run reads must be there before anything is written: a photo or clip that went
@@ -215,12 +218,12 @@ bool FlashmoPublish::checkInputs()
             return false;
         }
     }
-    const QString photos = workFolder + FlashmoRes::photosSubfolder;
+    const WorkspaceLayout workspace(workFolder);
     for (const FlashKitPhoto& photo : res->photoList()) {
         const QString name = QFileInfo(photo.path).fileName();
-        QStringList needed = {photos + name};
+        QStringList needed = {workspace.photos() + name};
         if (profile == 0) // the folder profile publishes the thumbnails too
-            needed << photos + QStringLiteral("s_") + name;
+            needed << workspace.photos() + WorkspaceLayout::thumbnailName(name);
         for (const QString& path : needed) {
             if (!QFileInfo(path).isFile()) {
                 fail(tr("The photo %1 is missing.").arg(native(path)));
@@ -234,9 +237,8 @@ bool FlashmoPublish::checkInputs()
             }
         }
     }
-    const QString music = workFolder + FlashmoRes::musicSubfolder;
     for (const FlashKitAudio& clip : res->musicList()) {
-        const QString path = music + QFileInfo(clip.path).fileName();
+        const QString path = workspace.music() + QFileInfo(clip.path).fileName();
         if (QFileInfo(path).size() <= 0) {
             fail(tr("The music file %1 is missing.").arg(native(path)));
             return false;
@@ -255,7 +257,7 @@ bool FlashmoPublish::checkReencodedPhotos()
             if (source.startsWith(QLatin1String("p_")))
                 source.remove(0, 2);
             fail(tr("The photo %1 cannot be read.")
-                     .arg(native(workFolder + FlashmoRes::photosSubfolder + source)));
+                     .arg(native(WorkspaceLayout(workFolder).photos() + source)));
             return false;
         }
     }

@@ -2,6 +2,7 @@
 // template's own bytes: "$$$$$", the configuration's byte size as 4 big-endian bytes, the
 // configuration, then every music file and every photo in the configuration's order.
 #include "common/fileerror.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmopublish.h"
 #include "flashkit/core/flashmores.h"
@@ -101,7 +102,7 @@ bool FlashmoPublish::publishSelfContained()
         return false;
     if (cancelled())
         return false;
-    const QString musicFolder = workFolder + FlashmoRes::musicSubfolder;
+    const QString musicFolder = WorkspaceLayout(workFolder).music();
     for (const PlayDataEntry& entry : plan.music) {
         if (cancelled())
             return false;
@@ -109,7 +110,7 @@ bool FlashmoPublish::publishSelfContained()
         if (!appendEntry(swf, musicFolder + entry.fileName, entry, written))
             return false;
     }
-    const QString photoFolder = workFolder + FlashmoRes::photosSubfolder;
+    const QString photoFolder = WorkspaceLayout(workFolder).photos();
     for (const PlayDataEntry& entry : plan.photos) {
         if (cancelled())
             return false;

@@ -65,6 +65,8 @@ public:
     QString workspacePath() const { return workFolder; }
     QString playDataFileName() const { return playData->fileName(); }
 
+    // The published gallery's folders beside its movie, the names the templates read. The
+    // workspace has the same layout (common/workspacelayout.h), so the preview plays from it.
     static const QString photosSubfolder; // "photos/"
     static const QString musicSubfolder;  // "background music/"
 

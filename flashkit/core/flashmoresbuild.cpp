@@ -1,6 +1,7 @@
 // The two workspace builds of FlashmoRes: preview and publish.
 #include "common/logfile.h"
 #include "common/workers.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
 #include "flashkit/core/jpegencoder.h"
@@ -13,10 +14,6 @@
 #include <QImageReader>
 
 namespace {
-constexpr char LogSource[] = "flashkit/FlashmoRes";
-constexpr char PreviewFunction[] = "FlashmoRes::createPreviewResource";
-constexpr char PublishFunction[] = "FlashmoRes::createPublishResourse";
-
 QString sizeText(const QString& path)
 {
     return QString::number(QFileInfo(path).size());
@@ -73,13 +70,13 @@ bool FlashmoRes::copyTemplateMovie()
 // workspace: put each one there, with its thumbnail, unless a file of that name is already there.
 QList<FlashKitPhoto> FlashmoRes::samplesInWorkspace() const
 {
-    const QString folder = workFolder + photosSubfolder;
+    const QString folder = WorkspaceLayout(workFolder).photos();
     QDir().mkpath(folder);
     QList<FlashKitPhoto> list;
     for (const FlashKitPhoto& sample : samples) {
         const QString name = QFileInfo(sample.path).fileName();
         const QString picture = folder + name;
-        const QString thumbnail = folder + QStringLiteral("s_") + name;
+        const QString thumbnail = folder + WorkspaceLayout::thumbnailName(name);
         if (!QFileInfo::exists(picture))
             QFile::copy(sample.path, picture);
         if (!QFileInfo::exists(thumbnail)) {
@@ -119,7 +116,7 @@ bool FlashmoRes::createPreviewResource()
     const bool usePhotos = chosen == &photos;
     for (FlashKitPhoto& photo : list) {
         photo.fileName = QFileInfo(photo.path).fileName();
-        photo.size = sizeText(workFolder + photosSubfolder + photo.fileName);
+        photo.size = sizeText(WorkspaceLayout(workFolder).photos() + photo.fileName);
     }
     if (!usePhotos) {
         for (int i = 0; i < samples.size(); ++i) {
@@ -128,12 +125,12 @@ bool FlashmoRes::createPreviewResource()
         }
     }
     if (!writePlayData(list)) {
-        writeLogEntry(LogSource, usePhotos ? 242 : 266, PreviewFunction, "FALSE");
+        LUMARO_LOG("FALSE");
         return false;
     }
     // Without its movie the preview area would stay empty with no trace of why.
     if (!copyTemplateMovie()) {
-        writeLogEntry(LogSource, 279, PreviewFunction, "FALSE");
+        LUMARO_LOG("FALSE");
         return false;
     }
     return true;
@@ -141,14 +138,14 @@ bool FlashmoRes::createPreviewResource()
 
 void FlashmoRes::reencodePhoto(FlashKitPhoto& photo) const
 {
-    const QString folder = workFolder + photosSubfolder;
+    const QString folder = WorkspaceLayout(workFolder).photos();
     const QString name = QFileInfo(photo.path).fileName();
     photo.fileName = QStringLiteral("p_") + name;
     const QString picture = folder + photo.fileName;
     // No scaling and no turning: the working copies already carry the user's changes.
     saveReplacing(loadByContent(folder + name), picture, quality);
-    saveReplacing(loadByContent(folder + QStringLiteral("s_") + name),
-                  folder + QStringLiteral("s_") + photo.fileName, quality);
+    saveReplacing(loadByContent(folder + WorkspaceLayout::thumbnailName(name)),
+                  folder + WorkspaceLayout::thumbnailName(photo.fileName), quality);
     photo.path = picture;
     photo.size = sizeText(picture);
 }
@@ -203,18 +200,17 @@ bool FlashmoRes::createPublishResourse(const std::atomic<bool>* stop)
     for (int i = 0; i < musicCount; ++i) {
         FlashKitAudio& clip = music[i];
         clip.fileName = QFileInfo(clip.path).fileName();
-        clip.size = sizeText(workFolder + musicSubfolder + clip.fileName);
+        clip.size = sizeText(WorkspaceLayout(workFolder).music() + clip.fileName);
     }
     QList<FlashKitPhoto> sampleCopies;
     QList<FlashKitPhoto>* chosen = photosToBuild(sampleCopies);
     if (!chosen)
         return false;
     QList<FlashKitPhoto>& list = *chosen;
-    const bool usePhotos = chosen == &photos;
     if (!reencodePhotos(list, stop))
         return false;
     if (!writePlayData(list)) {
-        writeLogEntry(LogSource, usePhotos ? 330 : 361, PublishFunction, "FALSE");
+        LUMARO_LOG("FALSE");
         return false;
     }
     copyTemplateMovie();

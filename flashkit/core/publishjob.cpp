@@ -89,22 +89,20 @@ void PublishJob::pollConversion()
         emit progress(Stage::Converting, static_cast<int>(converter->conversionPercent()));
 }
 
-bool PublishJob::prepareBackgroundMusic(QString* reason)
+::Outcome PublishJob::prepareBackgroundMusic()
 {
     const QString folder = musicFolder();
     if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
-        emit musicFolderMissing();
-        return false;
+        emit musicFolderMissing(); // said apart; the kit then names the clips it misses
+        return {};
     }
     for (int i = 0; i < current.clips.size(); ++i) {
         const QString& source = current.clips.at(i).filePath;
         int error = 0;
-        if (!current.clips.at(i).needsConversion() && !copyWithRetry(source, files.at(i), &error)) {
-            *reason = copyFailureText(source, files.at(i), error);
-            return false;
-        }
+        if (!current.clips.at(i).needsConversion() && !copyWithRetry(source, files.at(i), &error))
+            return ::Outcome::failed(copyFailureText(source, files.at(i), error));
     }
-    return true;
+    return {};
 }
 
 void PublishJob::conversionDone()
@@ -117,7 +115,7 @@ void PublishJob::conversionDone()
     // user's file; the kit would only find its workspace copy missing.
     QString reason = converter ? converter->failureText() : QString();
     if (reason.isEmpty())
-        prepareBackgroundMusic(&reason);
+        reason = prepareBackgroundMusic().reason();
     if (!reason.isEmpty()) {
         finish(Outcome::RunFailed, reason);
         return;
@@ -134,7 +132,7 @@ void PublishJob::conversionDone()
         publishTimer->start();
         return;
     }
-    writeLogEntry(".\\lumaro", __LINE__, "Lumaro::slotConvertAudioFormatFinished", "");
+    LUMARO_LOG("");
     finish(templateSet ? Outcome::NotStarted : Outcome::NoTemplate, kit->publishError());
 }
 

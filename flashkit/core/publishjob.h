@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/audioinfo.h"
+#include "common/outcome.h"
 #include "flashkit/core/flashkitrecords.h"
 
 #include <QList>
@@ -104,7 +105,9 @@ signals:
     void ended(PublishJob::Outcome outcome, const QString& reason);
 
 private:
-    bool prepareBackgroundMusic(QString* reason);
+    // Copies the clips that need no conversion into the workspace music folder; fails with what
+    // happened to the first clip that could not be copied. (Outcome here is the job's own.)
+    ::Outcome prepareBackgroundMusic();
     void moveIntoPlace();
     void finish(Outcome outcome, const QString& reason = QString());
     void stopTimers();

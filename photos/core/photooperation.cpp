@@ -30,11 +30,11 @@ PhotoFileResult turnFile(const QString& path, const QTransform& step)
 {
     const QImage image = ImageReader::decode(path).image;
     if (image.isNull())
-        return {false, cannotRead(path)};
+        return Outcome::failed(cannotRead(path));
     const QByteArray jpeg =
         ImageReader::encodeJpeg(image.transformed(step, Qt::FastTransformation));
     if (jpeg.isEmpty() || !ImageReader::writeFileAtomically(path, jpeg))
-        return {false, cannotWrite(path)};
+        return Outcome::failed(cannotWrite(path));
     return {};
 }
 
@@ -44,12 +44,12 @@ PhotoFileResult restore(const QString& from, const QString& to)
 {
     QFile file(from);
     if (!file.open(QIODevice::ReadOnly))
-        return {false, cannotRead(from)};
+        return Outcome::failed(cannotRead(from));
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty() || file.error() != QFileDevice::NoError)
-        return {false, cannotRead(from)};
+        return Outcome::failed(cannotRead(from));
     if (!ImageReader::writeFileAtomically(to, bytes))
-        return {false, cannotWrite(to)};
+        return Outcome::failed(cannotWrite(to));
     return {};
 }
 
@@ -81,11 +81,11 @@ PhotoFileResult turnedCopy(const QString& from, const QString& to, const QTransf
         return restore(from, to);
     const QImage image = ImageReader::decode(from).image;
     if (image.isNull())
-        return {false, cannotRead(from)};
+        return Outcome::failed(cannotRead(from));
     const QByteArray jpeg =
         ImageReader::encodeJpeg(image.transformed(transform, Qt::FastTransformation));
     if (jpeg.isEmpty() || !ImageReader::writeFileAtomically(to, jpeg))
-        return {false, cannotWrite(to)};
+        return Outcome::failed(cannotWrite(to));
     return {};
 }
 } // namespace

@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "common/outcome.h"
 
 struct ImageInfo;
 
-// What became of an orientation command's file work: `ok`, or a sentence the user can read
+// What became of an orientation command's file work: ok, or a sentence the user can read
 // naming the file that could not be read or written.
-struct PhotoFileResult
-{
-    bool ok = true;
-    QString error;
-
-    explicit operator bool() const { return ok; }
-};
+using PhotoFileResult = Outcome;
 
 // Brings a photo's working copy and thumbnail in the workspace up to date after an orientation
 // command: with operations, the newest one is applied to both files (they already carry the

@@ -12,6 +12,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QUrl>
 
 #include <cstdio>
 #include <unistd.h>
@@ -75,6 +76,7 @@ bool VelApplication::processCmdLine(int argc, char** argv)
         VelCmdLine::process(arguments, VelPref::instance()->product_name(), applicationVersion());
     writeOut(stdout, result.out);
     writeOut(stderr, result.err);
+    startFile = result.file;
     return result.handled;
 }
 
@@ -88,17 +90,31 @@ QString VelApplication::serverName(const QString& id)
     return QStringLiteral("lumaro-%1-%2").arg(::getuid()).arg(key);
 }
 
-bool VelApplication::isRunning(const QString& id)
+QString VelApplication::openFileMessage(const QString& path)
+{
+    return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+}
+
+QString VelApplication::fileOfMessage(const QString& message)
+{
+    if (!message.startsWith(QLatin1String("file:")))
+        return QString();
+    return QUrl::fromEncoded(message.toLatin1(), QUrl::StrictMode).toLocalFile();
+}
+
+bool VelApplication::isRunning(const QString& id, const QString& message)
 {
     if (server)
         return false;
     const QString name = serverName(id.isNull() ? appId : id);
-    auto askRunningInstance = [&name]() {
+    auto askRunningInstance = [&name, &message]() {
         QLocalSocket socket;
         socket.connectToServer(name);
         if (!socket.waitForConnected(1000))
             return false;
         socket.write(activateMessage + '\n');
+        if (!message.isEmpty())
+            socket.write(message.toUtf8() + '\n');
         socket.waitForBytesWritten(1000);
         socket.disconnectFromServer();
         return true;
@@ -128,9 +144,12 @@ bool VelApplication::isRunning(const QString& id)
 void VelApplication::onNewConnection()
 {
     while (QLocalSocket* socket = server->nextPendingConnection()) {
-        auto readAll = [this, socket]() {
-            while (socket->canReadLine())
-                handleMessage(QString::fromUtf8(socket->readLine().trimmed()));
+        // A message's receiver may run an event loop in which the connection ends and is
+        // deleted.
+        const QPointer<QLocalSocket> connection(socket);
+        auto readAll = [this, connection]() {
+            while (connection && connection->canReadLine())
+                handleMessage(QString::fromUtf8(connection->readLine().trimmed()));
         };
         connect(socket, &QLocalSocket::readyRead, this, readAll);
         connect(socket, &QLocalSocket::disconnected, this, [socket, readAll]() {

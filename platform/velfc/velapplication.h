@@ -34,11 +34,18 @@ public:
     // True when the command line was fully handled (help, version, or an error was printed)
     // and the program must end without a window.
     bool processCmdLine(int argc, char** argv);
+    // The file the command line asked to open, absolute; empty when none.
+    QString fileToOpen() const { return startFile; }
 
-    // True when another instance with this id runs; it has then been asked to activate.
-    // Otherwise this process becomes the instance others find. A null id means the id given
-    // at construction.
-    bool isRunning(const QString& id = QString());
+    // True when another instance with this id runs; it has then been asked to activate, and
+    // been sent `message` when there is one. Otherwise this process becomes the instance others
+    // find. A null id means the id given at construction.
+    bool isRunning(const QString& id = QString(), const QString& message = QString());
+    // The message that asks the running instance to open `path` (its file URL, so any character
+    // a file name may hold survives the line-based exchange), and the file a message names
+    // (empty when it names none).
+    static QString openFileMessage(const QString& path);
+    static QString fileOfMessage(const QString& message);
     // The local socket name used for `id`: per user, so two users never see each other.
     static QString serverName(const QString& id);
 
@@ -65,6 +72,7 @@ private:
     void watchTerminationSignals();
 
     QString appId;
+    QString startFile;
     int velfcVersion_ = 0;
     QLocalServer* server = nullptr;
     InterruptWatch* interrupts = nullptr;

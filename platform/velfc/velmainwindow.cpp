@@ -33,7 +33,7 @@ VelMainWindow::VelMainWindow(QWidget* parent, Qt::WindowFlags flags) : QMainWind
     menuButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     menuButtonAction = titleBar->addWidget(menuButton);
     addToolBar(Qt::TopToolBarArea, titleBar);
-    connect(this, &QWidget::windowTitleChanged, titleLabel, &QLabel::setText);
+    connect(this, &QWidget::windowTitleChanged, this, &VelMainWindow::showTitle);
 
     createStandardActions();
     retranslate();
@@ -203,8 +203,34 @@ void VelMainWindow::retranslate()
         skinMenu->setTitle(tr("&Skin"));
         languageMenu->setTitle(tr("&Language"));
     }
-    if (windowTitle().isEmpty())
+    showTitle();
+}
+
+// The title strip shows the title as the window manager does: "[*]" becomes the mark of unsaved
+// changes while the window is modified and disappears otherwise ("[*][*]" is a literal "[*]").
+void VelMainWindow::showTitle()
+{
+    QString title = windowTitle();
+    if (title.isEmpty()) {
         titleLabel->setText(VelPref::instance()->product_name());
+        return;
+    }
+    const QString placeholder = QStringLiteral("[*]");
+    const QString escaped = QStringLiteral("[*][*]");
+    QString shown;
+    for (int i = 0; i < title.size();) {
+        if (title.mid(i, escaped.size()) == escaped) {
+            shown += placeholder;
+            i += escaped.size();
+        } else if (title.mid(i, placeholder.size()) == placeholder) {
+            if (isWindowModified())
+                shown += QLatin1Char('*');
+            i += placeholder.size();
+        } else {
+            shown += title.at(i++);
+        }
+    }
+    titleLabel->setText(shown);
 }
 
 void VelMainWindow::updateUiState()
@@ -230,6 +256,8 @@ void VelMainWindow::changeEvent(QEvent* event)
         retranslate();
     else if (event->type() == QEvent::WindowStateChange)
         updateUiState();
+    else if (event->type() == QEvent::ModifiedChange)
+        showTitle();
     QMainWindow::changeEvent(event);
 }
 

@@ -71,6 +71,7 @@ private:
     void fillSkinMenu();
     void fillLanguageMenu();
     void showAbout();
+    void showTitle();
 
     QToolBar* titleBar = nullptr;
     QLabel* titleLabel = nullptr;

@@ -1,6 +1,7 @@
 #include "prefs/core/workspacemove.h"
 
 #include "common/logfile.h"
+#include "common/workspacelayout.h"
 
 #include <QDebug>
 #include <QDir>
@@ -12,11 +13,6 @@
 
 namespace {
 constexpr qint64 BlockSize = 256 * 1024;
-
-QString photoPath(const QString& workspace, const QString& sub, const QString& name)
-{
-    return workspace + QStringLiteral("/photos/") + sub + name;
-}
 } // namespace
 
 WorkspaceMove::WorkspaceMove(const QString& from, const QString& to, QObject* parent)
@@ -54,25 +50,27 @@ void WorkspaceMove::run()
 {
     const int total = entryCount();
     int done = 0;
+    const WorkspaceLayout source(from);
+    const WorkspaceLayout target(to);
     bool good = makeFolders();
     for (int i = 0; good && i < photos.size(); ++i) {
         const QString& name = photos.at(i);
-        qDebug() << photoPath(from, QString(), name);
-        for (const QString& sub : {QString(), QStringLiteral("bak/")}) {
-            for (const QString& prefix : {QString(), QStringLiteral("s_")}) {
+        qDebug() << source.photos() + name;
+        for (const auto& [sourceFolder, targetFolder] :
+             {std::pair(source.photos(), target.photos()),
+              std::pair(source.backups(), target.backups())}) {
+            for (const QString& file : {name, WorkspaceLayout::thumbnailName(name)}) {
                 if (good)
-                    good = copyChecked(photoPath(from, sub, prefix + name),
-                                       photoPath(to, sub, prefix + name));
+                    good = copyChecked(sourceFolder + file, targetFolder + file);
             }
         }
         if (good)
             emit progressChanged(++done, total);
     }
     for (int i = 0; good && i < music.size(); ++i) {
-        const QString source = from + QStringLiteral("/background music/") + music.at(i);
-        const QString target = to + QStringLiteral("/background music/") + music.at(i);
-        qDebug() << source << target;
-        good = copyChecked(source, target);
+        const QString& name = music.at(i);
+        qDebug() << source.music() + name << target.music() + name;
+        good = copyChecked(source.music() + name, target.music() + name);
         if (good)
             emit progressChanged(++done, total);
     }
@@ -86,11 +84,12 @@ void WorkspaceMove::run()
 
 bool WorkspaceMove::makeFolders()
 {
-    for (const QString& sub :
-         {QStringLiteral("/photos/bak"), QStringLiteral("/background music")}) {
+    const WorkspaceLayout target(to);
+    for (const QString& leaf : {target.backups(), target.music()}) {
+        const QString wanted = QDir::cleanPath(leaf);
         // Remember each level this run makes, so a roll-back removes exactly those.
         std::vector<QString> missing;
-        for (QString folder = to + sub; !QFileInfo::exists(folder);
+        for (QString folder = wanted; !QFileInfo::exists(folder);
              folder = QFileInfo(folder).path()) {
             missing.push_back(folder);
             if (QFileInfo(folder).path() == folder)
@@ -101,8 +100,8 @@ bool WorkspaceMove::makeFolders()
                 return fail(*it, tr("The folder cannot be created."));
             createdFolders.append(*it);
         }
-        if (!QFileInfo(to + sub).isDir())
-            return fail(to + sub, tr("Another file of that name is in the way."));
+        if (!QFileInfo(wanted).isDir())
+            return fail(wanted, tr("Another file of that name is in the way."));
     }
     return true;
 }
@@ -115,7 +114,7 @@ bool WorkspaceMove::copyChecked(const QString& source, const QString& target)
     // A clip is converted into the workspace only when publishing: a file that is not there
     // has nothing to lose and its entry simply points to the new place.
     if (!sourceInfo.exists()) {
-        LUMARO_LOG_FAILURE(__FUNCTION__, qUtf8Printable(QStringLiteral("nothing at ") + source));
+        LUMARO_LOG(qUtf8Printable(QStringLiteral("nothing at ") + source));
         return true;
     }
     const QFileInfo targetInfo(target);
@@ -175,8 +174,7 @@ bool WorkspaceMove::fail(const QString& source, const QString& why)
     } else {
         failedSource = source;
         reason = why;
-        LUMARO_LOG_FAILURE("WorkspaceMove::copyChecked",
-                           qUtf8Printable(source + QStringLiteral(": ") + why));
+        LUMARO_LOG(qUtf8Printable(source + QStringLiteral(": ") + why));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "common/logfile.h"
 #include "common/workspace.h"
+#include "common/workspacelayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,8 +99,7 @@ bool removeWorkspace(const QString& workspace, const QString& parentFolder)
 {
     const QFileInfo info(QDir::cleanPath(workspace));
     if (workspace.isEmpty() || !isOurs(info)) {
-        LUMARO_LOG_FAILURE(__FUNCTION__,
-                           qUtf8Printable(QStringLiteral("not removed: ") + workspace));
+        LUMARO_LOG(qUtf8Printable(QStringLiteral("not removed: ") + workspace));
         return false;
     }
     if (info.isSymLink()) {
@@ -123,8 +123,8 @@ void removeEmptyWorkspace(const QString& workspace, const QString& parentFolder)
     if (clean.isEmpty() || !isOurs(QFileInfo(clean)))
         return;
     const QString limit = climbLimit(clean, parentFolder);
-    for (const char* sub : {"/photos/bak", "/photos", "/background music"})
-        removeEmptyFolders(clean + QLatin1String(sub), limit);
+    for (const QString& folder : WorkspaceLayout(clean).folders())
+        removeEmptyFolders(folder, limit);
 }
 
 } // namespace WorkspacePlace

@@ -5,11 +5,9 @@
 // whole-program check.
 #include "app/lumaro.h"
 #include "app/publishflow.h"
-#include "audio/audiolistwidget.h"
 #include "audio/core/audioreader.h"
 #include "common/workspace.h"
 #include "flashkit/publishsetting.h"
-#include "photos/photolistwidget.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -21,7 +19,7 @@
 
 namespace PublishTestEnv {
 
-// A 720 x 540 working copy of one colour with its thumbnail, put into the strip the way the
+// A 720 x 540 working copy of one colour with its thumbnail, added to the slideshow the way the
 // import leaves it.
 inline ImageInfo addPhoto(Lumaro& window, const QString& source, const QColor& colour)
 {
@@ -38,13 +36,11 @@ inline ImageInfo addPhoto(Lumaro& window, const QString& source, const QColor& c
     info.thumbnail = picture.scaled(80, 60);
     info.thumbnail.save(thumbnailPath(info), "JPG", 95);
     info.thumbnail.save(backupThumbnailPath(info), "JPG", 95);
-    auto* strip = window.findChild<PhotoListWidget*>("photoListWidget");
-    strip->addPhoto(info);
-    strip->notifyChanged();
+    window.document()->addPhotos(-1, {info});
     return info;
 }
 
-// Reads `path` as the import does and adds it to the music strip; false when unreadable.
+// Reads `path` as the import does and adds it to the slideshow's clips; false when unreadable.
 inline bool addClip(Lumaro& window, const QString& path, const QString& codecOverride = QString())
 {
     AudioInfo info;
@@ -53,9 +49,7 @@ inline bool addClip(Lumaro& window, const QString& path, const QString& codecOve
         return false;
     if (!codecOverride.isEmpty())
         info.codecName = codecOverride;
-    auto* strip = window.findChild<AudioListWidget*>("audioListWidget");
-    strip->addAudio(info);
-    strip->updateAudioList();
+    window.document()->addClips(-1, {info});
     return true;
 }
 

@@ -1,10 +1,12 @@
 // The three import commands: the filters and start folders their dialogs get, the last-folder
-// settings they keep, the files they hand to the import dialog, and the announcement afterwards.
+// settings they keep, the files they hand to the import dialog, and the one step that adds what
+// it read to the slideshow.
 // The file dialogs are answered through the flow's dialog seam, and once through a real dialog.
 #include "app/importflow.h"
 #include "app/lumaro.h"
 #include "audio/audiolistwidget.h"
 #include "common/mediaformats.h"
+#include "document/slideshow.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
@@ -47,9 +49,10 @@ private slots:
         home.reset(new QTemporaryDir);
         VelPref::instance()->open(home->filePath("lumaro.ini"));
         window.reset(new QWidget);
+        show = new Slideshow(window.get());
         photos = new PhotoListWidget(window.get());
         audio = new AudioListWidget(window.get());
-        flow = new ImportFlow(window.get(), photos, audio);
+        flow = new ImportFlow(window.get(), show, photos, audio);
         asked = Asked();
         handed.clear();
         answerFiles.clear();
@@ -68,22 +71,23 @@ private slots:
         flow->setDialogs(dialogs);
         flow->setImportRunner([this](bool photoMode, QWidget* strip, const QStringList& files) {
             handed << files;
+            MediaStrip::Imported read;
+            if (!addsSomething)
+                return read;
             if (photoMode && strip == photos) {
                 for (const QString& file : files) {
                     ImageInfo info;
                     info.path = file;
-                    photos->addPhoto(info);
+                    read.photos << info;
                 }
             } else if (!photoMode && strip == audio) {
                 for (const QString& file : files) {
                     AudioInfo info;
                     info.filePath = file;
-                    audio->addAudio(info);
+                    read.clips << info;
                 }
-            } else {
-                return false; // wrong strip or mode: nothing added
-            }
-            return addsSomething;
+            } // else the wrong strip or mode: nothing read
+            return read;
         });
         addsSomething = true;
     }
@@ -141,14 +145,14 @@ private slots:
     {
         QTemporaryDir dir;
         answerFiles = {dir.filePath("b/one.jpg"), dir.filePath("c/two.png")};
-        QSignalSpy changed(photos, &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show, &Slideshow::changed);
         flow->importPictures();
         QCOMPARE(VelPref::instance()->value(PrefKey::PhotoLastDir).toString(), dir.filePath("b"));
         QCOMPARE(handed, answerFiles);
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.first().first().value<QList<ImageInfo>>().size(), 2);
+        QCOMPARE(show->photos().size(), 2);
 
-        // Nothing added: the strip does not announce a change.
+        // Nothing read: the slideshow does not change.
         addsSomething = false;
         flow->importPictures();
         QCOMPARE(changed.size(), 1);
@@ -166,7 +170,7 @@ private slots:
             QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(folder + "/" + name, "JPG"));
         QVERIFY(TestFiles::write(folder + "/readme.txt", "x"));
         answerFolder = folder;
-        QSignalSpy changed(photos, &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show, &Slideshow::changed);
         flow->importPictureFolder();
         QStringList expected;
         for (const QString& name : names)
@@ -189,15 +193,15 @@ private slots:
     void audioFilesRememberTheirFolder()
     {
         answerFiles = {"/srv/music/a.mp3", "/srv/other/b.wav"};
-        QSignalSpy changed(audio, &AudioListWidget::audioListChanged);
-        QSignalSpy photosChanged(photos, &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show, &Slideshow::clipsInserted);
+        QSignalSpy photosChanged(show, &Slideshow::photosInserted);
         flow->importAudio();
         QCOMPARE(VelPref::instance()->value(PrefKey::AudioLastDir).toString(),
                  QString("/srv/music"));
         QVERIFY(VelPref::instance()->value(PrefKey::PhotoLastDir).isNull());
         QCOMPARE(handed, answerFiles);
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.first().first().value<QList<AudioInfo>>().size(), 2);
+        QCOMPARE(show->clips().size(), 2);
         QCOMPARE(photosChanged.size(), 0);
     }
 
@@ -212,10 +216,12 @@ private slots:
         Lumaro main;
         auto* strip = main.findChild<PhotoListWidget*>("photoListWidget");
         QStringList reached;
+        bool overTheStrip = false;
         main.importFlow()->setImportRunner(
             [&](bool photoMode, QWidget* parent, const QStringList& files) {
                 reached = files;
-                return photoMode && parent == strip;
+                overTheStrip = photoMode && parent == strip;
+                return MediaStrip::Imported();
             });
         bool answered = false;
         QTimer poll;
@@ -237,6 +243,7 @@ private slots:
         poll.stop();
         QVERIFY(answered); // it opened in the stored folder
         QCOMPARE(reached, QStringList{dir.filePath("one.jpg")});
+        QVERIFY(overTheStrip);
     }
 
 private:
@@ -262,6 +269,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> home;
     std::unique_ptr<QWidget> window;
+    Slideshow* show = nullptr;
     PhotoListWidget* photos = nullptr;
     AudioListWidget* audio = nullptr;
     ImportFlow* flow = nullptr;

@@ -135,10 +135,9 @@ private slots:
         auto* audio = window.findChild<AudioListWidget*>("audioListWidget");
         auto* deleteClip = window.findChild<QToolButton*>("deleteClip");
         auto* turnLeft = window.findChild<QToolButton*>("turnLeft");
-        photos->addPhoto(photo("/p/a.jpg"));
-        photos->addPhoto(photo("/p/b.jpg"));
-        photos->notifyChanged();
-        audio->setAudioList({clip("/m/one.mp3", 10), clip("/m/two.mp3", 20)});
+        Slideshow* show = window.document();
+        show->addPhotos(-1, {photo("/p/a.jpg"), photo("/p/b.jpg")});
+        show->addClips(-1, {clip("/m/one.mp3", 10), clip("/m/two.mp3", 20)});
 
         photos->item(1)->setSelected(true);
         QCOMPARE(window.activeListIndex(), 0);
@@ -178,8 +177,7 @@ private slots:
         QCOMPARE(shared->minimum(), 0);
         QCOMPARE(shared->maximum(), 0); // both empty
 
-        photos->addPhoto(photo("/p/a.jpg"));
-        photos->notifyChanged();
+        window.document()->addPhotos(-1, {photo("/p/a.jpg")});
         QVERIFY(photos->contentWidth() > 0);
         QVERIFY(photos->contentWidth() < shared->width() / 2);
         QCOMPARE(shared->maximum(), 0); // narrower than half the bar
@@ -187,7 +185,7 @@ private slots:
         QList<AudioInfo> clips;
         for (int i = 0; i < 12; ++i)
             clips << clip(QString("/m/%1.mp3").arg(i), 60);
-        audio->setAudioList(clips);
+        window.document()->addClips(-1, clips);
         QTRY_VERIFY(audio->contentWidth() > shared->width());
         const int expected = audio->contentWidth() - shared->width() / 2;
         QCOMPARE(shared->maximum(), expected);
@@ -202,13 +200,12 @@ private slots:
     void kitEntries()
     {
         Lumaro window;
-        auto* audio = window.findChild<AudioListWidget*>("audioListWidget");
         AudioInfo longClip = clip("/music/Long Song.flac", 1200);
         longClip.startPoint = 1.5;
         longClip.endPoint = 1199.25;
         longClip.fadeIn = 1;
         longClip.loop = 0;
-        audio->setAudioList({longClip});
+        window.document()->addClips(-1, {longClip});
         QCOMPARE(window.musicKitEntries().size(), 1);
         const FlashKitAudio entry = window.musicKitEntries().first();
         QCOMPARE(entry.time, QString("1.2e+06"));
@@ -221,10 +218,8 @@ private slots:
         QVERIFY(entry.size.isEmpty() && entry.fileName.isEmpty());
         QVERIFY(window.findChild<QToolButton*>("editMusic")->isEnabled());
 
-        auto* photos = window.findChild<PhotoListWidget*>("photoListWidget");
         const ImageInfo first = photo("/p/x.y/beach.jpg");
-        photos->addPhoto(first);
-        photos->notifyChanged();
+        window.document()->addPhotos(-1, {first});
         QCOMPARE(window.photoKitEntries().first().path, workingCopyPath(first));
         QVERIFY(window.findChild<QToolButton*>("previewBtn")->isEnabled());
     }
@@ -240,8 +235,7 @@ private slots:
         QVERIFY(wide.save(workingCopyPath(info)) && wide.save(backupCopyPath(info)));
         QImage thumb = wide.scaled(80, 40);
         QVERIFY(thumb.save(thumbnailPath(info)) && thumb.save(backupThumbnailPath(info)));
-        photos->addPhoto(info);
-        photos->notifyChanged();
+        window.document()->addPhotos(-1, {info});
         photos->item(0)->setSelected(true);
 
         window.findChild<QToolButton*>("turnRight")->click();
@@ -270,8 +264,7 @@ private slots:
         ImageInfo info;
         info.path = dir.filePath("wide.jpg");
         QVERIFY(ImageReader::readImageInfo(info));
-        photos->addPhoto(info);
-        photos->notifyChanged();
+        window.document()->addPhotos(-1, {info});
         QStringList alerts;
         const auto previous = VelMessageBox::setHandler(
             [&](VelMessageBox::Kind, const QString& text, const QString&) {
@@ -302,10 +295,10 @@ private slots:
 
         select(0);
         window.findChild<QToolButton*>("turnRight")->click();
-        const ImageInfo first = photos->photos().at(0);
+        const ImageInfo first = window.document()->photos().at(0);
         QCOMPARE(QImage(workingCopyPath(first)).size(), size.transposed());
         QCOMPARE(QImage(window.photoKitEntries().at(1).path), picture);
-        QCOMPARE(QImage(workingCopyPath(photos->photos().at(1))), picture);
+        QCOMPARE(QImage(workingCopyPath(window.document()->photos().at(1))), picture);
         QCOMPARE(photos->item(1)->data(Qt::DecorationRole).value<QImage>(), icon);
 
         select(1);
@@ -328,8 +321,7 @@ private slots:
     {
         Lumaro window;
         auto* photos = window.findChild<PhotoListWidget*>("photoListWidget");
-        photos->addPhoto(photo("/p/gone.jpg")); // no working copies in the workspace
-        photos->notifyChanged();
+        window.document()->addPhotos(-1, {photo("/p/gone.jpg")}); // no working copies
         photos->item(0)->setSelected(true);
         QStringList alerts;
         const auto previous = VelMessageBox::setHandler(

@@ -12,6 +12,7 @@
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QApplication>
@@ -120,13 +121,10 @@ private:
 
     void fill(Window& window, bool withMusic)
     {
-        auto* photos = window.main.findChild<PhotoListWidget*>("photoListWidget");
         for (int i = 0; i < 4; ++i)
-            photos->addPhoto(importedPhoto());
-        photos->notifyChanged();
+            window.main.document()->addPhotos(-1, {importedPhoto()});
         if (withMusic)
-            window.main.findChild<AudioListWidget*>("audioListWidget")
-                ->setAudioList({clip(song, 8), clip(song, 8)});
+            window.main.document()->addClips(-1, {clip(song, 8), clip(song, 8)});
     }
 
 private slots:
@@ -240,7 +238,7 @@ private slots:
         window.preview->click();
         qunsetenv("TMPDIR");
         QVERIFY(window.flash->currentMovie().isEmpty());
-        QVERIFY(TestFiles::read(log).contains("in Lumaro::on_previewBtn_clicked : "));
+        QVERIFY(TestFiles::read(log).contains("in PreviewFlow::preview : "));
         QVERIFY(window.music() && window.music()->isPlaying());
 
         // Edit Audio brings the template's own movie back to the cleared area.
@@ -265,7 +263,7 @@ private slots:
         Window window;
         auto* strip = window.main.findChild<AudioListWidget*>("audioListWidget");
         AudioInfo second = clip(media.filePath("second.wav"), 30);
-        strip->setAudioList({clip(song, 8), second});
+        window.main.document()->addClips(-1, {clip(song, 8), second});
         whenEditDialogOpens(&window.main, [accept](AudioEditDialog* dialog) {
             dialog->findChild<QToolButton*>("delete_2")->click();
             dialog->findChild<QCheckBox*>("fadeInChkBox")->click();
@@ -274,7 +272,9 @@ private slots:
                 ->click();
         });
         window.main.findChild<QToolButton*>("editMusic")->click();
-        const QList<AudioInfo> kept = strip->audioList();
+        const QList<AudioInfo> kept = window.main.document()->clips();
+        QCOMPARE(strip->count(), kept.size());
+        QCOMPARE(window.main.document()->musicOptions().fadeIn, accept);
         QCOMPARE(kept.size(), accept ? 1 : 2);
         QCOMPARE(kept.first().filePath, accept ? second.filePath : song);
         QCOMPARE(kept.first().fadeIn, accept ? 1 : 0);

@@ -17,6 +17,7 @@
 #include "publishtestenv.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QApplication>
@@ -519,8 +520,23 @@ private slots:
         bool succeeded = false;
         QVERIFY(publishAndWait(window, &succeeded));
         QVERIFY(succeeded);
+        // The slideshow keeps what it was published with, and the dialog starts from it.
+        const Slideshow::PublishSettings kept = window.document()->publishSettings();
+        QCOMPARE(kept.name, QString("Show"));
+        QCOMPARE(kept.folder, out);
+        QCOMPARE(kept.profile, 0); // xml
+        QCOMPARE(kept.quality, 85);
+        QString shown;
+        window.publishFlow()->setSettingsRunner([&shown](PublishSetting& dialog) {
+            shown = dialog.findChild<QLineEdit*>("publishName")->text() + "|" +
+                    dialog.findChild<QComboBox*>("profileComboBox")->currentText() + "|" +
+                    dialog.findChild<QComboBox*>("dstComboBox")->currentText();
+            dialog.findChild<QToolButton*>("okButton")->click();
+            return dialog.result() == QDialog::Accepted;
+        });
         QVERIFY(publishAndWait(window, &succeeded));
         QVERIFY(succeeded);
+        QCOMPARE(shown, "Show|xml|" + QDir::toNativeSeparators(out));
         QCOMPARE(window.publishFlow()->targetFolder, out + "/Show(1)");
         const QStringList first = entries(out + "/Show/photos");
         QCOMPARE(first.size(), 4);

@@ -3,10 +3,12 @@
 // its current-row rule and the context menu.
 #include "audio/audiolistwidget.h"
 #include "common/mediaformats.h"
+#include "document/slideshow.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "support/stripevents.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -59,7 +61,9 @@ private slots:
     void init()
     {
         VelPref::instance()->setValue(PrefKey::LastSkin, "plenvo");
+        show.reset(new Slideshow);
         strip.reset(new AudioListWidget);
+        strip->setDocument(show.get());
         strip->setDragDropMode(QAbstractItemView::DragDrop);
         strip->setSelectionMode(QAbstractItemView::ExtendedSelection);
         strip->setFlow(QListView::LeftToRight);
@@ -68,16 +72,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(strip.get()));
         imported.clear();
         strip->setImportRunner([this](bool photoMode, QWidget* parent, const QStringList& files) {
-            imported << files; // the import dialog's part: one clip per file at the drop row
+            imported << files; // the import dialog's part: one clip per file
+            MediaStrip::Imported read;
             if (photoMode || parent != strip.get())
-                return false;
+                return read;
             for (const QString& file : files)
-                strip->addAudio(clip(file));
-            return !files.isEmpty();
+                read.clips << clip(file);
+            return read;
         });
     }
 
-    void cleanup() { strip.reset(); }
+    void cleanup()
+    {
+        strip.reset();
+        show.reset();
+    }
 
     void barTextAndPicture_data()
     {
@@ -93,11 +102,10 @@ private slots:
         AudioInfo song = clip("/music/song.mp3", 300);
         song.startPoint = 10;
         song.endPoint = 135.9; // 125.9 s of music
-        strip->setAudioList({song, clip("/music/b.ogg", 3.5)});
-        QCOMPARE(AudioListWidget::barText(0, strip->audioList().at(0)),
+        setClips({song, clip("/music/b.ogg", 3.5)});
+        QCOMPARE(AudioListWidget::barText(0, show->clips().at(0)),
                  QString("#1 song.mp3 | 00:02:05"));
-        QCOMPARE(AudioListWidget::barText(1, strip->audioList().at(1)),
-                 QString("#2 b.ogg | 00:00:03"));
+        QCOMPARE(AudioListWidget::barText(1, show->clips().at(1)), QString("#2 b.ogg | 00:00:03"));
 
         const QImage bar = strip->item(0)->data(Qt::DecorationRole).value<QImage>();
         QCOMPARE(bar.size(), QSize(220, 32));
@@ -142,7 +150,7 @@ private slots:
         info.endPoint = end;
         info.channels = 1;
         info.sampleRate = 22050;
-        strip->setAudioList({clip("/m/first.mp3"), info});
+        setClips({clip("/m/first.mp3"), info});
         const QString tip = strip->item(1)->toolTip();
         QCOMPARE(tip.count("<br />") + 1, lines);
         QVERIFY(tip.startsWith("<nobr>#2&nbsp;<b>Tom &amp; Jerry.flac</b><nobr/>"));
@@ -167,14 +175,13 @@ private slots:
     {
         QFETCH(int, onRow);
         QFETCH(QString, expected);
-        strip->setAudioList({clip("/m/a.mp3"), clip("/m/b.mp3"), clip("/m/c.mp3")});
+        setClips({clip("/m/a.mp3"), clip("/m/b.mp3"), clip("/m/c.mp3")});
         QTemporaryDir dir;
         QVERIFY(TestFiles::write(dir.filePath("x.Mp3"), "tone")); // suffixes in any case
         QVERIFY(TestFiles::write(dir.filePath("y.wav"), "tone"));
         QVERIFY(TestFiles::write(dir.filePath("cover.jpg"), "picture"));
 
-        QSignalSpy about(strip.get(), &AudioListWidget::audioListAboutToChange);
-        QSignalSpy changed(strip.get(), &AudioListWidget::audioListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         QSignalSpy current(strip.get(), &QListWidget::currentRowChanged);
         const QPoint at = onRow < 0 ? strip->hintRect().center()
                                     : strip->visualItemRect(strip->item(onRow)).center();
@@ -186,9 +193,8 @@ private slots:
         QVERIFY(out.dropped);
         QCOMPARE(out.action, Qt::CopyAction);
         QCOMPARE(imported.size(), 2);
-        QCOMPARE(about.size(), 1);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(names(strip->audioList()), letters(expected));
+        QCOMPARE(changed.size(), 1); // one step for the whole drop
+        QCOMPARE(names(show->clips()), letters(expected));
         QCOMPARE(current.last().first().toInt(), onRow < 0 ? 3 : onRow);
         // Bars are renumbered after the insertion.
         QCOMPARE(strip->item(4)->toolTip().left(9), QString("<nobr>#5&"));
@@ -215,20 +221,34 @@ private slots:
         QList<AudioInfo> clips;
         for (const char* name : {"a", "b", "c", "d", "e", "f"})
             clips << clip(QString("/m/%1.mp3").arg(name));
-        strip->setAudioList(clips);
+        setClips(clips);
         for (int row : dragged)
             strip->item(row)->setSelected(true);
         const QPoint at = strip->visualItemRect(strip->item(onRow)).center();
         const Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
         StripEvents::Outcome out;
         StripEvents::routeDrags(strip.get(), &at, &modifiers, &out);
-        QSignalSpy changed(strip.get(), &AudioListWidget::audioListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         StripEvents::pressAndPull(strip.get(),
                                   strip->visualItemRect(strip->item(dragged.first())).center());
         QVERIFY(out.dropped);
-        QCOMPARE(names(strip->audioList()), letters(expected));
-        QCOMPARE(strip->count(), strip->audioList().size());
-        QCOMPARE(names(changed.last().first().value<QList<AudioInfo>>()), letters(expected));
+        QCOMPARE(names(show->clips()), letters(expected));
+        QCOMPARE(strip->count(), show->clips().size());
+        QCOMPARE(changed.size(), 1); // one step
+        // What landed is selected: the moved clips, or the copies.
+        QList<int> selected;
+        for (const QModelIndex& index : strip->selectionModel()->selectedIndexes())
+            selected << index.row();
+        std::sort(selected.begin(), selected.end());
+        QStringList landed;
+        for (int row : selected)
+            landed << names({show->clips().at(row)});
+        QStringList draggedNames;
+        for (int row : dragged)
+            draggedNames << QString(QChar('a' + row));
+        QCOMPARE(landed, draggedNames);
+        if (control)
+            QVERIFY(!selected.contains(dragged.first()));
         QVERIFY(imported.isEmpty());
     }
 
@@ -249,7 +269,7 @@ private slots:
     {
         QFETCH(QByteArray, payload);
         QFETCH(bool, overSelected);
-        strip->setAudioList({clip("/m/a.mp3"), clip("/m/b.mp3"), clip("/m/c.mp3")});
+        setClips({clip("/m/a.mp3"), clip("/m/b.mp3"), clip("/m/c.mp3")});
         strip->item(1)->setSelected(true);
         const QPoint at = overSelected ? strip->visualItemRect(strip->item(1)).center()
                                        : strip->hintRect().center();
@@ -259,12 +279,12 @@ private slots:
         if (!payload.isEmpty())
             tamper = [&](QMimeData* data) { data->setData("AudioList", payload); };
         StripEvents::routeDrags(strip.get(), &at, &modifiers, &out, tamper);
-        QSignalSpy changed(strip.get(), &AudioListWidget::audioListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         StripEvents::pressAndPull(strip.get(), strip->visualItemRect(strip->item(1)).center());
         QVERIFY(out.entered);
         QVERIFY(!out.dropped);
         QCOMPARE(changed.size(), 0);
-        QCOMPARE(names(strip->audioList()), letters("a b c"));
+        QCOMPARE(names(show->clips()), letters("a b c"));
 
         QMimeData foreign; // a payload no drag of this strip carries
         foreign.setData("AudioList", QByteArray("1\0"
@@ -288,13 +308,13 @@ private slots:
         QFETCH(QList<int>, selected);
         QFETCH(QString, left);
         QFETCH(int, current);
-        strip->setAudioList({clip("/m/a.mp3"), clip("/m/b.mp3"), clip("/m/c.mp3")});
+        setClips({clip("/m/a.mp3"), clip("/m/b.mp3"), clip("/m/c.mp3")});
         for (int row : selected)
             strip->item(row)->setSelected(true);
-        QSignalSpy changed(strip.get(), &AudioListWidget::audioListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         strip->deleteSelectedAudio();
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(names(strip->audioList()), letters(left));
+        QCOMPARE(names(show->clips()), letters(left));
         QCOMPARE(strip->currentRow(), current);
         if (!left.isEmpty()) // bars renumbered
             QVERIFY(strip->item(0)->toolTip().startsWith("<nobr>#1&nbsp;"));
@@ -316,7 +336,7 @@ private slots:
             return state;
         };
         QCOMPARE(openMenu(), QString("Edit Audio-Delete-Clear-"));
-        strip->setAudioList({clip("/m/a.mp3"), clip("/m/b.mp3")});
+        setClips({clip("/m/a.mp3"), clip("/m/b.mp3")});
         QCOMPARE(openMenu(), QString("Edit Audio+Delete-Clear+"));
         strip->item(0)->setSelected(true);
         QCOMPARE(openMenu(), QString("Edit Audio+Delete+Clear+"));
@@ -324,15 +344,19 @@ private slots:
         QSignalSpy edit(strip.get(), &AudioListWidget::editMusicTriggered);
         menu->actions().at(0)->trigger();
         QCOMPARE(edit.size(), 1);
-        QSignalSpy changed(strip.get(), &AudioListWidget::audioListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         menu->actions().at(2)->trigger();
         QCOMPARE(changed.size(), 1);
-        QVERIFY(changed.first().first().value<QList<AudioInfo>>().isEmpty());
+        QVERIFY(show->clips().isEmpty());
         QCOMPARE(strip->count(), 0);
     }
 
 private:
+    // The clips as they are in the slideshow, the whole list at once.
+    void setClips(const QList<AudioInfo>& clips) { show->editMusic(clips, show->musicOptions()); }
+
     QTemporaryDir settings;
+    std::unique_ptr<Slideshow> show;
     std::unique_ptr<AudioListWidget> strip;
     QStringList imported;
 };

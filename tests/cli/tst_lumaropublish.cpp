@@ -5,10 +5,13 @@
 // interruptions leaving nothing behind (a run killed outright cleaned up by the next), a full
 // working folder told as such, and the user's settings and the desktop program's workspace never
 // touched.
+#include "common/imageinfo.h"
 #include "common/mediaformats.h"
 #include "common/workspace.h"
+#include "document/projectfile.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include <QDirIterator>
@@ -175,6 +178,8 @@ private slots:
                                           << "3D Grid";
         QTest::newRow("only unreadable inputs") << QStringList{"nothing.jpg"} << 1 << ""
                                                 << "Could not read nothing.jpg: not found";
+        QTest::newRow("no project") << QStringList{"--project", "nothing.lumaro"} << 1 << ""
+                                    << "nothing.lumaro does not exist";
     }
     void statuses()
     {
@@ -268,7 +273,7 @@ private slots:
             QImage image;
             QVERIFY2(image.loadFromData(bytes, "JPG"), qPrintable(name));
             const QImage& upright = name.contains("Portrait") ? portrait : landscape;
-            checkUpright(name, image, upright);
+            checkLooksLike(name, image, upright);
         }
         QVERIFY(sources.contains("Portrait_8") && sources.contains("Landscape_0"));
     }
@@ -308,6 +313,55 @@ private slots:
             QCOMPARE(QString::fromUtf8(r.out.trimmed()), out + "/My Flash.swf");
             QCOMPARE(written, QStringList{"My Flash.swf"});
         }
+    }
+
+    // A project saved in the window publishes as saved: a photo turned, one with an EXIF turn
+    // mirrored on top of it, the clip trimmed, the template, fades and name; the command line's
+    // profile wins over the project's; a missing original is listed as any unreadable input.
+    void project()
+    {
+        const QString trip = home->filePath("trip");
+        QVERIFY(QDir().mkpath(trip));
+        QVERIFY(QFile::copy(photos + "/Landscape_1.jpg", trip + "/plain.jpg"));
+        QVERIFY(QFile::copy(photos + "/Portrait_6.jpg", trip + "/exif.jpg"));
+        ImageInfo exif;
+        exif.setExifOrientation(6); // what the import turns it by, already in its backups
+        QVERIFY(!exif.operations.isEmpty());
+        Project project;
+        project.photos = {{trip + "/plain.jpg", {TurnRight}, 0},
+                          {trip + "/gone.jpg", {}, 0},
+                          {trip + "/exif.jpg", QVector<qint32>{Mirror} + exif.operations,
+                           qint32(exif.operations.size())}};
+        project.clips = {{tone, 1, 3}};
+        project.templateName = Template;
+        project.music = {false, true, false};
+        project.publishing = {"Trip", out, 1, 90};
+        QString reason;
+        QVERIFY2(ProjectFile::write(project, trip + "/trip.lumaro", &reason), qPrintable(reason));
+
+        const Result r = run({"--project", "trip/trip.lumaro", "--profile", "xml"});
+        QVERIFY2(r.code == 1, r.err.constData());
+        QVERIFY2(
+            r.err.contains(QByteArray("Could not read " + trip.toUtf8() + "/gone.jpg: not found")),
+            r.err.constData());
+        const QString folder = out + "/Trip";
+        QCOMPARE(QString::fromUtf8(r.out.trimmed()), folder);
+        const Config config = readConfig(TestFiles::read(folder + "/" + Template + ".xml"));
+        QCOMPARE(config.photos.size(), 2);
+        const QList<QImage> expected{landscape.transformed(QTransform().rotate(90)),
+                                     portrait.mirrored(true, false)};
+        for (int i = 0; i < 2; ++i) {
+            const QString name = config.photos.at(i).value("filename").toString();
+            QVERIFY2(name.contains(i == 0 ? "plain" : "exif"), qPrintable(name));
+            checkLooksLike(name, QImage(folder + "/photos/" + name), expected.at(i));
+        }
+        QCOMPARE(config.music.size(), 1);
+        const QXmlStreamAttributes clip = config.music.first();
+        QCOMPARE(clip.value("starttime").toString(), QString("1000"));
+        QCOMPARE(clip.value("endtime").toString(), QString("3000"));
+        QCOMPARE(clip.value("fadein").toString(), QString("0"));
+        QCOMPARE(clip.value("fadeout").toString(), QString("1"));
+        QCOMPARE(clip.value("loop").toString(), QString("0"));
     }
 
     // A folder's photos are published in natural name order in every locale, the sub-folders'
@@ -648,13 +702,13 @@ private:
         return r;
     }
 
-    // Upright: the photo looks like the unturned original at its size, and clearly less like
-    // that original mirrored (which a missed or doubled turn would resemble).
-    static void checkUpright(const QString& name, const QImage& image, const QImage& upright)
+    // The photo looks like `original` (upright, or as the user turned it) at its size, and clearly
+    // less like that mirrored (which a missed or doubled turn would resemble).
+    static void checkLooksLike(const QString& name, const QImage& image, const QImage& original)
     {
-        QCOMPARE(image.width() > image.height(), upright.width() > upright.height());
+        QCOMPARE(image.width() > image.height(), original.width() > original.height());
         const QImage expected =
-            upright.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            original.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const double same = TestFiles::meanDifference(image, expected);
         const double mirrored = TestFiles::meanDifference(image, expected.mirrored(true, false));
         QVERIFY2(

@@ -132,6 +132,11 @@ private slots:
         QTest::newRow("range empty") << QStringList{"--music", "s.mp3@-", "x"} << "no clip range";
         QTest::newRow("range garbled")
             << QStringList{"--music", "s.mp3@1-2-3", "x"} << "no clip range";
+        QTest::newRow("project and photos")
+            << QStringList{"--project", "p.lumaro", "x"} << "name no photos";
+        QTest::newRow("project blank") << QStringList{"--project", ""} << "blank";
+        QTest::newRow("project twice")
+            << QStringList{"--project", "a.lumaro", "--project", "b.lumaro"} << "once";
     }
     void usageErrors()
     {
@@ -140,6 +145,63 @@ private slots:
         const PublishOptions o = parse(args);
         QCOMPARE(int(o.action), int(PublishOptions::Action::UsageError));
         QVERIFY2(o.error.contains(message, Qt::CaseInsensitive), qPrintable(o.error));
+    }
+
+    // A saved project fills in what the command line leaves out, and only that.
+    void project_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("savedTemplate");
+        QTest::addColumn<bool>("savedName");   // name and folder saved, or left to the dialog
+        QTest::addColumn<QString>("expected"); // or the usage error
+        const QString saved = "Carousel 0 60 Trip /srv/shows 1000 /m/a.mp3@1-5 /m/b.mp3@0--1";
+        QTest::newRow("the project's") << QStringList{} << "carousel" << true << saved;
+        QTest::newRow("the command line's")
+            << QStringList{"--template", "3D Grid", "--profile", "html",     "--quality",
+                           "99",         "--name",  "N",         "--output", "/o",
+                           "--fade-out", "--loop",  "--strict",  "--music",  "c.mp3@2-"}
+            << "Gone" << true << "3D Grid 3 99 N /o 1111 c.mp3@2--1";
+        QTest::newRow("name and folder left to the dialog")
+            << QStringList{"--no-loop"} << "Carousel" << false
+            << "Carousel 0 60 My Flash " + DefaultOut + " 1000 /m/a.mp3@1-5 /m/b.mp3@0--1";
+        QTest::newRow("template not installed")
+            << QStringList{} << "Gone" << true << "template \"Gone\" is not installed";
+    }
+    void project()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, savedTemplate);
+        QFETCH(bool, savedName);
+        QFETCH(QString, expected);
+        Project project;
+        project.photos = {{"/p/a.jpg", {3}, 0}};
+        project.clips = {{"/m/a.mp3", 1, 5}, {"/m/b.mp3", 0, 0}};
+        project.templateName = savedTemplate;
+        project.music = {true, false, false};
+        project.publishing = {savedName ? "Trip" : "", savedName ? "/srv/shows" : "", 0, 60};
+        const PublishOptions parsed = parse(args + QStringList{"--project", "p.lumaro"});
+        QCOMPARE(parsed.project, Cwd + "/p.lumaro");
+        const PublishOptions o =
+            PublishCommandLine::withProject(parsed, project, {"x (damaged)"}, Templates);
+        if (o.action == PublishOptions::Action::UsageError) {
+            QVERIFY2(o.error.contains(expected), qPrintable(o.error));
+            return;
+        }
+        QStringList seen{o.templateName,
+                         QString::number(o.profile),
+                         QString::number(o.quality),
+                         o.name,
+                         o.output,
+                         QString("%1%2%3%4")
+                             .arg(int(o.fadeIn))
+                             .arg(int(o.fadeOut))
+                             .arg(int(o.loop))
+                             .arg(int(o.strict))};
+        for (const MusicOption& music : o.music)
+            seen << QString("%1@%2-%3").arg(music.path).arg(music.start).arg(music.end);
+        QCOMPARE(seen.join(' '), expected);
+        QCOMPARE(o.projectPhotos, project.photos);
+        QCOMPARE(o.leftOut, QStringList{"x (damaged)"});
     }
 
     void outputThatIsAFile()

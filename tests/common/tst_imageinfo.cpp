@@ -1,6 +1,7 @@
 #include "common/imageinfo.h"
 #include "platform/velmexif/velmexifinfo.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QDir>
 #include <QPainter>

@@ -67,6 +67,54 @@ private slots:
         QCOMPARE(lines.at(5), QByteArray("100% done %s %n"));
     }
 
+    // The idiom names the file, line and function it is written in, nothing by hand.
+    void logNamesItsPlace()
+    {
+        const QByteArray line = QByteArray::number(__LINE__ + 1);
+        LUMARO_LOG("detail");
+        const QList<QByteArray> lines = logLines();
+        QCOMPARE(lines.size(), 2);
+        const QByteArray head =
+            "tests/common/tst_logfile.cpp(" + line + "): in TestLogFile::logNamesItsPlace : ";
+        QVERIFY2(lines.at(0).startsWith(head), lines.at(0).constData());
+        QCOMPARE(lines.at(1), QByteArray("detail"));
+    }
+
+    void functionNames_data()
+    {
+        QTest::addColumn<QByteArray>("signature");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("member") << QByteArray("bool FlashmoRes::createPreviewResource()")
+                                << QByteArray("FlashmoRes::createPreviewResource");
+        QTest::newRow("static") << QByteArray("static bool AudioReader::timeStringFromXml("
+                                              "const QString&, AudioInfo&)")
+                                << QByteArray("AudioReader::timeStringFromXml");
+        QTest::newRow("template return")
+            << QByteArray("QList<std::pair<int, int> >* Kit::pairs(int) const")
+            << QByteArray("Kit::pairs");
+        QTest::newRow("template class") << QByteArray("void Ns::Box<T>::put(T) [with T = int]")
+                                        << QByteArray("Ns::Box<T>::put");
+        QTest::newRow("lambda") << QByteArray("PreviewFlow::preview()::<lambda()>")
+                                << QByteArray("PreviewFlow::preview");
+        QTest::newRow("anonymous, gcc")
+            << QByteArray("void {anonymous}::helper(int)") << QByteArray("{anonymous}::helper");
+        QTest::newRow("anonymous, clang") << QByteArray("void (anonymous namespace)::helper(int)")
+                                          << QByteArray("(anonymous namespace)::helper");
+        QTest::newRow("call operator") << QByteArray("bool Sorter::operator()(int, int) const")
+                                       << QByteArray("Sorter::operator()");
+        QTest::newRow("constructor")
+            << QByteArray("Lumaro::Lumaro(QWidget*)") << QByteArray("Lumaro::Lumaro");
+        QTest::newRow("plain name")
+            << QByteArray("Lumaro::initSkin") << QByteArray("Lumaro::initSkin");
+    }
+
+    void functionNames()
+    {
+        QFETCH(QByteArray, signature);
+        QFETCH(QByteArray, name);
+        QCOMPARE(logFunctionName(signature.constData()), name);
+    }
+
     void longEntriesAreCut()
     {
         const QByteArray text(3000, 'x');

@@ -6,13 +6,17 @@
 // says it succeeded without all its files, and a file neither imported nor listed as failed.
 #include "../app/publishtestenv.h"
 #include "app/importprogress.h"
+#include "audio/audiolistwidget.h"
+#include "common/workspacelayout.h"
 #include "flashkit/core/flashmokit.h"
 #include "flashkit/core/playdatafile.h"
 #include "photos/core/infoparser.h"
+#include "photos/photolistwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpoweraction.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
+#include "support/discardunsaved.h"
 #include "support/reportanswerer.h"
 #include "support/testfiles.h"
 #include "widgets/loadfaileddialog.h"
@@ -225,6 +229,8 @@ class TestBadInput : public QObject
         ImportProgress progress(photoMode, strip);
         progress.start(files);
         progress.exec();
+        window->document()->addPhotos(-1, progress.photos());
+        window->document()->addClips(-1, progress.clips());
         InfoParser::setFileHook(nullptr);
         watchdog.step(QStringLiteral("after the import"), StageLimitMs);
         *listed = answerer.rows;
@@ -273,6 +279,7 @@ private slots:
         out = root + QStringLiteral("/out");
         QVERIFY(QDir().mkpath(out));
         window = std::make_unique<Lumaro>();
+        discardUnsavedOnClose(*window);
     }
 
     void importPhotos()
@@ -280,16 +287,17 @@ private slots:
         auto* strip = window->findChild<PhotoListWidget*>(QStringLiteral("photoListWidget"));
         QStringList listed;
         runImport(true, strip, pathsExpected(QStringLiteral("photos")), &listed);
-        strip->notifyChanged();
+        const Slideshow* show = window->document();
+        QCOMPARE(strip->count(), show->photos().size());
         QStringList imported;
-        for (const ImageInfo& info : strip->photos()) {
+        for (const ImageInfo& info : show->photos()) {
             imported << info.path;
             QVERIFY2(info.width > 0 && info.height > 0, qPrintable(info.path));
             QVERIFY2(QFileInfo(workingCopyPath(info)).size() > 0, qPrintable(info.path));
             QVERIFY2(QFileInfo(thumbnailPath(info)).size() > 0, qPrintable(info.path));
         }
         checkOutcome(QStringLiteral("photos"), imported, listed);
-        photoCount = int(strip->photos().size());
+        photoCount = int(show->photos().size());
         QCOMPARE(window->photoKitEntries().size(), photoCount);
         QVERIFY(messages.isEmpty());
     }
@@ -299,10 +307,11 @@ private slots:
         auto* strip = window->findChild<AudioListWidget*>(QStringLiteral("audioListWidget"));
         QStringList listed;
         runImport(false, strip, pathsExpected(QStringLiteral("music")), &listed);
-        strip->updateAudioList();
+        const Slideshow* show = window->document();
+        QCOMPARE(strip->count(), show->clips().size());
         QStringList imported;
         QMap<QString, double> durations;
-        for (const AudioInfo& clip : strip->audioList()) {
+        for (const AudioInfo& clip : show->clips()) {
             imported << clip.filePath;
             durations.insert(QFileInfo(clip.filePath).fileName(), clip.duration);
             QVERIFY2(clip.duration > 0 && clip.sampleRate > 0 && clip.channels > 0,
@@ -320,7 +329,7 @@ private slots:
         }
         QVERIFY(durations.value(QStringLiteral("half.mp3")) <
                 durations.value(QStringLiteral("good.mp3")) * 0.75);
-        clipCount = int(strip->audioList().size());
+        clipCount = int(show->clips().size());
         QCOMPARE(window->musicKitEntries().size(), clipCount);
         QVERIFY(messages.isEmpty());
     }
@@ -338,7 +347,7 @@ private slots:
         PublishPlan plan;
         QVERIFY(readPlayData(kit->resources().playDataPath(), plan));
         QCOMPARE(plan.photos.size(), photoCount);
-        const QString photos = kit->resources().workspacePath() + FlashmoRes::photosSubfolder;
+        const QString photos = WorkspaceLayout(kit->resources().workspacePath()).photos();
         for (const PlayDataEntry& entry : plan.photos)
             QVERIFY2(QFileInfo(photos + entry.fileName).size() > 0, qPrintable(entry.fileName));
     }
@@ -364,8 +373,7 @@ private slots:
                                        window->flashKit()->publishError()));
         QVERIFY(messages.isEmpty());
         const QString folder = window->publishFlow()->targetFolder + QLatin1Char('/');
-        const QList<AudioInfo> clips =
-            window->findChild<AudioListWidget*>(QStringLiteral("audioListWidget"))->audioList();
+        const QList<AudioInfo> clips = window->document()->clips();
         QCOMPARE(clips.size(), clipCount);
 
         if (profileIndex == 1) {

@@ -1,6 +1,8 @@
 // The real program as separate processes: command line, start-up line for the splash screen,
 // single instance, clean end on SIGTERM (also in the middle of a publish), a broken
-// installation, and an import of photos and music through the window's own commands.
+// installation, an import of photos and music through the window's own commands, projects
+// opened from the command line and by a second start, and the recovery after a crash.
+#include "document/projectfile.h"
 #include "platform/velfc/core/velintegrity.h"
 #include "support/publishedshow.h"
 #include "support/testfiles.h"
@@ -13,6 +15,7 @@
 #include <QImage>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -405,23 +408,220 @@ private slots:
         QVERIFY(!QDir(home->filePath("data/Lumaro")).exists()); // the workspace went as ever
     }
 
+    // As a file manager opens projects: the first start opens its file, a second start hands
+    // its file to the running window and ends.
+    void openFromTheCommandLineAndASecondStart()
+    {
+        const QString photos = home->filePath("My Photos");
+        QVERIFY(QDir().mkpath(photos));
+        const QString samples = QString(LUMARO_TESTDATA_DIR "/exif-orientation/");
+        QVERIFY(QFile::copy(samples + "Landscape_1.jpg", photos + "/beach.jpg"));
+        QVERIFY(QFile::copy(samples + "Portrait_6.jpg", photos + "/tower.jpg"));
+        Project first;
+        first.photos << ProjectPhoto{photos + "/beach.jpg", {}, 0};
+        Project second = first;
+        second.photos << ProjectPhoto{photos + "/tower.jpg", {}, 0};
+        // A name that the exchange between the two starts must carry whole.
+        const QString firstFile = home->filePath("Summer.lumaro");
+        const QString secondFile = home->filePath("Winter %41 Nächte.lumaro");
+        QString reason;
+        QVERIFY2(ProjectFile::write(first, firstFile, &reason), qPrintable(reason));
+        QVERIFY2(ProjectFile::write(second, secondFile, &reason), qPrintable(reason));
+        const QString script = home->filePath("script.txt");
+        QVERIFY(TestFiles::write(
+            script, QString("wait-document\t120\t%1\n"
+                            "wait-document\t120\t%2\n")
+                        .arg(QFileInfo(firstFile).fileName(), QFileInfo(secondFile).fileName())
+                        .toUtf8()));
+        useScript(script);
+#ifdef LUMARO_SANITIZED
+        // Ended by SIGTERM, as in terminateWhilePublishing: the leak a system library leaves
+        // after it is unloaded cannot be suppressed by name.
+        extraEnvironment.insert("ASAN_OPTIONS",
+                                qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
+#endif
+        std::unique_ptr<QProcess> running = start({firstFile});
+        QByteArray err = readErrorUntil(*running, "test-script: opened Summer.lumaro");
+        QVERIFY2(err.contains("test-script: opened Summer.lumaro"), err.constData());
+
+        std::unique_ptr<QProcess> again = start({secondFile});
+        QVERIFY(again->waitForFinished(60000));
+        QCOMPARE(again->exitCode(), 0);
+        QCOMPARE(again->readAllStandardOutput(), QByteArray()); // no window of its own
+        err += readErrorUntil(*running, "test-script: done");
+        running->terminate();
+        QVERIFY2(running->waitForFinished(120000) || running->state() == QProcess::NotRunning,
+                 err.constData());
+        QVERIFY2(running->exitStatus() == QProcess::NormalExit && running->exitCode() == 0,
+                 err.constData());
+        const QByteArray opened = "test-script: document photos=2 clips=0 modified=0 project=" +
+                                  QFileInfo(secondFile).fileName().toUtf8();
+        QVERIFY2(err.contains(opened), err.constData());
+    }
+
+    // A slideshow survives being saved and opened again: a project with photos in a chosen
+    // order, turned and mirrored, a trimmed clip and a template is published, saved under a new
+    // name, and that file opened by a new start publishes the same playdata and pixels.
+    void publishedTheSameAfterReopening()
+    {
+        const QString photos = home->filePath("My Photos");
+        QVERIFY(QDir().mkpath(photos));
+        const QString samples = QString(LUMARO_TESTDATA_DIR "/exif-orientation/");
+        QVERIFY(QFile::copy(samples + "Landscape_1.jpg", photos + "/beach.jpg"));
+        QVERIFY(QFile::copy(samples + "Portrait_6.jpg", photos + "/tower.jpg"));
+        const QString song = home->filePath("song.mp3");
+        QVERIFY(TestMedia::makeTone(song, TestMedia::kind("mp3"), 4));
+        Project project;
+        // The tower's EXIF turn is in its backups; the mirror is the user's.
+        project.photos << ProjectPhoto{photos + "/tower.jpg", {Mirror, TurnRight}, 1}
+                       << ProjectPhoto{photos + "/beach.jpg", {TurnRight}, 0};
+        project.clips << ProjectClip{song, 0.5, 3.0};
+        project.templateName = "Carousel";
+        const QString first = home->filePath("Trip.lumaro");
+        const QString second = home->filePath("Trip again.lumaro");
+        QString reason;
+        QVERIFY2(ProjectFile::write(project, first, &reason), qPrintable(reason));
+        const QString out = home->filePath("published");
+        QVERIFY(QDir().mkpath(out));
+        const auto publishRun = [&](const QString& file, const QString& name,
+                                    const QString& saveAs) {
+            const QString script = home->filePath("script.txt");
+            QString lines = QString("timeout\t60\n"
+                                    "wait-document\t120\t%1\n"
+                                    "answer\tokButton\tpublishName=%2\tprofileComboBox=#0\t"
+                                    "dstComboBox=%3\n"
+                                    "click\tpublishBtn\n"
+                                    "wait-publish\t120\n")
+                                .arg(QFileInfo(file).fileName(), name, out);
+            if (!saveAs.isEmpty())
+                lines += QString("action\tactionSaveAs\t%1\n").arg(saveAs);
+            QVERIFY(TestFiles::write(script, lines.toUtf8()));
+            useScript(script);
+            std::unique_ptr<QProcess> run = start({file});
+            QByteArray err = readErrorUntil(*run, "test-script: done");
+            run->terminate();
+            QVERIFY2(run->waitForFinished(120000) || run->state() == QProcess::NotRunning,
+                     err.constData());
+            err += run->readAllStandardError();
+            extraEnvironment.remove("LUMARO_TEST_SCRIPT");
+            QVERIFY2(err.contains("test-script: published ok"), err.constData());
+            QVERIFY2(err.contains("test-script: document photos=2 clips=1"), err.constData());
+        };
+        publishRun(first, "First", second);
+        QVERIFY2(QFileInfo::exists(second), qPrintable(second));
+        publishRun(second, "Second", QString());
+
+        // The profile the dialog offers first is the one self-contained movie, made of the
+        // project's template.
+        const QString templateMovie =
+            QString(LUMARO_TEST_APP_DIR "/template/version1/SWF/Carousel.swf");
+        const PublishedShow::Show a = PublishedShow::readBundle(out + "/First.swf", templateMovie);
+        const PublishedShow::Show b = PublishedShow::readBundle(out + "/Second.swf", templateMovie);
+        QVERIFY2(a.error.isEmpty() && b.error.isEmpty(),
+                 qPrintable(a.error + b.error + TestFiles::listing(out).join(" ")));
+        for (const auto& [one, other] :
+             {std::pair(&a.photos, &b.photos), std::pair(&a.music, &b.music)}) {
+            QCOMPARE(other->size(), one->size());
+            for (int i = 0; i < one->size(); ++i) // the playdata: names, sizes, times, options
+                QCOMPARE(attributeText(other->at(i)), attributeText(one->at(i)));
+        }
+        QCOMPARE(a.photos.size(), 2);
+        QCOMPARE(b.photos.size(), 2);
+        QCOMPARE(a.music.size(), 1);
+        for (int i = 0; i < 2; ++i) {
+            const QImage before = QImage::fromData(a.photos.at(i).bytes);
+            QVERIFY2(!before.isNull(), qPrintable(a.photos.at(i).fileName()));
+            QCOMPARE(QImage::fromData(b.photos.at(i).bytes).convertToFormat(QImage::Format_RGB32),
+                     before.convertToFormat(QImage::Format_RGB32));
+        }
+        // The tower came first, upright by its EXIF turn; the beach is turned a quarter: both
+        // taller than wide, as the turns the project holds make them.
+        for (int i = 0; i < 2; ++i) {
+            const QImage photo = QImage::fromData(a.photos.at(i).bytes);
+            QVERIFY2(photo.height() > photo.width(), qPrintable(a.photos.at(i).fileName()));
+        }
+        QCOMPARE(b.music.at(0).bytes, a.music.at(0).bytes);
+    }
+
+    // Killed with unsaved changes, the program offers them at the next start: the photos
+    // imported before the crash come back, still unsaved.
+    void recoveryAfterACrash()
+    {
+        const QString photos = home->filePath("My Photos");
+        QVERIFY(QDir().mkpath(photos));
+        const QString samples = QString(LUMARO_TESTDATA_DIR "/exif-orientation/");
+        QVERIFY(QFile::copy(samples + "Landscape_1.jpg", photos + "/beach.jpg"));
+        QVERIFY(QFile::copy(samples + "Portrait_6.jpg", photos + "/tower.jpg"));
+        extraEnvironment.insert("LUMARO_AUTOSAVE_INTERVAL_MS", "300");
+        const QString recovery = home->filePath("state/Lumaro/recovery.lumaro");
+        const QString importing = home->filePath("import.txt");
+        QVERIFY(TestFiles::write(
+            importing, QString("timeout\t60\nclick\timportPictureDir\t%1\n").arg(photos).toUtf8()));
+        useScript(importing);
+#ifdef LUMARO_SANITIZED
+        extraEnvironment.insert("ASAN_OPTIONS", // killed outright: no leak check can run
+                                qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
+#endif
+        std::unique_ptr<QProcess> crashing = start({});
+        QByteArray err = readErrorUntil(*crashing, "test-script: done");
+        QVERIFY2(err.contains("test-script: document photos=2"), err.constData());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(recovery).size() > 0, 30000);
+        crashing->kill();
+        QVERIFY(crashing->waitForFinished(30000));
+        QCOMPARE(crashing->exitStatus(), QProcess::CrashExit);
+        extraEnvironment.remove("ASAN_OPTIONS");
+
+        const QString restoring = home->filePath("restore.txt");
+        QVERIFY(TestFiles::write(restoring, "respond\tyesButton\nwait-idle\t120\n"));
+        err = runScript(restoring);
+        QVERIFY2(err.contains("test-script: done"), err.constData());
+        QVERIFY2(err.contains("test-script: document photos=2 clips=0 modified=1 project=\n"),
+                 err.constData());
+        QVERIFY(err.indexOf("test-script: document photo beach.jpg") <
+                err.indexOf("test-script: document photo tower.jpg"));
+        // Ended by the session with the changes still unsaved: they stay recoverable.
+        QVERIFY(QFileInfo(recovery).size() > 0);
+    }
+
 private:
-    // Runs the program under the test script `script` to its end; what it wrote to stderr.
-    QByteArray runScript(const QString& script)
+    void useScript(const QString& script)
     {
         extraEnvironment.insert("LUMARO_TEST_SCRIPT", script);
         if (qEnvironmentVariableIsSet("DISPLAY")) // under xvfb-run: a real X server
             extraEnvironment.insert("QT_QPA_PLATFORM", "xcb");
-        std::unique_ptr<QProcess> run = start({});
+    }
+
+    // Standard error until it holds `expected` or the program ends (or five minutes pass).
+    static QByteArray readErrorUntil(QProcess& process, const QByteArray& expected)
+    {
         QByteArray err;
         QElapsedTimer timer;
         timer.start();
-        while (!err.contains("test-script: done") && timer.elapsed() < 300000 &&
-               run->state() == QProcess::Running) {
-            run->waitForReadyRead(1000);
-            err += run->readAllStandardError();
+        while (!err.contains(expected) && timer.elapsed() < 300000 &&
+               process.state() == QProcess::Running) {
+            process.waitForReadyRead(1000);
+            err += process.readAllStandardError();
         }
-        err += run->readAllStandardError();
+        return err + process.readAllStandardError();
+    }
+
+    // Runs the program under the test script `script` to its end; what it wrote to stderr.
+    // An entry of the playdata as text, the same for the same slideshow.
+    static QString attributeText(const PublishedShow::Entry& entry)
+    {
+        QStringList pairs;
+        for (const QXmlStreamAttribute& attribute : entry.attributes)
+            pairs << attribute.name().toString() + "=" + attribute.value().toString();
+        // A photo's file name carries the id its import gave it, new in every run.
+        pairs.replaceInStrings(QRegularExpression("\\{[0-9a-f-]{36}\\}"), "{id}");
+        return pairs.join(' ');
+    }
+
+    QByteArray runScript(const QString& script)
+    {
+        useScript(script);
+        std::unique_ptr<QProcess> run = start({});
+        QByteArray err = readErrorUntil(*run, "test-script: done");
         if (run->state() != QProcess::NotRunning) {
             run->terminate();
             if (!run->waitForFinished(120000)) // slow under the sanitizers
@@ -457,6 +657,7 @@ private:
         env.insert("XDG_CONFIG_HOME", home->filePath("config"));
         env.insert("XDG_DATA_HOME", home->filePath("data"));
         env.insert("XDG_CACHE_HOME", home->filePath("cache"));
+        env.insert("XDG_STATE_HOME", home->filePath("state"));
         env.insert("XDG_RUNTIME_DIR", home->path());
         env.insert("TMPDIR", home->path());
         env.insert("QT_QPA_PLATFORM", "offscreen");

@@ -71,8 +71,7 @@ private slots:
             const QString folder = window.publishFlow()->targetFolder;
             const QString swf = c.name + ".swf";
             // Both clips travel with the slideshow: as files, or appended to the movie.
-            const QStringList clips =
-                musicCopyPaths(window.findChild<AudioListWidget*>("audioListWidget")->audioList());
+            const QStringList clips = musicCopyPaths(window.document()->clips());
             QCOMPARE(clips.size(), 2);
             if (c.profileIndex == 1) {
                 QCOMPARE(QDir(folder + "/background music").entryList(QDir::Files).size(), 2);

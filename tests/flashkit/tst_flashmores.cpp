@@ -2,6 +2,7 @@
 #include "flashkit/core/flashmokit.h"
 #include "flashkit/core/jpegencoder.h"
 #include "kittestenv.h"
+#include "support/testimages.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -189,7 +190,7 @@ void TestFlashmoRes::unwritableConfigurationIsLogged()
     QVERIFY(!result);
     const QList<QByteArray> lines = TestFiles::read(log).split('\n');
     QCOMPARE(lines.size(), 3);
-    QVERIFY2(lines[0].startsWith("flashkit/FlashmoRes(") &&
+    QVERIFY2(lines[0].startsWith("flashkit/core/flashmoresbuild.cpp(") &&
                  lines[0].contains(QByteArray("): in FlashmoRes::" + function + " : ")),
              lines[0].constData());
     QCOMPARE(lines[1], QByteArray("FALSE"));

@@ -1,6 +1,7 @@
 #include "platform/flashplayer/flashplayerwidget.h"
 #include "platform/velfc/core/vel.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <unistd.h>
 
@@ -51,6 +53,7 @@ private slots:
     void commandsLeadIntoTheApplicationFolder();
     void installedProgramRuns();
     void iconSizes();
+    void projectFilesOpenWithLumaro();
     void validators_data();
     void validators();
 
@@ -89,6 +92,7 @@ void TestInstall::layout_data()
         QStringLiteral("lib/lumaro/Sample/image_0.jpg"),
         QStringLiteral("share/applications/") + appId + QStringLiteral(".desktop"),
         QStringLiteral("share/metainfo/") + appId + QStringLiteral(".metainfo.xml"),
+        QStringLiteral("share/mime/packages/") + appId + QStringLiteral(".xml"),
         QStringLiteral("share/icons/hicolor/scalable/apps/") + appId + QStringLiteral(".svg"),
     };
     for (const QString& path : paths)
@@ -172,6 +176,50 @@ void TestInstall::iconSizes()
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(n / 2, n / 2)), 255);
     }
+}
+
+// A file manager knows "*.lumaro" as Lumaro's project type and opens it with the menu entry,
+// which hands the file to the program.
+void TestInstall::projectFilesOpenWithLumaro()
+{
+    const QString type = QStringLiteral("application/x-lumaro-project");
+    QFile definition(prefix + QStringLiteral("/share/mime/packages/") + appId +
+                     QStringLiteral(".xml"));
+    QVERIFY(definition.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&definition);
+    QString current;
+    QStringList globs;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("mime-type"))
+            current = xml.attributes().value(QLatin1String("type")).toString();
+        else if (xml.name() == QLatin1String("glob") && current == type)
+            globs << xml.attributes().value(QLatin1String("pattern")).toString();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(globs, QStringList{QStringLiteral("*.lumaro")});
+
+    QSettings entry(prefix + QStringLiteral("/share/applications/") + appId +
+                        QStringLiteral(".desktop"),
+                    QSettings::IniFormat);
+    entry.beginGroup(QStringLiteral("Desktop Entry"));
+    QVERIFY(
+        entry.value(QStringLiteral("MimeType")).toString().split(QLatin1Char(';')).contains(type));
+    QVERIFY(entry.value(QStringLiteral("Exec")).toString().endsWith(QStringLiteral(" %f")));
+
+    // The database tool itself, as the package's trigger runs it, takes the definition.
+    if (QString(LUMARO_UPDATE_MIME_DATABASE).endsWith(QStringLiteral("-NOTFOUND")))
+        QSKIP("update-mime-database not installed (package shared-mime-info)");
+    QTemporaryDir mime;
+    QVERIFY(QDir().mkpath(mime.filePath(QStringLiteral("packages"))));
+    QVERIFY(QFile::copy(definition.fileName(), mime.filePath(QStringLiteral("packages/") + appId +
+                                                             QStringLiteral(".xml"))));
+    const Run update = run(QStringLiteral(LUMARO_UPDATE_MIME_DATABASE), {mime.path()});
+    QVERIFY2(update.code == 0, qPrintable(update.out));
+    QFile table(mime.filePath(QStringLiteral("globs2")));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QVERIFY(table.readAll().contains((type + QStringLiteral(":*.lumaro")).toUtf8()));
 }
 
 void TestInstall::validators_data()

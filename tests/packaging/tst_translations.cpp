@@ -15,10 +15,11 @@ namespace {
 // The folders that hold the program's code, the command-line publisher's included. Tests,
 // benchmarks and build tools show nothing; the converter and media tools (tools/) are not Qt
 // programs, and the program turns what they report into its own translated sentences.
-const QStringList sourceFolders = {
-    QStringLiteral("app"),      QStringLiteral("audio"),    QStringLiteral("cli"),
-    QStringLiteral("common"),   QStringLiteral("flashkit"), QStringLiteral("photos"),
-    QStringLiteral("platform"), QStringLiteral("prefs"),    QStringLiteral("widgets")};
+const QStringList sourceFolders = {QStringLiteral("app"),      QStringLiteral("audio"),
+                                   QStringLiteral("cli"),      QStringLiteral("common"),
+                                   QStringLiteral("document"), QStringLiteral("flashkit"),
+                                   QStringLiteral("photos"),   QStringLiteral("platform"),
+                                   QStringLiteral("prefs"),    QStringLiteral("widgets")};
 
 struct Message
 {
@@ -68,10 +69,11 @@ const QStringList translating = {QStringLiteral("tr"),
                                  QStringLiteral("QT_TRANSLATE_NOOP"),
                                  QStringLiteral("qtTrId")};
 // Calls whose text is for the developer: the diagnostic log and Qt's message handlers.
-const QStringList diagnostic = {
-    QStringLiteral("qWarning"),     QStringLiteral("qDebug"),     QStringLiteral("qInfo"),
-    QStringLiteral("qCritical"),    QStringLiteral("qFatal"),     QStringLiteral("writeLogEntry"),
-    QStringLiteral("writeLogLine"), QStringLiteral("Q_ASSERT_X"), QStringLiteral("static_assert")};
+const QStringList diagnostic = {QStringLiteral("qWarning"),   QStringLiteral("qDebug"),
+                                QStringLiteral("qInfo"),      QStringLiteral("qCritical"),
+                                QStringLiteral("qFatal"),     QStringLiteral("writeLogEntry"),
+                                QStringLiteral("LUMARO_LOG"), QStringLiteral("writeLogLine"),
+                                QStringLiteral("Q_ASSERT_X"), QStringLiteral("static_assert")};
 // Calls that take the reason of a failure the user is told about: whatever their text looks
 // like, it must be translatable.
 const QStringList reasonSinks = {QStringLiteral("fail"), QStringLiteral("failed"),

@@ -3,6 +3,7 @@
 // failures each reports.
 #include "photofixtures.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 #include "support/testmedia.h"
 
 #include "common/workspace.h"
@@ -292,7 +293,7 @@ private slots:
         QVERIFY(ok);
 
         info.operations.prepend(TurnRight);
-        QVERIFY(applyPhotoOperation(info).ok);
+        QVERIFY(applyPhotoOperation(info));
         QCOMPARE(sizeOf(workingCopyPath(info)), QSize(540, 720));
         QCOMPARE(sizeOf(thumbnailPath(info)), QSize(60, 80));
         QVERIFY(
@@ -300,7 +301,7 @@ private slots:
 
         // A restore puts back the files as they were at import, byte for byte.
         info.operations.clear();
-        QVERIFY(applyPhotoOperation(info).ok);
+        QVERIFY(applyPhotoOperation(info));
         QCOMPARE(TestFiles::read(workingCopyPath(info)), TestFiles::read(backupCopyPath(info)));
         QCOMPARE(TestFiles::read(thumbnailPath(info)), TestFiles::read(backupThumbnailPath(info)));
     }
@@ -346,11 +347,12 @@ private slots:
         if (turn)
             info.operations.prepend(TurnLeft);
         const PhotoFileResult result = applyPhotoOperation(info);
-        QVERIFY(!result.ok);
+        QVERIFY(!result);
         const QString file = named == QLatin1String("copy")    ? copy
                              : named == QLatin1String("thumb") ? thumb
                                                                : backup;
-        QVERIFY2(result.error.contains(QDir::toNativeSeparators(file)), qPrintable(result.error));
+        QVERIFY2(result.reason().contains(QDir::toNativeSeparators(file)),
+                 qPrintable(result.reason()));
         // The intact file of the pair was still brought up to date.
         if (damage == QLatin1String("remove copy"))
             QCOMPARE(sizeOf(thumb), QSize(60, 80));

@@ -121,7 +121,7 @@ private slots:
         progress.exec();
 
         QVERIFY(progress.added());
-        QCOMPARE(pathsOf(strip.photos()), (QStringList{photos[0], photos[1], photos[2]}));
+        QCOMPARE(pathsOf(progress.photos()), (QStringList{photos[0], photos[1], photos[2]}));
         QCOMPARE(answerer.shown, 1);
         QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(text)});
         QCOMPARE(progress.findChild<QProgressBar*>(QStringLiteral("progressBar"))->value(), 100);
@@ -134,7 +134,7 @@ private slots:
         ImportProgress progress(true, &strip);
         progress.start({photos[3]});
         progress.exec();
-        QCOMPARE(strip.photos().size(), 1);
+        QCOMPARE(progress.photos().size(), 1);
         QCOMPARE(answerer.shown, 0);
     }
 
@@ -178,8 +178,8 @@ private slots:
         progress.exec();
 
         QCOMPARE(reading, (QList<int>{0, 1, 2, 3, 4}));
-        QVERIFY(strip.photos().size() <= 4);
-        QCOMPARE(pathsOf(strip.photos()), photos.mid(0, strip.photos().size()));
+        QVERIFY(progress.photos().size() <= 4);
+        QCOMPARE(pathsOf(progress.photos()), photos.mid(0, progress.photos().size()));
         QCOMPARE(answerer.shown, 0);
         // The fifth photo was read to the end (its four files exist) but never added.
         const QStringList written =
@@ -187,6 +187,46 @@ private slots:
         QCOMPARE(written.size(), 2);
         QCOMPARE(QDir(photosFolder()).entryList({QStringLiteral("*photo06*")}, QDir::Files).size(),
                  0);
+    }
+
+    // Reading for a caller of its own (a project being opened): the records come back in order
+    // with the failures, nothing is shown, and a cancel is told apart from the end.
+    void readRecordsGivesThemBack_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("read to the end") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void readRecordsGivesThemBack()
+    {
+        QFETCH(bool, cancel);
+        const WorkerCount oneAtATime(1); // which files are in progress at the cancel is then known
+        const QString text = dir.filePath(QStringLiteral("in/notes.jpg"));
+        QVERIFY(TestFiles::write(text, "not a picture"));
+        const QStringList files{photos[0], text, photos[1], photos[2], photos[3]};
+        InfoParser::setFileHook([&](const InfoParser& parser, int index, const QString&) {
+            if (!cancel || index != 3)
+                return;
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    if (QWidget* modal = QApplication::activeModalWidget())
+                        modal->findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
+                },
+                Qt::QueuedConnection);
+            for (int wait = 0; wait < 1000 && !parser.isStopRequested(); ++wait)
+                QThread::msleep(5);
+        });
+        QWidget parent;
+        ReportAnswerer answerer;
+        const ImportProgress::Records read = ImportProgress::readRecords(true, &parent, files);
+        QCOMPARE(read.cancelled, cancel);
+        const QStringList all{photos[0], photos[1], photos[2], photos[3]};
+        // A cancel keeps what was finished before it, not the photo whose reading it waited for.
+        QCOMPARE(pathsOf(read.photos), cancel ? all.mid(0, 2) : all);
+        QCOMPARE(read.failures.size(), 1);
+        QCOMPARE(read.failures.first().path, text);
+        QCOMPARE(answerer.shown, 0);
     }
 
     void stopBeforeTheThreadRunsReadsNothing()
@@ -268,7 +308,7 @@ private slots:
             const int total = int(files.size());
             if (release || bar->value() != (total - 1) * 100 / total)
                 return;
-            onStripWhileHeld = pathsOf(strip.photos());
+            onStripWhileHeld = pathsOf(progress.photos());
             labelWhileHeld = labelText(progress);
             release = true;
         });
@@ -280,7 +320,7 @@ private slots:
         QCOMPARE(onStripWhileHeld, addedBeforeHeld);
         QVERIFY2(labelWhileHeld.contains(QDir::toNativeSeparators(files[held])),
                  qPrintable(labelWhileHeld));
-        QCOMPARE(pathsOf(strip.photos()), added);
+        QCOMPARE(pathsOf(progress.photos()), added);
         QCOMPARE(answerer.rows, listed);
     }
 
@@ -308,7 +348,7 @@ private slots:
         connect(&watch, &QTimer::timeout, &progress, [&] {
             // Files 0, 1, 3 and 4 finished, 0 and 1 on the strip, the three held ones started.
             if (started.sorted() != QList<int>{0, 1, 2, 3, 4, 5, 6} || bar->value() != 40 ||
-                strip.photos().size() != 2)
+                progress.photos().size() != 2)
                 return;
             watch.stop();
             progress.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
@@ -318,7 +358,7 @@ private slots:
         progress.exec();
 
         QCOMPARE(started.sorted(), (QList<int>{0, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(pathsOf(strip.photos()), photos.mid(0, 2));
+        QCOMPARE(pathsOf(progress.photos()), photos.mid(0, 2));
         QCOMPARE(answerer.shown, 0);
         // The held photos were read to the end (working copy and thumbnail written), the next
         // one not at all.
@@ -418,7 +458,7 @@ private slots:
                  qPrintable(answerer.reasons.value(0)));
     }
 
-    void audioModeFillsTheMusicStrip()
+    void audioModeReadsClips()
     {
         const QString clip = dir.filePath(QStringLiteral("in/tone.mp3"));
         QVERIFY(TestMedia::makeTone(clip, TestMedia::kind("mp3"), 2));
@@ -432,9 +472,9 @@ private slots:
         progress.exec();
 
         QVERIFY(progress.added());
-        QCOMPARE(strip.audioList().size(), 1);
-        QCOMPARE(strip.audioList().first().filePath, clip);
-        QCOMPARE(strip.audioList().first().sampleRate, 44100);
+        QCOMPARE(progress.clips().size(), 1);
+        QCOMPARE(progress.clips().first().filePath, clip);
+        QCOMPARE(progress.clips().first().sampleRate, 44100);
         QCOMPARE(answerer.rows, QStringList{QDir::toNativeSeparators(text)});
     }
 };

@@ -1,12 +1,17 @@
 // The photo strip as a user drives it: icons in every orientation, drops from outside and drags
 // inside (move, Control-copy) through real drag events, refusal of payloads that name no photo of
-// the strip, delete with its current-row rule, the context menu and the drop hint.
+// the strip, delete with its current-row rule, the context menu and the drop hint; and its items
+// following the slideshow it shows.
 #include "common/mediaformats.h"
 #include "common/workspace.h"
+#include "document/slideshow.h"
+#include "document/slideshowedit.h"
 #include "photos/photolistwidget.h"
 #include "platform/velfc/core/velpref.h"
+#include "platform/velfc/velmessagebox.h"
 #include "support/stripevents.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -72,7 +77,9 @@ private slots:
 
     void init()
     {
+        show.reset(new Slideshow);
         strip.reset(new PhotoListWidget);
+        strip->setDocument(show.get());
         strip->setDragDropMode(QAbstractItemView::DragDrop);
         strip->setSelectionMode(QAbstractItemView::ExtendedSelection);
         strip->setFlow(QListView::LeftToRight);
@@ -81,17 +88,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(strip.get()));
         imported.clear();
         strip->setImportRunner([this](bool photoMode, QWidget* parent, const QStringList& files) {
-            // Stands in for the import dialog: it adds one record per file at the drop row.
+            // Stands in for the import dialog: one record per file.
             imported << files;
+            MediaStrip::Imported read;
             if (!photoMode || parent != strip.get())
-                return false;
+                return read;
             for (const QString& file : files)
-                strip->addPhoto(photo(file));
-            return !files.isEmpty();
+                read.photos << photo(file);
+            return read;
         });
     }
 
-    void cleanup() { strip.reset(); }
+    void cleanup()
+    {
+        strip.reset();
+        show.reset();
+    }
 
     // The icon is the photo's preview as it would look after its operations: the stored preview
     // for straight results, the pre-turned one for quarter turns.
@@ -116,7 +128,7 @@ private slots:
         const QImage source = quarters(160, 120);
         ImageInfo info = photo("/p/q.jpg", source);
         info.operations = operations;
-        strip->addPhoto(info);
+        show->addPhotos(-1, {info});
         const QImage icon = strip->item(0)->data(Qt::DecorationRole).value<QImage>();
         QCOMPARE(icon.size(), QSize(80, 60));
         // The oracle: turn the real picture, then make its preview.
@@ -130,7 +142,7 @@ private slots:
     {
         ImageInfo info = photo("/p/Beach & Sea.jpg");
         info.depth = 24;
-        strip->addPhoto(info);
+        show->addPhotos(-1, {info});
         QCOMPARE(strip->item(0)->toolTip(),
                  QString("<nobr>Name:&nbsp;<b>Beach &amp; Sea.jpg</b><nobr/><br />"
                          "<nobr>Depth:&nbsp;<b>24Bits</b><nobr/>"));
@@ -149,8 +161,7 @@ private slots:
         QFETCH(int, onRow);
         QFETCH(QString, expected);
         for (const char* name : {"a", "b", "c", "d"})
-            strip->addPhoto(photo(QString("/p/%1.jpg").arg(name)));
-        strip->notifyChanged();
+            show->addPhotos(-1, {photo(QString("/p/%1.jpg").arg(name))});
 
         QTemporaryDir dir;
         QVERIFY(quarters(8, 6).save(dir.filePath("n1.jpg")));
@@ -159,8 +170,7 @@ private slots:
         QVERIFY(quarters(8, 6).save(dir.filePath("sub/sub3.PNG")));
         QVERIFY(quarters(8, 6).save(dir.filePath("n2.jpg")));
 
-        QSignalSpy about(strip.get(), &PhotoListWidget::photoListAboutToChange);
-        QSignalSpy changed(strip.get(), &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         const QPoint at = onRow < 0 ? strip->hintRect().center()
                                     : strip->visualItemRect(strip->item(onRow)).center();
         const auto out = StripEvents::dropUrls(strip.get(),
@@ -171,25 +181,20 @@ private slots:
         QVERIFY(out.dropped);
         QCOMPARE(out.action, Qt::CopyAction);
         QCOMPARE(imported.size(), 3); // the folder was searched, the text file left out
-        QCOMPARE(about.size(), 1);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(names(changed.first().first().value<QList<ImageInfo>>()), letters(expected));
-        QCOMPARE(names(strip->photos()), letters(expected));
-        // The next import appends again.
-        strip->addPhoto(photo("/p/z.jpg"));
-        QCOMPARE(names(strip->photos()).last(), QString("z"));
+        QCOMPARE(changed.size(), 1);  // one step for the whole drop
+        QCOMPARE(names(show->photos()), letters(expected));
     }
 
     void dropWithoutPhotosIsRefused()
     {
         QTemporaryDir dir;
         QVERIFY(TestFiles::write(dir.filePath("notes.txt"), "text"));
-        QSignalSpy about(strip.get(), &PhotoListWidget::photoListAboutToChange);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         const auto out = StripEvents::dropUrls(strip.get(), {QUrl::fromLocalFile(dir.path())},
                                                strip->hintRect().center());
         QVERIFY(!out.entered);
         QVERIFY(imported.isEmpty());
-        QCOMPARE(about.size(), 0);
+        QCOMPARE(changed.size(), 0);
 
         QMimeData text; // neither files nor photos of this strip
         text.setText("hello");
@@ -197,6 +202,7 @@ private slots:
     }
 
     // Dragging inside the strip: dropped on an item, the photos land after it; Control copies.
+    // What landed is selected.
     void dragInside_data()
     {
         QTest::addColumn<QList<int>>("dragged");
@@ -222,10 +228,9 @@ private slots:
             for (const QString& path : {workingCopyPath(info), backupCopyPath(info),
                                         thumbnailPath(info), backupThumbnailPath(info)})
                 QVERIFY(TestFiles::write(path, name));
-            strip->addPhoto(info);
+            show->addPhotos(-1, {info});
         }
-        strip->notifyChanged();
-        const QUuid draggedId = strip->photos().at(dragged.first()).id;
+        const QUuid draggedId = show->photos().at(dragged.first()).id;
         for (int row : dragged)
             strip->item(row)->setSelected(true);
 
@@ -234,20 +239,29 @@ private slots:
         const Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
         StripEvents::Outcome out;
         StripEvents::routeDrags(strip.get(), &at, &modifiers, &out);
-        QSignalSpy changed(strip.get(), &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         StripEvents::pressAndPull(strip.get(),
                                   strip->visualItemRect(strip->item(dragged.first())).center());
 
         QVERIFY(out.dropped);
         QCOMPARE(out.action, control ? Qt::CopyAction : Qt::MoveAction);
-        QCOMPARE(names(strip->photos()), letters(expected));
-        QCOMPARE(strip->count(), strip->photos().size());
-        QCOMPARE(names(changed.last().first().value<QList<ImageInfo>>()), letters(expected));
-        QVERIFY(strip->selectedItems().isEmpty());
+        QCOMPARE(names(show->photos()), letters(expected));
+        QCOMPARE(strip->count(), show->photos().size());
+        QCOMPARE(changed.size(), 1); // one step
+        QStringList selected;
+        for (const QModelIndex& index : strip->selectionModel()->selectedIndexes())
+            selected << names({show->photos().at(index.row())});
+        selected.sort();
+        QStringList draggedNames;
+        for (int row : dragged)
+            draggedNames << QString(QChar('a' + row));
+        QCOMPARE(selected, draggedNames);
+        if (control) // the copies, not the originals
+            QVERIFY(!strip->item(dragged.first())->isSelected());
         QVERIFY(imported.isEmpty());
         // A copy is a photo of its own: a new id, and the same pictures in files of its own.
         QSet<QUuid> ids;
-        for (const ImageInfo& info : strip->photos()) {
+        for (const ImageInfo& info : show->photos()) {
             ids.insert(info.id);
             QCOMPARE(TestFiles::read(backupThumbnailPath(info)),
                      QFileInfo(info.path).completeBaseName().toUtf8());
@@ -256,10 +270,62 @@ private slots:
         QVERIFY(ids.contains(draggedId));
     }
 
+    // The items are the slideshow's photos whatever changes it, each drawn as it is now, and the
+    // selection stays with the photos it was on.
+    void itemsFollowTheDocument()
+    {
+        const auto shown = [&] {
+            QStringList tips;
+            for (int row = 0; row < strip->count(); ++row)
+                tips << strip->item(row)->toolTip();
+            return tips;
+        };
+        const auto expected = [&] {
+            QStringList tips;
+            for (const ImageInfo& info : show->photos())
+                tips << PhotoListWidget::toolTipOf(info);
+            return tips;
+        };
+        const auto selected = [&] {
+            QStringList out;
+            for (const QModelIndex& index : strip->selectionModel()->selectedIndexes())
+                out << names({show->photos().at(index.row())});
+            out.sort();
+            return out.join(' ');
+        };
+        QList<ImageInfo> five;
+        for (const char* name : {"a", "b", "c", "d", "e"})
+            five << photo(QString("/p/%1.jpg").arg(name));
+        show->addPhotos(-1, five.mid(0, 3));
+        show->addPhotos(1, five.mid(3));
+        QCOMPARE(names(show->photos()), letters("a d e b c"));
+        QCOMPARE(shown(), expected());
+        strip->item(3)->setSelected(true);
+        strip->item(4)->setSelected(true);
+        show->movePhotos({3}, 0);
+        QCOMPARE(shown(), expected());
+        QCOMPARE(selected(), QString("b c"));
+        show->removePhotos({1, 2});
+        QCOMPARE(names(show->photos()), letters("b e c"));
+        QCOMPARE(shown(), expected());
+        QCOMPARE(selected(), QString("b c"));
+        show->applyOperation({2}, TurnRight);
+        QCOMPARE(strip->item(2)->data(Qt::DecorationRole).value<QImage>(),
+                 PhotoListWidget::iconOf(show->photos().at(2)));
+        QVERIFY(strip->item(2)->data(Qt::DecorationRole).value<QImage>() !=
+                strip->item(1)->data(Qt::DecorationRole).value<QImage>());
+        SlideshowEdit(show.get())
+            .resetPhotos({show->photos().at(2), five.at(0), show->photos().at(0)});
+        QCOMPARE(shown(), expected());
+        QCOMPARE(selected(), QString("b c"));
+        show->clear();
+        QCOMPARE(strip->count(), 0);
+    }
+
     void dropOnADraggedPhotoIsRefused()
     {
         for (const char* name : {"a", "b", "c"})
-            strip->addPhoto(photo(QString("/p/%1.jpg").arg(name)));
+            show->addPhotos(-1, {photo(QString("/p/%1.jpg").arg(name))});
         strip->item(1)->setSelected(true);
         strip->item(2)->setSelected(true);
         const QPoint at = strip->visualItemRect(strip->item(2)).center();
@@ -269,7 +335,7 @@ private slots:
         StripEvents::pressAndPull(strip.get(), strip->visualItemRect(strip->item(1)).center());
         QVERIFY(out.entered);
         QVERIFY(!out.moved);
-        QCOMPARE(names(strip->photos()), letters("a b c"));
+        QCOMPARE(names(show->photos()), letters("a b c"));
     }
 
     // A payload is trusted only for keys of photos this strip holds now; a number that is not one
@@ -307,26 +373,24 @@ private slots:
     {
         QFETCH(QByteArray, payload);
         for (const char* name : {"a", "b", "c"})
-            strip->addPhoto(photo(QString("/p/%1.jpg").arg(name)));
+            show->addPhotos(-1, {photo(QString("/p/%1.jpg").arg(name))});
         strip->item(0)->setSelected(true);
         const QPoint at = strip->hintRect().center();
         const Qt::KeyboardModifiers modifiers = Qt::NoModifier;
         StripEvents::Outcome out;
         StripEvents::routeDrags(strip.get(), &at, &modifiers, &out,
                                 [&](QMimeData* data) { data->setData("ImageList", payload); });
-        QSignalSpy about(strip.get(), &PhotoListWidget::photoListAboutToChange);
-        QSignalSpy changed(strip.get(), &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         StripEvents::pressAndPull(strip.get(), strip->visualItemRect(strip->item(0)).center());
         QVERIFY(out.moved);
         QVERIFY(!out.dropped);
-        QCOMPARE(about.size(), 0);
         QCOMPARE(changed.size(), 0);
-        QCOMPARE(names(strip->photos()), letters("a b c")); // the dragged photo is not lost
+        QCOMPARE(names(show->photos()), letters("a b c")); // the dragged photo is not lost
     }
 
     void payloadFromElsewhereIsRefused()
     {
-        strip->addPhoto(photo("/p/a.jpg"));
+        show->addPhotos(-1, {photo("/p/a.jpg")});
         // Even a well-formed payload naming a real key, when no drag of this strip carries it.
         QMimeData foreign;
         foreign.setData("ImageList", QByteArray("1\0"
@@ -354,13 +418,13 @@ private slots:
         QFETCH(QString, left);
         QFETCH(int, current);
         for (const char* name : {"a", "b", "c"})
-            strip->addPhoto(photo(QString("/p/%1.jpg").arg(name)));
+            show->addPhotos(-1, {photo(QString("/p/%1.jpg").arg(name))});
         for (int row : selected)
             strip->item(row)->setSelected(true);
-        QSignalSpy changed(strip.get(), &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         strip->deleteSelected();
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(names(strip->photos()), letters(left));
+        QCOMPARE(changed.size(), selected.isEmpty() ? 0 : 1);
+        QCOMPARE(names(show->photos()), letters(left));
         QCOMPARE(strip->currentRow(), current);
     }
 
@@ -390,31 +454,40 @@ private slots:
             return state;
         };
         QCOMPARE(openMenu(), QString("0000000"));
-        strip->addPhoto(photo("/p/a.jpg"));
-        strip->addPhoto(photo("/p/b.jpg"));
+        show->addPhotos(-1, {photo("/p/a.jpg"), photo("/p/b.jpg")});
         QCOMPARE(openMenu(), QString("0110000"));
         strip->item(1)->setSelected(true);
         QCOMPARE(openMenu(), QString("1111111"));
 
-        // "Turn Left" twice records two newest-first operations and re-saves through the signal.
-        QSignalSpy processed(strip.get(), &PhotoListWidget::photoListProcessed);
+        // "Turn Left" twice records two newest-first operations on the selected photo only. Its
+        // files are missing here, which is reported.
+        QStringList alerts;
+        const auto previous = VelMessageBox::setHandler(
+            [&](VelMessageBox::Kind, const QString& text, const QString&) {
+                alerts << text;
+                return 0;
+            });
+        QSignalSpy changedPhotos(show.get(), &Slideshow::photoChanged);
         QAction* turnLeft = menu->actions().at(5);
         turnLeft->trigger();
         turnLeft->trigger();
-        QCOMPARE(processed.size(), 2);
-        QCOMPARE(strip->photos().at(1).operations, (QVector<qint32>{TurnLeft, TurnLeft}));
-        QVERIFY(strip->photos().at(0).operations.isEmpty());
-        QCOMPARE(strip->processedIndexes().size(), 1);
-        QCOMPARE(strip->processedIndexes().first().row(), 1);
+        QCOMPARE(changedPhotos.size(), 2);
+        QCOMPARE(changedPhotos.first().first().toInt(), 1);
+        QCOMPARE(show->photos().at(1).operations, (QVector<qint32>{TurnLeft, TurnLeft}));
+        QVERIFY(show->photos().at(0).operations.isEmpty());
         strip->restoreSelected();
-        QVERIFY(strip->photos().at(1).operations.isEmpty());
+        QVERIFY(show->photos().at(1).operations.isEmpty());
+        VelMessageBox::setHandler(previous);
+        QCOMPARE(alerts.size(), 3);
+        QVERIFY2(alerts.first().startsWith("Cannot save the turned photo(s): b.jpg ("),
+                 qPrintable(alerts.first()));
 
         menu->actions().at(3)->trigger(); // select all
         QCOMPARE(strip->selectedItems().size(), 2);
-        QSignalSpy changed(strip.get(), &PhotoListWidget::photoListChanged);
+        QSignalSpy changed(show.get(), &Slideshow::changed);
         menu->actions().at(1)->trigger(); // clear
         QCOMPARE(changed.size(), 1);
-        QVERIFY(changed.first().first().value<QList<ImageInfo>>().isEmpty());
+        QVERIFY(show->photos().isEmpty());
         QCOMPARE(strip->count(), 0);
     }
 
@@ -423,8 +496,7 @@ private slots:
     {
         QCOMPARE(strip->hintRect().left(), strip->spacing() + 4);
         QVERIFY(strip->hintRect().width() >= 240);
-        strip->addPhoto(photo("/p/a.jpg"));
-        strip->addPhoto(photo("/p/b.jpg"));
+        show->addPhotos(-1, {photo("/p/a.jpg"), photo("/p/b.jpg")});
         const int lastRight = strip->visualItemRect(strip->item(1)).right();
         QCOMPARE(strip->hintRect().left(), strip->spacing() + lastRight + 4);
         const QImage shot = strip->viewport()->grab().toImage();
@@ -437,6 +509,7 @@ private slots:
 
 private:
     QTemporaryDir workspace;
+    std::unique_ptr<Slideshow> show;
     std::unique_ptr<PhotoListWidget> strip;
     QStringList imported;
 };

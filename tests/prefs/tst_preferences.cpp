@@ -1,6 +1,7 @@
 // The Preferences dialog: what it shows and stores, its checks and alerts, and moving the
 // workspace with the files of the slideshow: the complete move, and the failed, refused and
 // cancelled ones that must leave everything as it was.
+#include "document/slideshow.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/preferences.h"
@@ -81,8 +82,8 @@ private slots:
         oldWorkspace = oldParent + "/" + WorkspaceFolderName;
         VelPref::instance()->setValue(PrefKey::TemporaryDir, oldParent);
         VelPref::instance()->setValue(PrefKey::Temporary, oldWorkspace);
-        photos.clear();
-        music.clear();
+        show.reset(new Slideshow);
+        names.clear();
     }
 
     void cleanup()
@@ -96,7 +97,7 @@ private slots:
     {
         VelPref::instance()->remove(PrefKey::TemporaryDir);
         VelPref::instance()->remove(PrefKey::Temporary);
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QCOMPARE(dialog.findChild<QLineEdit*>("lineEdit")->text(), data);
         QCOMPARE(dialog.workspace(), data + "/" + WorkspaceFolderName);
@@ -141,10 +142,10 @@ private slots:
         pref->setValue(PrefKey::AfterPublishingAction, action);
         pref->setValue(PrefKey::UpdateInterval, days);
         pref->setValue(PrefKey::AutoUpdateEnable, check);
-        QVERIFY(writePhoto(oldWorkspace, "a.jpg"));
-        photos << FlashKitPhoto{QString(), oldWorkspace + "/photos/a.jpg", QString()};
+        const QString a = addPhoto("a");
+        QVERIFY(!a.isEmpty());
 
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         QCOMPARE(dialog.findChild<QComboBox*>("afterBurnAction")->currentText(), actionRow);
         QCOMPARE(dialog.findChild<QComboBox*>("updateFreq")->currentText(), daysRow);
         QCOMPARE(dialog.findChild<QComboBox*>("updateFreq")->isEnabled(), check);
@@ -154,8 +155,8 @@ private slots:
         QCOMPARE(pref->value(PrefKey::UpdateInterval).toInt(), daysBack);
         QCOMPARE(pref->value(PrefKey::AutoUpdateEnable).toBool(), check);
         QCOMPARE(pref->value(PrefKey::Temporary).toString(), oldWorkspace);
-        QCOMPARE(photos.first().path, oldWorkspace + "/photos/a.jpg");
-        QCOMPARE(filesUnder(oldWorkspace), photoFiles({"a.jpg"}));
+        QCOMPARE(show->photoEntries().first().path, oldWorkspace + "/photos/" + a);
+        QCOMPARE(filesUnder(oldWorkspace), photoFiles({a}));
         QVERIFY(alerts.isEmpty());
     }
 
@@ -164,7 +165,7 @@ private slots:
         VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
         VelPref::instance()->setValue(PrefKey::AutoUpdateEnable, false);
         const QString before = TestFiles::read(dir->filePath("lumaro.ini"));
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.findChild<QPushButton*>("resetToDefault")->click();
         QCOMPARE(dialog.findChild<QLineEdit*>("lineEdit")->text(),
                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -193,7 +194,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QChar, typed);
         QFETCH(QString, after);
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.show();
         auto* edit = dialog.findChild<QLineEdit*>("lineEdit");
         edit->setText(before);
@@ -208,7 +209,7 @@ private slots:
 
     void browseAndOpen()
     {
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         QString asked;
         Preferences::setFolderChooser([&](QWidget*, const QString& title, const QString& start) {
             asked = title + "|" + start;
@@ -252,7 +253,7 @@ private slots:
             if (stored.isValid())
                 VelPref::instance()->setValue(PrefKey::TemporaryDir, stored);
         }
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         QString start;
         Preferences::setFolderChooser([&](QWidget*, const QString&, const QString& folder) {
             start = folder;
@@ -299,12 +300,12 @@ private slots:
             VelPref::instance()->setValue(PrefKey::Temporary, oldWorkspace);
         }
         QVERIFY(TestFiles::write(dir->filePath("plain file"), "x"));
-        QVERIFY(writePhoto(oldWorkspace, "a.jpg"));
-        photos << FlashKitPhoto{QString(), oldWorkspace + "/photos/a.jpg", QString()};
+        const QString a = addPhoto("a");
+        QVERIFY(!a.isEmpty());
         VelPref::instance()->setValue(PrefKey::AfterPublishingAction, 0);
         const QByteArray before = TestFiles::read(dir->filePath("lumaro.ini"));
 
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.show();
         auto* edit = dialog.findChild<QLineEdit*>("lineEdit");
         edit->setText(typed);
@@ -315,22 +316,22 @@ private slots:
         QCOMPARE(edit->text(), restored ? oldParent : typed);
         QCOMPARE(edit->selectedText(), edit->text());
         QCOMPARE(TestFiles::read(dir->filePath("lumaro.ini")), before);
-        QCOMPARE(filesUnder(oldWorkspace), photoFiles({"a.jpg"}));
-        QCOMPARE(photos.first().path, oldWorkspace + "/photos/a.jpg");
+        QCOMPARE(filesUnder(oldWorkspace), photoFiles({a}));
+        QCOMPARE(show->photoEntries().first().path, oldWorkspace + "/photos/" + a);
     }
 
     // A folder that reaches the same workspace through a link: nothing moves, nothing goes.
     void sameWorkspaceByAnotherNameMovesNothing()
     {
-        QVERIFY(writePhoto(oldWorkspace, "a.jpg"));
+        const QString a = addPhoto("a");
+        QVERIFY(!a.isEmpty());
         QVERIFY(QFile::link(oldParent, dir->filePath("alias")));
-        photos << FlashKitPhoto{QString(), oldWorkspace + "/photos/a.jpg", QString()};
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.findChild<QLineEdit*>("lineEdit")->setText(dir->filePath("alias"));
         button(dialog, QDialogButtonBox::Apply)->setEnabled(true);
         button(dialog, QDialogButtonBox::Apply)->click();
         QVERIFY(alerts.isEmpty());
-        QCOMPARE(filesUnder(oldWorkspace), photoFiles({"a.jpg"}));
+        QCOMPARE(filesUnder(oldWorkspace), photoFiles({a}));
         QCOMPARE(VelPref::instance()->value(PrefKey::TemporaryDir).toString(),
                  dir->filePath("alias"));
         QVERIFY(!button(dialog, QDialogButtonBox::Apply)->isEnabled());
@@ -341,7 +342,7 @@ private slots:
         QVERIFY(QDir().mkpath(oldWorkspace + "/photos/bak"));
         QVERIFY(QDir().mkpath(oldWorkspace + "/background music"));
         QVERIFY(TestFiles::write(oldWorkspace + "/playdata.xml", "<x/>"));
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         const QString target = dir->filePath("new");
         dialog.findChild<QLineEdit*>("lineEdit")->setText(target);
         button(dialog, QDialogButtonBox::Ok)->click();
@@ -361,7 +362,7 @@ private slots:
     void moveOfThreePhotosAndOneClip()
     {
         fillWorkspace();
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         QList<int> bar;
         connect(dialog.progressDialog()->findChild<QProgressBar*>("progressBar"),
                 &QProgressBar::valueChanged, this, [&bar](int value) { bar << value; });
@@ -375,12 +376,13 @@ private slots:
         const QString moved = target + "/" + WorkspaceFolderName;
         QCOMPARE(filesUnder(moved).size(), 13);
         QCOMPARE(filesUnder(moved), expectedFiles());
-        for (const FlashKitPhoto& entry : photos) {
+        for (const FlashKitPhoto& entry : show->photoEntries()) {
             QVERIFY(entry.path.startsWith(moved + "/photos/"));
             QVERIFY(QFileInfo::exists(entry.path));
         }
-        QCOMPARE(music.first().path, moved + "/background music/song.mp3");
-        QCOMPARE(TestFiles::read(music.first().path).left(8), QByteArray("song.mp3"));
+        QCOMPARE(show->musicEntries().first().path, moved + "/background music/song.mp3");
+        QCOMPARE(TestFiles::read(show->musicEntries().first().path).left(8),
+                 QByteArray("song.mp3"));
         QVERIFY(!QFileInfo::exists(oldWorkspace));
         QVERIFY(!QFileInfo::exists(oldParent)); // emptied, so it went too
         QVERIFY(QDir(dir->path()).exists());
@@ -407,7 +409,7 @@ private slots:
         if (needsPermissions && !permissionsBind())
             QSKIP("running as root: permissions do not stop the copy");
         fillWorkspace();
-        const QList<FlashKitPhoto> photosBefore = photos;
+        const QList<FlashKitPhoto> photosBefore = show->photoEntries();
         const QByteArray settingsBefore = TestFiles::read(dir->filePath("lumaro.ini"));
         QString target = dir->filePath("new");
         std::unique_ptr<FullFilesystem> disk;
@@ -425,7 +427,7 @@ private slots:
             QVERIFY(
                 QFile::setPermissions(moved + "/" + blocker, QFile::ReadOwner | QFile::ExeOwner));
 
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.show();
         dialog.findChild<QLineEdit*>("lineEdit")->setText(target);
         button(dialog, QDialogButtonBox::Ok)->click();
@@ -438,12 +440,13 @@ private slots:
         QVERIFY2(alerts.first().contains("(" + QString(reason).replace("%1", moved) + ")"),
                  qPrintable(alerts.first()));
         QCOMPARE(TestFiles::read(dir->filePath("lumaro.ini")), settingsBefore);
+        const QList<FlashKitPhoto> photos = show->photoEntries();
         QCOMPARE(photos.size(), photosBefore.size());
         for (int i = 0; i < photos.size(); ++i) {
             QCOMPARE(photos.at(i).path, photosBefore.at(i).path);
             QVERIFY(QFileInfo::exists(photos.at(i).path));
         }
-        QCOMPARE(music.first().path, oldWorkspace + "/background music/song.mp3");
+        QCOMPARE(show->musicEntries().first().path, oldWorkspace + "/background music/song.mp3");
         QCOMPARE(filesUnder(oldWorkspace), expectedFiles());
         QCOMPARE(filesUnder(moved), QStringList()); // the partial copy is gone
         QCOMPARE(dialog.workspace(), oldWorkspace);
@@ -454,7 +457,7 @@ private slots:
     {
         fillWorkspace();
         const QByteArray settingsBefore = TestFiles::read(dir->filePath("lumaro.ini"));
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.show();
         dialog.findChild<QLineEdit*>("lineEdit")->setText(dir->filePath("new"));
         PreferencesProgress* progress = dialog.progressDialog();
@@ -466,7 +469,7 @@ private slots:
         QCOMPARE(TestFiles::read(dir->filePath("lumaro.ini")), settingsBefore);
         QVERIFY(!QFileInfo::exists(dir->filePath("new/") + WorkspaceFolderName));
         QCOMPARE(filesUnder(oldWorkspace), expectedFiles());
-        QCOMPARE(music.first().path, oldWorkspace + "/background music/song.mp3");
+        QCOMPARE(show->musicEntries().first().path, oldWorkspace + "/background music/song.mp3");
     }
 
     // The window keeps working while the copy runs: its progress shows and Cancel, pressed
@@ -475,14 +478,14 @@ private slots:
     {
         fillWorkspace();
         const QByteArray settingsBefore = TestFiles::read(dir->filePath("lumaro.ini"));
-        Preferences dialog(nullptr, &photos, &music);
+        Preferences dialog(nullptr, show.get());
         dialog.show();
         dialog.findChild<QLineEdit*>("lineEdit")->setText(dir->filePath("new"));
         PreferencesProgress* progress = dialog.progressDialog();
         auto* bar = progress->findChild<QProgressBar*>("progressBar");
         std::atomic<int> seenWhileCopying{-1};
         QSemaphore handled;
-        watchedName = "photos/c.jpg";
+        watchedName = "photos/" + names.at(2);
         onPhoto = [&] {
             // On the copying thread, between two photos: let the window act, then go on.
             QMetaObject::invokeMethod(progress, [&] {
@@ -501,20 +504,31 @@ private slots:
         QCOMPARE(TestFiles::read(dir->filePath("lumaro.ini")), settingsBefore);
         QVERIFY(!QFileInfo::exists(dir->filePath("new/") + WorkspaceFolderName));
         QCOMPARE(filesUnder(oldWorkspace), expectedFiles());
-        QCOMPARE(photos.first().path, oldWorkspace + "/photos/a.jpg");
+        QCOMPARE(show->photoEntries().first().path, oldWorkspace + "/photos/" + names.first());
     }
 
 private:
+    // A photo of the slideshow with its four files in the old workspace; its file name there.
+    QString addPhoto(const QString& base)
+    {
+        ImageInfo info;
+        info.id = QUuid::createUuid();
+        info.path = "/pictures/" + base + ".jpg";
+        show->addPhotos(-1, {info});
+        const QString name = QFileInfo(workingCopyPath(info)).fileName();
+        return writePhoto(oldWorkspace, name) ? name : QString();
+    }
+
     void fillWorkspace()
     {
-        for (const QString& name : names) {
-            QVERIFY(writePhoto(oldWorkspace, name));
-            photos << FlashKitPhoto{QString(), oldWorkspace + "/photos/" + name, QString()};
+        for (const char* base : {"a", "b", "c"}) {
+            names << addPhoto(base);
+            QVERIFY(!names.last().isEmpty());
         }
         QVERIFY(writeMusic(oldWorkspace, "song.mp3"));
-        FlashKitAudio clip;
-        clip.path = oldWorkspace + "/background music/song.mp3";
-        music << clip;
+        AudioInfo clip;
+        clip.filePath = "/music/song.mp3";
+        show->addClips(-1, {clip});
     }
     QStringList expectedFiles() const
     {
@@ -527,9 +541,8 @@ private:
     QStringList alerts;
     QString oldParent;
     QString oldWorkspace;
-    QList<FlashKitPhoto> photos;
-    QList<FlashKitAudio> music;
-    const QStringList names{"a.jpg", "b.jpg", "c.jpg"};
+    std::unique_ptr<Slideshow> show;
+    QStringList names; // the photos' file names in the workspace
 };
 
 QTEST_MAIN(TestPreferences)

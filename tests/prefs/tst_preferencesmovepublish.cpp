@@ -11,6 +11,7 @@
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/preferences.h"
+#include "support/discardunsaved.h"
 #include "workspacefixture.h"
 
 #include <QAction>
@@ -62,7 +63,7 @@ private slots:
         const QString movie = env.makeTemplate("Magic Cube");
 
         Lumaro window;
-        auto* photos = window.findChild<PhotoListWidget*>("photoListWidget");
+        discardUnsavedOnClose(window);
         QVERIFY(ensurePhotoFolders());
         QList<ImageInfo> records;
         for (int i = 0; i < 3; ++i) {
@@ -76,17 +77,16 @@ private slots:
             QVERIFY(thumb.save(thumbnailPath(info), "JPG", 100));
             QVERIFY(thumb.save(backupThumbnailPath(info), "JPG", 100));
             info.thumbnail = thumb;
-            photos->addPhoto(info);
             records << info;
         }
-        photos->notifyChanged();
+        window.document()->addPhotos(-1, records);
         AudioInfo clip;
         clip.filePath = "/music/song.flac";
         clip.duration = 30;
         clip.endPoint = 30;
         const QByteArray song = KitTestEnv::noise(5000, 3);
         QVERIFY(TestFiles::write(musicCopyPath(clip.filePath), song)); // as the converter does
-        window.findChild<AudioListWidget*>("audioListWidget")->setAudioList({clip});
+        window.document()->addClips(-1, {clip});
         QCOMPARE(window.photoKitEntries().size(), 3);
         QCOMPARE(window.musicKitEntries().size(), 1);
 
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(playdata.contains("song.mp3"));
 
         // The photo tools work on the files at the new place.
-        photos->item(0)->setSelected(true);
+        window.findChild<PhotoListWidget*>("photoListWidget")->item(0)->setSelected(true);
         window.findChild<QToolButton*>("turnRight")->click();
         QVERIFY(workingCopyPath(records.first()).startsWith(moved));
         QCOMPARE(QImage(workingCopyPath(records.first())).size(), QSize(540, 720));

@@ -1,19 +1,16 @@
 #pragma once
 
-// Small file, picture and tool helpers shared by the test programs.
+// Small file and tool helpers shared by the test programs (QtCore only; pictures are in
+// support/testimages.h).
 #include <QByteArray>
-#include <QColor>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QString>
 #include <QStringList>
-
-#include <cstdlib>
 
 namespace TestFiles {
 
@@ -73,31 +70,6 @@ inline bool installStandIn(const QString& bin, const QString& tool, const QStrin
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner | QFile::ExeUser);
     qputenv("PATH", QFile::encodeName(bin) + ':' + basePath);
     return true;
-}
-
-inline bool closeColour(const QColor& a, const QColor& b, int tolerance = 40)
-{
-    return std::abs(a.red() - b.red()) < tolerance && std::abs(a.green() - b.green()) < tolerance &&
-           std::abs(a.blue() - b.blue()) < tolerance;
-}
-
-// Mean absolute difference per channel of two pictures of the same size, 0..255.
-inline double meanDifference(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size() || a.isNull())
-        return 255;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
-        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col)
-            sum += std::abs(qRed(p[col]) - qRed(q[col])) +
-                   std::abs(qGreen(p[col]) - qGreen(q[col])) +
-                   std::abs(qBlue(p[col]) - qBlue(q[col]));
-    }
-    return sum / (3.0 * x.width() * x.height());
 }
 
 } // namespace TestFiles

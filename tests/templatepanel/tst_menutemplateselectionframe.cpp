@@ -2,6 +2,7 @@
 #include "flashkit/menutpldelegate.h"
 #include "platform/velfc/core/vel.h"
 #include "support/testfiles.h"
+#include "support/testimages.h"
 
 #include <QApplication>
 #include <QDir>

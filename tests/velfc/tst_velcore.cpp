@@ -85,17 +85,27 @@ private slots:
         QTest::addColumn<bool>("handled");
         QTest::addColumn<QString>("outContains");
         QTest::addColumn<QString>("errContains");
-        QTest::newRow("none") << QStringList{"lumaro"} << false << QString() << QString();
-        QTest::newRow("help") << QStringList{"/x/lumaro", "--help"} << true << "--version"
+        QTest::addColumn<QString>("file");
+        QTest::newRow("none") << QStringList{"lumaro"} << false << QString() << QString()
                               << QString();
+        QTest::newRow("help") << QStringList{"/x/lumaro", "--help"} << true << "--version"
+                              << QString() << QString();
         QTest::newRow("short help")
-            << QStringList{"lumaro", "-h"} << true << "Usage: lumaro" << QString();
+            << QStringList{"lumaro", "-h"} << true << "Usage: lumaro" << QString() << QString();
         QTest::newRow("version") << QStringList{"lumaro", "--version"} << true << "Lumaro 1.2.3\n"
-                                 << QString();
+                                 << QString() << QString();
         QTest::newRow("unknown") << QStringList{"lumaro", "--frobnicate"} << true << QString()
-                                 << "unknown option '--frobnicate'";
-        QTest::newRow("file") << QStringList{"lumaro", "photo.jpg"} << true << QString()
-                              << "unexpected argument 'photo.jpg'";
+                                 << "unknown option '--frobnicate'" << QString();
+        // A file manager passes the file to open; a relative one is taken from where we started.
+        QTest::newRow("file") << QStringList{"lumaro", "/home/ann/Trip.lumaro"} << false
+                              << QString() << QString() << "/home/ann/Trip.lumaro";
+        QTest::newRow("relative file")
+            << QStringList{"lumaro", "Trip.lumaro"} << false << QString() << QString()
+            << QDir::current().absoluteFilePath("Trip.lumaro");
+        QTest::newRow("two files") << QStringList{"lumaro", "a.lumaro", "b.lumaro"} << true
+                                   << QString() << "unexpected argument 'b.lumaro'" << QString();
+        QTest::newRow("empty") << QStringList{"lumaro", ""} << true << QString()
+                               << "unexpected argument ''" << QString();
     }
     void commandLine()
     {
@@ -103,12 +113,14 @@ private slots:
         QFETCH(bool, handled);
         QFETCH(QString, outContains);
         QFETCH(QString, errContains);
+        QFETCH(QString, file);
         const VelCmdLineResult result = VelCmdLine::process(arguments, "Lumaro", "1.2.3");
         QCOMPARE(result.handled, handled);
         QVERIFY2(result.out.contains(outContains), qPrintable(result.out));
         QVERIFY2(result.err.contains(errContains), qPrintable(result.err));
         QCOMPARE(result.out.isEmpty(), outContains.isEmpty()); // nothing stray on stdout
         QCOMPARE(result.err.isEmpty(), errContains.isEmpty());
+        QCOMPARE(result.file, file);
     }
 
     void folderNames_data()

@@ -118,6 +118,28 @@ private slots:
         QVERIFY(!button->isVisible());
     }
 
+    // The title strip shows the mark of unsaved changes as the window manager's title does.
+    void titleStripShowsTheModifiedMark_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("saved") << "Trip[*] - Lumaro" << false << "Trip - Lumaro";
+        QTest::newRow("changed") << "Trip[*] - Lumaro" << true << "Trip* - Lumaro";
+        QTest::newRow("literal mark") << "A[*][*]B[*]" << true << "A[*]B*";
+        QTest::newRow("no title") << "" << true << "Lumaro";
+    }
+    void titleStripShowsTheModifiedMark()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, modified);
+        QFETCH(QString, shown);
+        VelMainWindow window;
+        window.setWindowTitle(title);
+        window.setWindowModified(modified);
+        QCOMPARE(window.findChild<QLabel*>("velTitleLabel")->text(), shown);
+    }
+
     void skinIsAppliedWithAbsolutePaths()
     {
         QTemporaryDir apps;

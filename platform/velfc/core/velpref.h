@@ -23,6 +23,7 @@ inline constexpr char AutoUpdateEnable[] = "AutoUpdateEnable";
 inline constexpr char UpdateInterval[] = "UpdateInterval";
 inline constexpr char PublishProfile[] = "PublishProfile";
 inline constexpr char PublishFolder[] = "PublishFolder";
+inline constexpr char RecentProjects[] = "RecentProjects"; // absolute paths, newest first
 // The framework's own keys.
 inline constexpr char Language[] = "language";              // "en", "de", ...; empty: system's
 inline constexpr char WindowGeometry[] = "window_geometry"; // QWidget::saveGeometry()
@@ -37,8 +38,9 @@ inline constexpr bool IsLoop = true;
 inline constexpr bool AutoUpdateEnable = true;
 inline constexpr int UpdateInterval = 1;
 inline constexpr int PublishProfile = 0;
-QString photoLastDir(); // the pictures folder, or home when the system names none
-QString audioLastDir(); // the music folder, or home when the system names none
+inline constexpr int RecentProjects = 5; // how many the Open Recent menu keeps
+QString photoLastDir();                  // the pictures folder, or home when the system names none
+QString audioLastDir();                  // the music folder, or home when the system names none
 } // namespace PrefDefault
 
 class VelPref
