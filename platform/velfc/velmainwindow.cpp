@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
@@ -130,8 +131,10 @@ void VelMainWindow::initialize()
     buildTitleMenu();
     const QByteArray geometry = VelPref::instance()->value(PrefKey::WindowGeometry).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-        if (VelWidgetHelper::defaultSize().isValid())
+        if (VelWidgetHelper::defaultSize().isValid()) {
             resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
+            sizeAgainWhenShown = true;
+        }
     }
     initialized = true;
     updateUiState();
@@ -263,6 +266,15 @@ void VelMainWindow::changeEvent(QEvent* event)
 
 void VelMainWindow::showEvent(QShowEvent* event)
 {
+    // Until the window is first shown its controls have the plain style's sizes (a tool
+    // button shows its caption instead of the skin's picture), which made the default and the
+    // smallest size far too wide; shown, they have the skin's.
+    if (sizeAgainWhenShown) {
+        sizeAgainWhenShown = false;
+        layout()->invalidate(); // the smallest size too was taken from the plain style
+        layout()->activate();
+        resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
+    }
     QMainWindow::showEvent(event);
     updateUiState();
 }

@@ -84,4 +84,5 @@ private:
     QList<QAction*> standardActions_;
     bool updateUiEnabled = false;
     bool initialized = false;
+    bool sizeAgainWhenShown = false; // the default size was taken before the skin applied
 };
