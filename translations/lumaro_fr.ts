@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Start Point</source>
-        <translation>Point de départ</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End Point</source>
-        <translation>Point de fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Add</source>

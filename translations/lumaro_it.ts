@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Start Point</source>
-        <translation>Punto iniziale</translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End Point</source>
-        <translation>Punto finale</translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Add</source>

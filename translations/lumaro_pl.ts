@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>Duration</source>
-        <translation>Czas trwania</translation>
+        <translation>Długość</translation>
     </message>
     <message>
         <source>Start Point</source>
-        <translation>Punkt początkowy</translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <source>End Point</source>
-        <translation>Punkt końcowy</translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Add</source>

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -139,9 +140,17 @@ QList<Shown> collect(QWidget* root)
         } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
             if (!header->model())
                 continue;
-            for (int i = 0; i < header->count(); ++i)
-                out << Shown{nameOf(w),
-                             header->model()->headerData(i, header->orientation()).toString()};
+            const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+            for (int i = 0; i < header->count(); ++i) {
+                if (header->isSectionHidden(i))
+                    continue;
+                const QString text =
+                    header->model()->headerData(i, header->orientation()).toString();
+                // A column is as wide as the list makes it: its title must fit.
+                out << Shown{nameOf(w), text,
+                             header->fontMetrics().horizontalAdvance(text) + margin,
+                             header->sectionSize(i)};
+            }
         } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
             for (int i = 0; i < tabs->count(); ++i)
                 out << Shown{nameOf(w), plain(tabs->tabText(i))};
