@@ -133,7 +133,7 @@ void VelMainWindow::initialize()
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         if (VelWidgetHelper::defaultSize().isValid()) {
             resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
-            sizeAgainWhenShown = true;
+            sizeGivenBeforeShown = size();
         }
     }
     initialized = true;
@@ -267,13 +267,15 @@ void VelMainWindow::changeEvent(QEvent* event)
 void VelMainWindow::showEvent(QShowEvent* event)
 {
     // Until the window is first shown its controls have the plain style's sizes (a tool
-    // button shows its caption instead of the skin's picture), which made the default and the
-    // smallest size far too wide; shown, they have the skin's.
-    if (sizeAgainWhenShown) {
-        sizeAgainWhenShown = false;
-        layout()->invalidate(); // the smallest size too was taken from the plain style
+    // button shows its caption instead of the skin's picture), which made the smallest size
+    // and the default size far too wide; shown, they have the skin's. A size set in between
+    // (restored, or by the program) stays.
+    if (!shownOnce) {
+        shownOnce = true;
+        layout()->invalidate();
         layout()->activate();
-        resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
+        if (sizeGivenBeforeShown.isValid() && size() == sizeGivenBeforeShown)
+            resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
     }
     QMainWindow::showEvent(event);
     updateUiState();

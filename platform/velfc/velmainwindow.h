@@ -84,5 +84,6 @@ private:
     QList<QAction*> standardActions_;
     bool updateUiEnabled = false;
     bool initialized = false;
-    bool sizeAgainWhenShown = false; // the default size was taken before the skin applied
+    QSize sizeGivenBeforeShown; // the default size, taken before the skin applied
+    bool shownOnce = false;
 };
