@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>Fade in</source>
-        <translation>Aparecer gradualmente</translation>
+        <translation>Fundido de entrada</translation>
     </message>
     <message>
         <source>Fade out</source>
-        <translation>Desvanecer</translation>
+        <translation>Fundido de salida</translation>
     </message>
     <message>
         <source>Loop Background Music Automatically</source>
@@ -1141,7 +1141,7 @@ Opciones:
   --quality N             calidad JPEG de las fotos, 1-100 (predeterminado: 85)
   --music ARCHIVO[@INICIO-FIN]
                           música de fondo, repetible; INICIO y FIN en segundos
-  --fade-in, --fade-out   hacer aparecer o desvanecer cada pista
+  --fade-in, --fade-out   fundido de entrada o de salida en cada pista
   --loop, --no-loop       volver a reproducir la música al terminar (predeterminado: loop)
   --name NOMBRE           nombre de la presentación (predeterminado: Mi Flash)
   --output CARPETA        dónde se guarda la presentación (predeterminado: sus documentos)
