@@ -42,6 +42,17 @@ void setUpStrip(QListWidget* list, int height)
     list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list->setFlow(QListView::LeftToRight);
 }
+// The window's designed smallest size, or more where the controls need more room (captions
+// are longer in most languages than in English). A fixed minimum would win over the layout's.
+class CentralWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override
+    {
+        return QWidget::minimumSizeHint().expandedTo(QSize(800, 700));
+    }
+};
 } // namespace
 
 void LumaroForm::setupUi(QMainWindow* window)
@@ -55,8 +66,7 @@ void LumaroForm::setupUi(QMainWindow* window)
     actionHiberate = makeAction(window, "actionHiberate", true);
     actionPrefences = makeAction(window, "actionPrefences", false);
 
-    centralwidget = make<QWidget>(window, "centralwidget");
-    centralwidget->setMinimumSize(800, 700);
+    centralwidget = make<CentralWidget>(window, "centralwidget");
     gridLayout_3 = new QGridLayout(centralwidget);
     gridLayout_3->setObjectName(QStringLiteral("gridLayout_3"));
     gridLayout_3->setContentsMargins(5, 5, 5, 5);
@@ -158,6 +168,9 @@ void LumaroForm::setupUi(QMainWindow* window)
         tools->addWidget(w);
     tools->addStretch();
     editMusic = tool("editMusic");
+    // Its caption is longer in most languages than in English: the button never gets less
+    // than the width the caption needs (the window's smallest width grows instead).
+    editMusic->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     tools->addWidget(editMusic);
     tools->addStretch();
     toolColumn->addWidget(background);

@@ -7,7 +7,6 @@
 #include "platform/velfc/velmessagebox.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -47,11 +46,6 @@ QString pickFolder(QWidget* parent, const QString& caption, const QString& start
     if (folderPicker())
         return folderPicker()(parent, caption, start);
     return QFileDialog::getExistingDirectory(parent, caption, start, QFileDialog::ShowDirsOnly);
-}
-
-QString formText(const char* text)
-{
-    return QCoreApplication::translate("PublishSettingDialog", text);
 }
 
 QStringList storedHistory()
@@ -194,27 +188,27 @@ void PublishSetting::retranslate()
 {
     if (!label)
         return; // a language change can arrive before the form exists
-    setWindowTitle(formText("Publish Settings"));
-    label->setText(formText("Photo Quality:"));
-    label_6->setText(formText("File Name:"));
-    label_7->setText(formText("Profile:"));
-    label_10->setText(formText("Destination:"));
-    browseDstBtn->setText(formText("Browse"));
-    openDstBtn->setText(formText("Open"));
-    okButton->setText(formText("OK"));
-    cancelButton->setText(formText("Cancel"));
+    setWindowTitle(tr("Publish Settings"));
+    label->setText(tr("Photo Quality:"));
+    label_6->setText(tr("File Name:"));
+    label_7->setText(tr("Profile:"));
+    label_10->setText(tr("Destination:"));
+    browseDstBtn->setText(tr("Browse"));
+    openDstBtn->setText(tr("Open"));
+    okButton->setText(tr("OK"));
+    cancelButton->setText(tr("Cancel"));
     if (publishName->text().isEmpty() && !publishName->isModified())
-        publishName->setText(formText("My Flash"));
+        publishName->setText(tr("My Flash"));
 
     const int quality = qMax(1, qualityComboBox->currentIndex());
     qualityComboBox->clear();
-    qualityComboBox->addItems({formText("Low(50)"), formText("Better(85)"), formText("High(100)")});
+    qualityComboBox->addItems({tr("Low(50)"), tr("Better(85)"), tr("High(100)")});
     qualityComboBox->setCurrentIndex(quality);
     const int profile = qMax(0, profileComboBox->currentIndex());
     profileComboBox->clear();
     // The offline page is one file that plays when opened from disk.
     profileComboBox->addItems({QStringLiteral("swf"), QStringLiteral("xml"),
-                               QStringLiteral("swf+html"), formText("html (offline)")});
+                               QStringLiteral("swf+html"), tr("html (offline)")});
     profileComboBox->setCurrentIndex(profile);
 }
 

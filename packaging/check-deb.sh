@@ -38,8 +38,10 @@ for path in ./usr/bin/lumaro ./usr/bin/lumaro-publish ./usr/lib/lumaro/lumaro \
     grep -qxF "$path" <<<"$contents" || fail "$path is missing"
 done
 grep -q '^\./usr/lib/lumaro/template/version1/.*\.swf$' <<<"$contents" || fail "no template movie"
-grep -q '^\./usr/lib/lumaro/translations/lumaro_de\.qm$' <<<"$contents" ||
-    fail "no German translation"
+for lang in de es fr it ja pl pt_BR zh_CN; do
+    grep -q "^\./usr/lib/lumaro/translations/lumaro_${lang}\.qm\$" <<<"$contents" ||
+        fail "no translation lumaro_${lang}.qm"
+done
 
 # Would apt take it on this system? (A simulation: nothing is installed.)
 apt-get --simulate --no-install-recommends install "$(realpath "$deb")" >/dev/null 2>&1 ||

@@ -1226,6 +1226,62 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
         <source>The selected path is incorrect, please select again.</source>
         <translation>Der gewählte Pfad ist ungültig, bitte wählen Sie erneut.</translation>
     </message>
+    <message>
+        <source>Publish Settings</source>
+        <translation>Veröffentlichungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Photo Quality:</source>
+        <translation>Fotoqualität:</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>My Flash</source>
+        <translation>Mein Flash</translation>
+    </message>
+    <message>
+        <source>Low(50)</source>
+        <translation>Niedrig (50)</translation>
+    </message>
+    <message>
+        <source>Better(85)</source>
+        <translation>Besser (85)</translation>
+    </message>
+    <message>
+        <source>High(100)</source>
+        <translation>Hoch (100)</translation>
+    </message>
+    <message>
+        <source>html (offline)</source>
+        <translation>html (offline)</translation>
+    </message>
 </context>
 <context>
     <name>PublishTarget</name>

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
@@ -130,8 +131,10 @@ void VelMainWindow::initialize()
     buildTitleMenu();
     const QByteArray geometry = VelPref::instance()->value(PrefKey::WindowGeometry).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-        if (VelWidgetHelper::defaultSize().isValid())
+        if (VelWidgetHelper::defaultSize().isValid()) {
             resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
+            sizeGivenBeforeShown = size();
+        }
     }
     initialized = true;
     updateUiState();
@@ -263,6 +266,17 @@ void VelMainWindow::changeEvent(QEvent* event)
 
 void VelMainWindow::showEvent(QShowEvent* event)
 {
+    // Until the window is first shown its controls have the plain style's sizes (a tool
+    // button shows its caption instead of the skin's picture), which made the smallest size
+    // and the default size far too wide; shown, they have the skin's. A size set in between
+    // (restored, or by the program) stays.
+    if (!shownOnce) {
+        shownOnce = true;
+        layout()->invalidate();
+        layout()->activate();
+        if (sizeGivenBeforeShown.isValid() && size() == sizeGivenBeforeShown)
+            resize(VelWidgetHelper::defaultSize().expandedTo(minimumSizeHint()));
+    }
     QMainWindow::showEvent(event);
     updateUiState();
 }

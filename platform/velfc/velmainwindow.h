@@ -84,4 +84,6 @@ private:
     QList<QAction*> standardActions_;
     bool updateUiEnabled = false;
     bool initialized = false;
+    QSize sizeGivenBeforeShown; // the default size, taken before the skin applied
+    bool shownOnce = false;
 };

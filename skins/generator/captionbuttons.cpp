@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 // The publish and cancel buttons carry their caption in the picture, one picture per state and
 // language; the button widget picks "<kind>_<state>_<language>.png".
@@ -23,7 +24,31 @@ struct Caption
 const QList<Caption> captions{
     {QStringLiteral("en"), QStringLiteral("Publish"), QStringLiteral("Cancel")},
     {QStringLiteral("de"), QStringLiteral("Veröffentlichen"), QStringLiteral("Abbrechen")},
+    {QStringLiteral("es"), QStringLiteral("Publicar"), QStringLiteral("Cancelar")},
+    {QStringLiteral("fr"), QStringLiteral("Publier"), QStringLiteral("Annuler")},
+    {QStringLiteral("it"), QStringLiteral("Pubblica"), QStringLiteral("Annulla")},
+    {QStringLiteral("ja"), QStringLiteral("公開"), QStringLiteral("キャンセル")},
+    {QStringLiteral("pl"), QStringLiteral("Publikuj"), QStringLiteral("Anuluj")},
+    {QStringLiteral("pt_BR"), QStringLiteral("Publicar"), QStringLiteral("Cancelar")},
+    {QStringLiteral("zh_CN"), QStringLiteral("发布"), QStringLiteral("取消")},
 };
+
+// A caption the installed fonts cannot draw would come out as empty boxes: such a language
+// keeps no picture (the button shows the English one) until a font for it is installed.
+bool drawable(const QString& text)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    // Laid out, the text takes glyphs from fallback fonts too; glyph 0 is "no glyph".
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns())
+        if (run.glyphIndexes().contains(0))
+            return false;
+    return true;
+}
 
 enum class Look
 {
@@ -96,6 +121,11 @@ bool writeKind(const QString& root, const SkinPalette& pal, const QString& kind,
     bool ok = true;
     for (const Caption& caption : captions) {
         const QString text = kind == QLatin1String("publish") ? caption.publish : caption.cancel;
+        if (!drawable(text)) {
+            qWarning("No installed font draws the %s caption %s; its picture is left out.",
+                     qPrintable(caption.language), qUtf8Printable(text));
+            continue;
+        }
         const struct
         {
             Look look;

@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QJSEngine>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 #include <QtEndian>
 
 namespace {
@@ -69,6 +71,8 @@ private slots:
     void workerWritesOnePage();
     void workerCancelLeavesNothing();
     void playerMatchesPinnedRuffle();
+    void textsFollowTheBrowser_data();
+    void textsFollowTheBrowser();
 
 private:
     KitTestEnv env;
@@ -271,6 +275,77 @@ void TestOfflinePage::playerMatchesPinnedRuffle()
     QVERIFY(entry.contains(QByteArray(chunkId + ":\"")));
     QVERIFY(!page.contains("{{PLAYER}}"));
     QCOMPARE(page.count("{{MOVIE}}"), 1);
+}
+
+// The packed page shows its notes in the reader's language, read from the browser, with the
+// program's own translation of them; English where it has none.
+void TestOfflinePage::textsFollowTheBrowser_data()
+{
+    QTest::addColumn<QStringList>("languages"); // navigator.languages
+    QTest::addColumn<QString>("language");      // navigator.language
+    QTest::addColumn<QString>("shown");         // the program's translation shown, "en" source
+    const auto row = [](const char* name, const QStringList& languages, const char* shown) {
+        QTest::newRow(name) << languages << QStringLiteral("ko-KR") << QString::fromLatin1(shown);
+    };
+    row("German", {"de-DE", "de", "en"}, "de");
+    row("Canadian French", {"fr-CA"}, "fr");
+    row("Mexican Spanish", {"es-MX", "es"}, "es");
+    row("Italian", {"it"}, "it");
+    row("Brazilian", {"pt-BR"}, "pt_BR");
+    row("Portuguese of Portugal", {"pt-PT", "pt"}, "pt_BR");
+    row("Polish after an untranslated one", {"tr-TR", "pl-PL"}, "pl");
+    row("Japanese", {"ja-JP"}, "ja");
+    row("Simplified Chinese", {"zh-CN", "zh"}, "zh_CN");
+    row("Traditional Chinese, then Japanese", {"zh-Hant-TW", "ja"}, "ja");
+    row("English before German", {"en-US", "de-DE"}, "en");
+    row("untranslated only", {"ko-KR"}, "en");
+    QTest::newRow("no list: the one language")
+        << QStringList() << QStringLiteral("it-IT") << QStringLiteral("it");
+}
+
+void TestOfflinePage::textsFollowTheBrowser()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    // The packing and the publishing copy the script as it is.
+    const QByteArray page =
+        TestFiles::read(QStringLiteral(LUMARO_SOURCE_DIR "/templates/offline/page.html"));
+    const QByteArray script = elementText(page, "lumaro-texts");
+    QVERIFY2(!script.isEmpty(), "the offline page has no texts script");
+
+    // Just enough of a browser for the script: the languages and the two elements it fills.
+    QJSEngine js;
+    QJSValue navigator = js.newObject();
+    navigator.setProperty(QStringLiteral("languages"), js.toScriptValue(languages));
+    navigator.setProperty(QStringLiteral("language"), language);
+    QJSValue window = js.newObject();
+    window.setProperty(QStringLiteral("navigator"), navigator);
+    js.globalObject().setProperty(QStringLiteral("window"), window);
+    const QJSValue setup = js.evaluate(QStringLiteral(
+        "var note = {}, problem = {}, document = { documentElement: {},"
+        "  querySelector: function (s) { return s === '#note span' ? note : null; },"
+        "  getElementById: function (id) { return id === 'problem' ? problem : null; } };"));
+    QVERIFY(!setup.isError());
+    const QJSValue ran = js.evaluate(QString::fromUtf8(script));
+    QVERIFY2(!ran.isError(), qPrintable(ran.toString()));
+
+    QTranslator translator;
+    if (shown != QLatin1String("en"))
+        QVERIFY(
+            translator.load(QStringLiteral(LUMARO_TEST_APP_DIR "/translations/lumaro_") + shown));
+    const auto expected = [&translator](const char* text) {
+        const QString translated = translator.translate("OfflinePage", text);
+        return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+    };
+    const auto property = [&js](const char* path) {
+        return js.evaluate(QString::fromLatin1(path)).toString();
+    };
+    QCOMPARE(property("document.documentElement.lang").replace(QLatin1Char('-'), QLatin1Char('_')),
+             shown);
+    QCOMPARE(property("note.textContent"), expected("Click or press a key to start the music."));
+    QCOMPARE(property("problem.textContent"),
+             expected("This slideshow needs a current web browser with JavaScript turned on."));
 }
 
 QTEST_GUILESS_MAIN(TestOfflinePage)

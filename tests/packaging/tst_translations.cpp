@@ -1,10 +1,13 @@
-// Every user-visible text that lupdate finds in the sources has a German translation: lupdate
-// updates a copy of lumaro_de.ts, and any message it leaves unfinished is missing. And no text
+// Every user-visible text that lupdate finds in the sources has a translation in every language
+// Lumaro ships: lupdate updates a copy of lumaro_de.ts, and each of its messages must be
+// finished in every translations/lumaro_<lang>.ts, with the source's placeholders, one
+// accelerator where the source has one, and the language's number of plural forms. And no text
 // meant for a person bypasses lupdate: a sentence or failure reason written as a bare literal
 // would reach the user in English whatever the language.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -27,6 +30,7 @@ struct Message
     QString source;
     QString state; // the translation's type attribute
     QString text;
+    QStringList forms; // the plural forms of a numerus message
 };
 
 QList<Message> readMessages(const QString& path)
@@ -49,10 +53,18 @@ QList<Message> readMessages(const QString& path)
         } else if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("source")) {
-            current = Message{context, xml.readElementText(), QString(), QString()};
+            current = Message{context, xml.readElementText(), QString(), QString(), {}};
         } else if (name == QLatin1String("translation")) {
             current.state = xml.attributes().value(QLatin1String("type")).toString();
-            current.text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            QString text;
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                                     xml.name() == QLatin1String("translation"))) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    current.forms << xml.readElementText();
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            current.text = current.forms.isEmpty() ? text : current.forms.join(QLatin1Char('\n'));
             messages << current;
         } else {
             xml.skipCurrentElement();
@@ -89,6 +101,70 @@ bool looksLikeSentence(const QString& text)
     static const QRegularExpression sentence(
         QStringLiteral("^[A-Z][a-z']+( +[A-Za-z%0-9'(),.!?:-]+){2,}[.!?:]?$"));
     return sentence.match(text.simplified()).hasMatch();
+}
+
+// Placeholders (%1 ... %99, %n) in order of number: a translation must fill in what the source
+// does.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d+|n)"));
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// Accelerator marks: single '&' (a doubled one shows an ampersand).
+int accelerators(const QString& text)
+{
+    return int(text.count(QLatin1Char('&')) - 2 * text.count(QStringLiteral("&&")));
+}
+
+// Plural forms lrelease expects: one where the language does not inflect for number, three in
+// Polish (1, 2-4, 5 and more), two elsewhere.
+int pluralForms(const QString& language)
+{
+    if (language == QLatin1String("ja") || language == QLatin1String("zh_CN"))
+        return 1;
+    return language == QLatin1String("pl") ? 3 : 2;
+}
+
+// The texts lupdate finds in the sources, as unfinished or finished messages of a lumaro_de.ts
+// copy it updated; texts gone from the sources are left out. Empty with `error` set on failure.
+QList<Message> sourceMessages(QString* error)
+{
+    static QList<Message> cached;
+    static QString cachedError;
+    if (!cached.isEmpty() || !cachedError.isEmpty()) {
+        *error = cachedError;
+        return cached;
+    }
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("lumaro_de.ts"));
+    QFile::copy(QStringLiteral(LUMARO_SOURCE_DIR "/translations/lumaro_de.ts"), copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    QStringList args = {QStringLiteral("-silent"), QStringLiteral("-locations"),
+                        QStringLiteral("none"), QStringLiteral("-extensions"),
+                        QStringLiteral("cpp,h,ui")};
+    for (const QString& folder : sourceFolders)
+        args << QStringLiteral(LUMARO_SOURCE_DIR "/") + folder;
+    args << QStringLiteral("-ts") << copy;
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(LUMARO_LUPDATE), args);
+    if (!lupdate.waitForFinished(240000) || lupdate.exitCode() != 0) {
+        cachedError = QStringLiteral("lupdate failed: ") + QString::fromUtf8(lupdate.readAll());
+    } else {
+        for (const Message& m : readMessages(copy))
+            if (m.state != QLatin1String("vanished") && m.state != QLatin1String("obsolete"))
+                cached << m;
+        if (cached.isEmpty())
+            cachedError = QStringLiteral("lupdate found no texts");
+    }
+    *error = cachedError;
+    return cached;
 }
 
 struct Literal
@@ -213,7 +289,8 @@ class TestTranslations : public QObject
 
 private slots:
     void readerSeesUnfinished();
-    void germanIsComplete();
+    void everyLanguageIsComplete_data();
+    void everyLanguageIsComplete();
     void scannerSeesBareTexts_data();
     void scannerSeesBareTexts();
     void noBareTextsInTheProgram();
@@ -241,37 +318,57 @@ void TestTranslations::readerSeesUnfinished()
     QCOMPARE(messages.at(1).state, QStringLiteral("unfinished"));
 }
 
-void TestTranslations::germanIsComplete()
+void TestTranslations::everyLanguageIsComplete_data()
 {
-    QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("lumaro_de.ts"));
-    QVERIFY(QFile::copy(QStringLiteral(LUMARO_SOURCE_DIR "/translations/lumaro_de.ts"), copy));
-    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    QStringList args = {QStringLiteral("-silent"), QStringLiteral("-locations"),
-                        QStringLiteral("none"), QStringLiteral("-extensions"),
-                        QStringLiteral("cpp,h,ui")};
-    for (const QString& folder : sourceFolders)
-        args << QStringLiteral(LUMARO_SOURCE_DIR "/") + folder;
-    args << QStringLiteral("-ts") << copy;
-    QProcess lupdate;
-    lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(LUMARO_LUPDATE), args);
-    QVERIFY(lupdate.waitForFinished(240000));
-    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
-
-    QStringList missing;
-    for (const Message& m : readMessages(copy)) {
-        // Texts gone from the sources do not count; texts in them need a translation.
-        if (m.state == QLatin1String("vanished") || m.state == QLatin1String("obsolete"))
-            continue;
-        if (m.state == QLatin1String("unfinished") || m.text.trimmed().isEmpty())
-            missing << m.context + QStringLiteral(" | ") + m.source;
+    QTest::addColumn<QString>("language");
+    const QStringList files = QDir(QStringLiteral(LUMARO_SOURCE_DIR "/translations"))
+                                  .entryList({QStringLiteral("lumaro_*.ts")}, QDir::Files);
+    for (const QString& file : files) {
+        const QString language = file.mid(7, file.size() - 10); // "lumaro_" ... ".ts"
+        // English is the source language; its file only overrides a few shown texts.
+        if (language != QLatin1String("en"))
+            QTest::newRow(qPrintable(language)) << language;
     }
-    for (const QString& text : std::as_const(missing))
+}
+
+void TestTranslations::everyLanguageIsComplete()
+{
+    QFETCH(QString, language);
+    QString error;
+    const QList<Message> sources = sourceMessages(&error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    QHash<QString, Message> translated;
+    const QString file =
+        QStringLiteral(LUMARO_SOURCE_DIR "/translations/lumaro_%1.ts").arg(language);
+    for (const Message& m : readMessages(file))
+        translated.insert(m.context + QLatin1Char('|') + m.source, m);
+
+    QStringList faults;
+    for (const Message& source : sources) {
+        const QString where = source.context + QStringLiteral(" | ") + source.source;
+        const auto it = translated.constFind(source.context + QLatin1Char('|') + source.source);
+        if (it == translated.cend() || it->state == QLatin1String("unfinished") ||
+            it->text.trimmed().isEmpty()) {
+            faults << QStringLiteral("missing: ") + where;
+            continue;
+        }
+        const bool numerus = source.source.contains(QLatin1String("%n"));
+        if (numerus && it->forms.size() != pluralForms(language))
+            faults << QStringLiteral("%1 plural forms: ").arg(it->forms.size()) + where;
+        const QStringList texts = it->forms.isEmpty() ? QStringList{it->text} : it->forms;
+        for (const QString& text : texts) {
+            if (placeholders(text) != placeholders(source.source))
+                faults << QStringLiteral("placeholders differ: ") + where;
+            if (accelerators(source.source) == 1 && accelerators(text) != 1)
+                faults << QStringLiteral("no single accelerator: ") + where;
+        }
+    }
+    for (const QString& text : std::as_const(faults))
         qWarning("%s", qUtf8Printable(text));
-    QVERIFY2(missing.isEmpty(),
-             qPrintable(QStringLiteral("%1 texts lack a German translation (listed above)")
-                            .arg(missing.size())));
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults in lumaro_%2.ts (listed above)")
+                                              .arg(faults.size())
+                                              .arg(language)));
 }
 
 // The scan itself must tell a bare text from a translated one, or it would pass on anything.

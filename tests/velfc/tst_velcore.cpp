@@ -250,13 +250,22 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.path() + "/translations/lumaro_de.qm", "x");
         writeFile(dir.path() + "/translations/lumaro_en.qm", "x");
+        writeFile(dir.path() + "/translations/lumaro_pt_BR.qm", "x");
+        writeFile(dir.path() + "/translations/lumaro_zh_CN.qm", "x");
+        writeFile(dir.path() + "/translations/lumaro_ja.qm", "x");
         writeFile(dir.path() + "/translations/qtbase_fr.qm", "x");
         Vel::setApplicationFolder(dir.path());
-        QCOMPARE(VelLangItemModel::availableLanguages(), (QStringList{"en", "de"}));
+        QCOMPARE(VelLangItemModel::availableLanguages(),
+                 (QStringList{"en", "de", "ja", "pt_BR", "zh_CN"}));
         VelLangItemModel model;
-        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.rowCount(), 5);
         QCOMPARE(model.index(1).data(Qt::UserRole).toString(), QString("de"));
-        QCOMPARE(model.index(1).data().toString(), QString("Deutsch"));
+        // Each in its own name, the variant named where a language has several.
+        QStringList names;
+        for (int row = 0; row < model.rowCount(); ++row)
+            names << model.index(row).data().toString();
+        QCOMPARE(names,
+                 (QStringList{"English", "Deutsch", "日本語", "Português (Brasil)", "简体中文"}));
 
         VelPref::instance()->setValue(PrefKey::Language, "de");
         QCOMPARE(VelLangItemModel::currentLangName(), QString("de"));
@@ -264,6 +273,33 @@ private slots:
         QCOMPARE(VelLangItemModel::currentLangName(), QString("en"));
         VelPref::instance()->remove(PrefKey::Language);
         Vel::setApplicationFolder(QString());
+    }
+
+    // At first start the system's languages choose, most wanted first.
+    void systemLanguage_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de";
+        QTest::newRow("Swiss German") << QStringList{"de-CH"} << "de";
+        QTest::newRow("POSIX name") << QStringList{"de_DE"} << "de";
+        QTest::newRow("Brazilian") << QStringList{"pt-BR"} << "pt_BR";
+        QTest::newRow("Portuguese of Portugal") << QStringList{"pt-PT"} << "pt_BR";
+        QTest::newRow("Simplified Chinese") << QStringList{"zh-Hans-CN", "zh-CN"} << "zh_CN";
+        QTest::newRow("Traditional Chinese") << QStringList{"zh-Hant-TW", "zh-TW"} << "en";
+        QTest::newRow("Japanese") << QStringList{"ja-JP", "ja"} << "ja";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "en";
+        QTest::newRow("untranslated, then German") << QStringList{"eu-ES", "de-DE"} << "de";
+        QTest::newRow("C locale") << QStringList{"C"} << "en";
+        QTest::newRow("none") << QStringList{} << "en";
+    }
+
+    void systemLanguage()
+    {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, chosen);
+        const QStringList installed = {"en", "de", "ja", "pt_BR", "zh_CN"};
+        QCOMPARE(VelLangItemModel::pickLanguage(preferred, installed), chosen);
     }
 };
 

@@ -54,10 +54,8 @@ QVariant VelLangItemModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= languages.size())
         return {};
     const QString& code = languages.at(index.row());
-    if (role == Qt::DisplayRole) {
-        const QString name = QLocale(code).nativeLanguageName();
-        return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
-    }
+    if (role == Qt::DisplayRole)
+        return nativeName(code);
     if (role == Qt::UserRole)
         return code;
     return {};
@@ -83,10 +81,46 @@ QString VelLangItemModel::currentLangName()
     const QString stored = VelPref::instance()->value(PrefKey::Language).toString();
     if (installed.contains(stored))
         return stored;
-    const QString system = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
-    if (installed.contains(system))
-        return system;
+    return pickLanguage(QLocale::system().uiLanguages(), installed);
+}
+
+QString VelLangItemModel::pickLanguage(const QStringList& preferred, const QStringList& installed)
+{
+    for (const QString& wanted : preferred) {
+        const QLocale want(wanted);
+        if (want.language() == QLocale::C)
+            continue;
+        if (want.language() == QLocale::English)
+            return sourceLanguage;
+        // The exact territory first (pt_BR for a Brazilian), then any of the language's.
+        QString sameLanguage;
+        for (const QString& code : installed) {
+            const QLocale have(code);
+            if (have.language() != want.language() || have.script() != want.script())
+                continue;
+            if (have.territory() == want.territory())
+                return code;
+            if (sameLanguage.isEmpty())
+                sameLanguage = code;
+        }
+        if (!sameLanguage.isEmpty())
+            return sameLanguage;
+    }
     return sourceLanguage;
+}
+
+QString VelLangItemModel::nativeName(const QString& code)
+{
+    // Qt names English for its American variant; the source texts are plain English. Where one
+    // language has several translations, the name says which one it is.
+    if (code == sourceLanguage)
+        return QStringLiteral("English");
+    if (code == QLatin1String("pt_BR"))
+        return QStringLiteral("Português (Brasil)");
+    if (code == QLatin1String("zh_CN"))
+        return QStringLiteral("简体中文");
+    const QString name = QLocale(code).nativeLanguageName();
+    return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }
 
 void VelLangItemModel::setCurrentLangName(const QString& name)
