@@ -16,7 +16,7 @@ packages=(
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libmp3lame-dev
   haxe
   xvfb xauth chromium ffmpeg libjpeg-turbo-progs libturbojpeg0-dev imagemagick python3
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-noto-cjk
   desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 # Node.js and npm may come from outside Debian (their own packaging conflicts with Debian's npm);
