@@ -75,4 +75,7 @@ public:
     static bool isQuarterTurn(const QTransform& transform);
 
     static QString temporaryFolderMissingText();
+
+private:
+    static Decoded decodeHeif(const QString& path, const QTransform& transform, const QSize& box);
 };
