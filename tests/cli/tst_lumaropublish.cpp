@@ -446,7 +446,8 @@ private slots:
                              QStringList{"-o", path, master});
             QVERIFY(encode.waitForFinished(60000) && encode.exitCode() == 0);
         }
-        QStringList args{"--profile", "xml", "--name", "Kinds", "--output", out, folder};
+        QStringList args{"--template", Template,   "--profile", "xml", "--name",
+                         "Kinds",      "--output", out,         folder};
         if (!music.isEmpty()) {
             const QString song = home->filePath("song." + music);
             QVERIFY(TestMedia::makeTone(song, TestMedia::kind(qPrintable(music)), 3));
