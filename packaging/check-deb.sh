@@ -24,7 +24,7 @@ done
 [ "$(dpkg-deb --field "$deb" Package)" = lumaro ] || fail "the package is not named lumaro"
 # The libraries come from dpkg-shlibdeps; the web engine and mpv must be among them.
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6webenginecore6 libmpv libexiv2 libavcodec; do
+for library in libqt6webenginecore6 libmpv libexiv2 libavcodec libheif; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
@@ -54,9 +54,11 @@ publisher="$work/root/usr/bin/lumaro-publish"
 "$publisher" --version | grep -q "^lumaro-publish " || fail "lumaro-publish --version failed"
 mkdir -p "$work/photos" "$work/out"
 ffmpeg -v error -f lavfi -i color=orange:size=64x48 -frames:v 1 "$work/photos/one.jpg"
+# A phone's photo too: the HEIF decoder must come with the package's dependencies.
+heif-enc -q 50 -o "$work/photos/two.heic" "$work/photos/one.jpg" >/dev/null
 TMPDIR="$work" HOME="$work" "$publisher" --profile xml --name Check --output "$work/out" \
     "$work/photos" >"$work/publish.log" 2>&1 ||
     fail "the packaged lumaro-publish failed: $(cat "$work/publish.log")"
-[ "$(find "$work/out" -name '*.xml' | wc -l)" = 1 ] && [ "$(find "$work/out" -name '*.jpg' | wc -l)" = 2 ] ||
+[ "$(find "$work/out" -name '*.xml' | wc -l)" = 1 ] && [ "$(find "$work/out" -name '*.jpg' | wc -l)" = 4 ] ||
     fail "the packaged lumaro-publish wrote no whole gallery: $(find "$work/out")"
 echo "check-deb: $deb is complete"

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-webengine-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6svg6
   libgl-dev libxkbcommon-dev
-  libmpv-dev libexiv2-dev exiv2
+  libmpv-dev libexiv2-dev exiv2 libheif-dev libheif-examples
   dbus-daemon
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libmp3lame-dev
   haxe

@@ -2,6 +2,7 @@
 
 #include "common/fileerror.h"
 #include "common/workspace.h"
+#include "photos/core/heifdecoder.h"
 #include "platform/velmexif/velmexifinfo.h"
 
 #include <QBuffer>
@@ -173,6 +174,8 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
     Decoded photo;
     if (!QFileInfo(path).isFile()) // a pipe would block the reader (see readImageInfo)
         return photo;
+    if (HeifDecoder::isHeif(path))
+        return decodeHeif(path, transform, box);
     QImageReader reader(path);
     // The orientation is the record's business (its operations), not the decoder's.
     reader.setAutoTransform(false);
@@ -211,6 +214,22 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
     return photo;
 }
 
+// libheif decodes at full size only; the picture comes back upright as the file's own turn and
+// mirror properties set it.
+ImageReader::Decoded ImageReader::decodeHeif(const QString& path, const QTransform& transform,
+                                             const QSize& box)
+{
+    Decoded photo;
+    const HeifDecoder::Picture picture =
+        HeifDecoder::decode(path, MaxPhotoPixels, &largeDecodeTurn(), LargeDecodePixels);
+    if (picture.image.isNull())
+        return photo;
+    photo.size = picture.image.size();
+    photo.depth = picture.depth;
+    photo.image = plainRgb(picture.image, reducedSize(picture.image.size(), transform, box));
+    return photo;
+}
+
 bool ImageReader::readImageInfo(ImageInfo& info)
 {
     return readImageInfo(info, nullptr);
@@ -227,8 +246,14 @@ bool ImageReader::readImageInfo(ImageInfo& info, Failure* failure, QString* reas
         return false;
     }
     // The orientation comes first: it decides which side of the photo meets the working box.
-    const VelmExifInfo exif(info.path);
-    info.setExifOrientation(exif.Orientation());
+    // HEIF keeps its EXIF as an item of its own, and when the file turns or mirrors the picture
+    // itself (libheif applies that while decoding) its EXIF orientation is only informative.
+    const bool heif = HeifDecoder::isHeif(info.path);
+    const HeifDecoder::Facts heifFacts =
+        heif ? HeifDecoder::facts(info.path) : HeifDecoder::Facts();
+    const VelmExifInfo exif =
+        heif ? VelmExifInfo::fromTiffBlock(heifFacts.exif) : VelmExifInfo(info.path);
+    info.setExifOrientation(heifFacts.transformed ? 1 : exif.Orientation());
     const Decoded photo = decode(info.path, info.transform(), WorkingBox);
     if (photo.image.isNull()) {
         setReason(reason, tr("Not a photo that can be read, or larger than %1 megapixels.")

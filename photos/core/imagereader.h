@@ -31,7 +31,8 @@ public:
         WriteFailed        // a workspace file could not be written
     };
 
-    // A photo as decoded for its working copy, still in its stored orientation.
+    // A photo as decoded for its working copy, still in its stored orientation (for HEIF and
+    // AVIF: as the file's own turn and mirror properties set it, which libheif applies).
     struct Decoded
     {
         QImage image;      // opaque 32-bit RGB (transparency over white), reduced to what
@@ -75,4 +76,7 @@ public:
     static bool isQuarterTurn(const QTransform& transform);
 
     static QString temporaryFolderMissingText();
+
+private:
+    static Decoded decodeHeif(const QString& path, const QTransform& transform, const QSize& box);
 };

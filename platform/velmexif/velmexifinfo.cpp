@@ -57,6 +57,43 @@ QString printed(const Exiv2::ExifData& data, const char* key)
 }
 } // namespace
 
+VelmExifInfo::VelmExifInfo() : properties(PropertyCount, QString()) {}
+
+VelmExifInfo VelmExifInfo::fromTiffBlock(const QByteArray& tiff)
+{
+    prepareExiv2();
+    VelmExifInfo info;
+    if (tiff.isEmpty())
+        return info;
+    try {
+        Exiv2::ExifData data;
+        Exiv2::ExifParser::decode(data, reinterpret_cast<const Exiv2::byte*>(tiff.constData()),
+                                  uint32_t(tiff.size()));
+        info.readable = true;
+        info.take(&data);
+    } catch (const Exiv2::AnyError&) {
+        // A damaged block counts as none: the picture is still imported, upright by default.
+    } catch (const std::exception&) {
+        // As for files: exiv2 may let standard exceptions through.
+    }
+    return info;
+}
+
+void VelmExifInfo::take(const void* exifData)
+{
+    const Exiv2::ExifData& data = *static_cast<const Exiv2::ExifData*>(exifData);
+    if (data.empty())
+        return;
+    const auto it = data.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+    if (it != data.end() && it->count() > 0) {
+        const long code = it->toLong(0);
+        if (code >= 1 && code <= 8)
+            orientation = static_cast<int>(code);
+    }
+    for (int index = 0; index < PropertyCount; ++index)
+        properties[index] = printed(data, PropertyKeys[index]);
+}
+
 VelmExifInfo::VelmExifInfo(const QString& path) : properties(PropertyCount, QString())
 {
     prepareExiv2();
@@ -71,18 +108,7 @@ VelmExifInfo::VelmExifInfo(const QString& path) : properties(PropertyCount, QStr
             return;
         image->readMetadata();
         readable = true;
-        const Exiv2::ExifData& data = image->exifData();
-        if (data.empty())
-            return;
-
-        const auto it = data.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
-        if (it != data.end() && it->count() > 0) {
-            const long code = it->toLong(0);
-            if (code >= 1 && code <= 8)
-                orientation = static_cast<int>(code);
-        }
-        for (int index = 0; index < PropertyCount; ++index)
-            properties[index] = printed(data, PropertyKeys[index]);
+        take(&image->exifData());
     } catch (const Exiv2::AnyError&) {
         // Unreadable metadata: keep what was read so far and the upright default.
     } catch (const std::exception&) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +50,10 @@ public:
     };
 
     explicit VelmExifInfo(const QString& path);
+    // The EXIF block of a file whose container exiv2 does not read (HEIF keeps it as an item of
+    // its own): `tiff` is the block from its TIFF header on. Empty or damaged: as a file without
+    // EXIF.
+    static VelmExifInfo fromTiffBlock(const QByteArray& tiff);
 
     // The EXIF orientation code 1..8; 1 when the file has none or an invalid one.
     int Orientation() const { return orientation; }
@@ -60,6 +65,9 @@ public:
     static QString propertyKey(int index);
 
 private:
+    VelmExifInfo();
+    void take(const void* exifData);
+
     int orientation = 1;
     bool readable = false;
     QStringList properties;

@@ -11,8 +11,10 @@
 #include "document/projectfile.h"
 #include "support/smallfs.h"
 #include "support/testfiles.h"
+#include "support/testheif.h"
 #include "support/testimages.h"
 #include "support/testmedia.h"
+#include "support/testpictures.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -389,6 +391,83 @@ private slots:
         for (const QXmlStreamAttributes& photo : config.photos)
             published << stem.match(photo.value("filename").toString()).captured(1);
         QCOMPARE(published, QStringList({"IMG_1", "IMG_2", "img_10", "zeta", "a"}));
+    }
+
+    // The kinds phones, the web and scanners write, found in a folder by their names (either
+    // case), read, published upright in their colours, and their music converted.
+    void kindsPeopleHave_data()
+    {
+        QTest::addColumn<QString>("photo");   // file name in the folder
+        QTest::addColumn<QString>("maker");   // heif-enc, heif-enc -A, convert, or libheif
+        QTest::addColumn<int>("orientation"); // the file's own turn, as an EXIF code
+        QTest::addColumn<QString>("music");   // extension of the music, or empty
+        QTest::newRow("HEIC, Opus") << "IMG_0001.heic"
+                                    << "heif-enc" << 1 << "opus";
+        QTest::newRow("upper-case HEIC, Ogg audio") << "IMG_0002.HEIC"
+                                                    << "heif-enc" << 1 << "oga";
+        QTest::newRow("AVIF, audio book") << "photo.avif"
+                                          << "heif-enc -A" << 1 << "m4b";
+        QTest::newRow("WebP") << "web.WEBP"
+                              << "convert" << 1 << "";
+        QTest::newRow("scanner TIF") << "scan.tif"
+                                     << "convert" << 1 << "";
+        QTest::newRow("HEIC turned by the file") << "turned.heic"
+                                                 << "libheif" << 6 << "";
+    }
+    void kindsPeopleHave()
+    {
+        QFETCH(QString, photo);
+        QFETCH(QString, maker);
+        QFETCH(int, orientation);
+        QFETCH(QString, music);
+        // Upright: orange left half, blue right half; stored turned back for the file's turn.
+        const QColor left(240, 150, 20);
+        const QColor right(30, 60, 220);
+        QImage upright(400, 300, QImage::Format_RGB32);
+        upright.fill(right);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 200; ++x)
+                upright.setPixelColor(x, y, left);
+        const QString folder = home->filePath("camera");
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/" + photo;
+        const QString master = home->filePath("master.png");
+        QVERIFY(upright.save(master));
+        if (maker == "libheif") {
+            QVERIFY(TestHeif::write(path, upright.transformed(QTransform().rotate(-90)), false,
+                                    orientation));
+        } else if (maker == "convert") {
+            QVERIFY(TestPictures::imageMagick({master, "-quality", "95", path}));
+        } else {
+            QProcess encode;
+            encode.start("heif-enc",
+                         QStringList{"-q", "95"} +
+                             (maker.endsWith("-A") ? QStringList{"-A"} : QStringList()) +
+                             QStringList{"-o", path, master});
+            QVERIFY(encode.waitForFinished(60000) && encode.exitCode() == 0);
+        }
+        QStringList args{"--template", Template,   "--profile", "xml", "--name",
+                         "Kinds",      "--output", out,         folder};
+        if (!music.isEmpty()) {
+            const QString song = home->filePath("song." + music);
+            QVERIFY(TestMedia::makeTone(song, TestMedia::kind(qPrintable(music)), 3));
+            args << "--music" << song;
+        }
+        const Result r = run(args);
+        QVERIFY2(r.code == 0, r.err.constData());
+        const QString show = out + "/Kinds";
+        const Config config = readConfig(TestFiles::read(show + "/" + Template + ".xml"));
+        QCOMPARE(config.photos.size(), 1);
+        const QImage published(show + "/photos/" + config.photos[0].value("filename").toString());
+        QCOMPARE(published.size(), QSize(720, 540));
+        QVERIFY(TestFiles::closeColour(published.pixelColor(180, 270), left));
+        QVERIFY(TestFiles::closeColour(published.pixelColor(540, 270), right));
+        QCOMPARE(config.music.size(), music.isEmpty() ? 0 : 1);
+        if (!music.isEmpty()) {
+            const QByteArray mp3 = TestFiles::read(show + "/background music/" +
+                                                   config.music[0].value("filename").toString());
+            QVERIFY(mp3.startsWith("ID3") || (mp3.size() > 2 && quint8(mp3[0]) == 0xFF));
+        }
     }
 
     // A second slideshow of the same name gets the name the settings dialog would give it.

@@ -20,14 +20,17 @@ private slots:
         QTest::addColumn<bool>("photos");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("listed");
-        const QStringList photos{"a.jpg", "b.JPEG"};
-        const QStringList everything{"README", "a.jpg", "b.JPEG", "c.aiff"};
+        const QStringList photos{"a.jpg", "b.JPEG", "d.HEIC", "e.webp", "f.tif"};
+        const QStringList everything{"README", "a.jpg",  "b.JPEG", "c.aiff",
+                                     "d.HEIC", "e.webp", "f.tif",  "g.opus"};
         QTest::newRow("photos, all supported") << true << "All Supported Files" << photos;
-        QTest::newRow("photos, JPG") << true << "JPG Files" << photos;
+        QTest::newRow("photos, JPG") << true << "JPG Files" << QStringList{"a.jpg", "b.JPEG"};
         QTest::newRow("photos, PNG") << true << "PNG Files" << QStringList();
+        QTest::newRow("photos, HEIF") << true << "HEIF Files" << QStringList{"d.HEIC"};
+        QTest::newRow("photos, TIFF") << true << "TIFF Files" << QStringList{"f.tif"};
         QTest::newRow("photos, all") << true << "All Files" << everything;
         QTest::newRow("music, all supported")
-            << false << "All Supported Files" << QStringList{"c.aiff"};
+            << false << "All Supported Files" << QStringList{"c.aiff", "g.opus"};
         QTest::newRow("music, AIF") << false << "AIF Files" << QStringList{"c.aiff"};
         QTest::newRow("music, all") << false << "All Files" << everything;
     }
@@ -38,9 +41,10 @@ private slots:
         QFETCH(QStringList, listed);
         fillMediaExtensions();
         fillMediaExtensions(); // filling again does not double the lists
-        QCOMPARE(imageExtensions.size(), 8);
+        QCOMPARE(imageExtensions.size(), 13);
         QTemporaryDir dir;
-        const QStringList everything{"README", "a.jpg", "b.JPEG", "c.aiff"};
+        const QStringList everything{"README", "a.jpg",  "b.JPEG", "c.aiff",
+                                     "d.HEIC", "e.webp", "f.tif",  "g.opus"};
         for (const QString& name : everything)
             QVERIFY(TestFiles::write(dir.filePath(name), "x"));
 

@@ -2,7 +2,7 @@
 # Makes the bad-input corpus in a folder (made at test time; nothing of it is kept in the repo):
 #   tests/corpus/make-corpus.sh OUT
 # OUT/photos and OUT/music get files that a careless reader would crash on, hang on or take for
-# good media, plus odd file names around good files. Needs ffmpeg, exiv2 and python3.
+# good media, plus odd file names around good files. Needs ffmpeg, exiv2, heif-enc and python3.
 # A record "name<TAB>expect" per file, ended by a NUL byte (one name holds a newline), goes to
 # OUT/expect: "ok" for files that must import, "fail" for files that must be listed as failed,
 # "any" for files that may do either, "skip" for entries no import should pick up.
@@ -20,6 +20,10 @@ ff() { ffmpeg -v error -y "$@"; }
 ff -f lavfi -i testsrc=size=320x240 -frames:v 1 "$photos/good.jpg"; note photos/good.jpg ok
 ff -f lavfi -i testsrc=size=64x48 -frames:v 1 "$photos/good.png"; note photos/good.png ok
 ff -f lavfi -i sine=duration=6 -c:a libmp3lame "$music/good.mp3"; note music/good.mp3 ok
+heif-enc -q 50 -o "$photos/good.heic" "$photos/good.jpg" >/dev/null; note photos/good.heic ok
+ff -f lavfi -i testsrc=size=64x48 -frames:v 1 -c:v libwebp "$photos/good.webp"; note photos/good.webp ok
+ff -f lavfi -i sine=duration=4 -c:a libopus "$music/good.opus"; note music/good.opus ok
+ff -f lavfi -i sine=duration=4 -c:a libvorbis "$music/good.oga"; note music/good.oga ok
 
 python3 - "$photos" "$music" <<'PY'
 import os, random, struct, sys, zlib
@@ -51,23 +55,41 @@ if sof > 0:
     big = bytearray(good)
     big[sof + 5:sof + 9] = struct.pack(">HH", 65500, 65500)
     put(photos, "bomb.jpg", bytes(big))
+# HEIC: cut short, and one whose every declared size ('ispe') says 40000 x 40000; a lossy WebP
+# whose frame header declares its format's most, 16383 x 16383.
+heic = open(os.path.join(photos, "good.heic"), "rb").read()
+put(photos, "truncated.heic", heic[: len(heic) // 2])
+big = bytearray(heic)
+at = big.find(b"ispe")
+while at >= 0:
+    big[at + 8:at + 16] = struct.pack(">II", 40000, 40000)
+    at = big.find(b"ispe", at + 4)
+put(photos, "bomb.heic", bytes(big))
+webp = bytearray(open(os.path.join(photos, "good.webp"), "rb").read())
+if webp[12:16] == b"VP8 ":
+    webp[26:30] = b"\xff\x3f\xff\x3f"
+    put(photos, "bomb.webp", bytes(webp))
+put(photos, "random.heic", b"\0\0\0\x18ftypheic" + bytes(rnd.randrange(256) for _ in range(20000)))
 # Music: truncated, random and zero-filled.
 mp3 = open(os.path.join(music, "good.mp3"), "rb").read()
 put(music, "half.mp3", mp3[: len(mp3) // 2])
 put(music, "empty.mp3", b"")
 put(music, "zeros.mp3", b"\0" * 3_000_000)
-for ext in ("mp3", "wav", "ogg", "flac"):
+for ext in ("mp3", "wav", "ogg", "flac", "opus", "oga"):
     put(music, "random." + ext, bytes(rnd.randrange(256) for _ in range(200000)))
 PY
-for f in empty.jpg header-only.jpg text-named.jpg random.jpg bomb.png bomb.jpg; do
+for f in empty.jpg header-only.jpg text-named.jpg random.jpg bomb.png bomb.jpg bomb.heic \
+    bomb.webp random.heic; do
     [ -e "$photos/$f" ] && note "photos/$f" fail
 done
 # May decode with damage (the part present, the rest grey, as viewers show it) or fail; must not
 # crash or hang either way.
 note photos/corrupt.jpg any
 note photos/truncated.jpg any
+note photos/truncated.heic any
 note photos/png-named.jpg ok     # a PNG is a photo whatever its name says
-for f in empty.mp3 zeros.mp3 random.mp3 random.wav random.ogg random.flac; do note "music/$f" fail; done
+for f in empty.mp3 zeros.mp3 random.mp3 random.wav random.ogg random.flac random.opus \
+    random.oga; do note "music/$f" fail; done
 note music/half.mp3 ok           # imported with the length of the sound present
 
 # Each odd EXIF orientation value, and a broken EXIF block.

@@ -96,6 +96,16 @@ private slots:
              {"-depth", "16", "-type", "TrueColor"},
              "TIFF:t16.tif",
              64},
+            {"8-bit TIFF, upper-case name", Master::Areas, {}, "TIFF:T8.TIF", 32},
+            {"HEIC", Master::Areas, {"-quality", "95"}, "HEIC:phone.heic", 24},
+            {"HEIC, upper-case name", Master::Areas, {"-quality", "95"}, "HEIC:IMG.HEIC", 24},
+            {"AVIF", Master::Areas, {"-quality", "95"}, "AVIF:a.avif", 24},
+            {"WebP", Master::Areas, {"-quality", "95"}, "WEBP:w.webp", 32},
+            {"lossless WebP, half transparent",
+             Master::Translucent,
+             {"-define", "webp:lossless=true"},
+             "WEBP:wt.webp",
+             32},
         };
         for (const Kind& kind : kinds) {
             // Reduced from 1500 x 1000 to 720 x 480, and enlarged from 640 x 480 to 720 x 540.

@@ -3,6 +3,7 @@
 // failures each reports.
 #include "photofixtures.h"
 #include "support/testfiles.h"
+#include "support/testheif.h"
 #include "support/testimages.h"
 #include "support/testmedia.h"
 
@@ -42,6 +43,33 @@ void resetPeak()
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
+}
+
+// `bytes` with every picture size a HEIF file declares (its 'ispe' properties) set to `side`
+// square; the coded picture stays as small as it was.
+QByteArray withHeifDeclaredSize(QByteArray bytes, quint32 side)
+{
+    for (int at = bytes.indexOf("ispe"); at >= 0; at = bytes.indexOf("ispe", at + 4)) {
+        for (int field = 0; field < 2; ++field)
+            for (int i = 0; i < 4; ++i)
+                bytes[at + 8 + field * 4 + i] = char((side >> (24 - 8 * i)) & 0xff);
+    }
+    return bytes;
+}
+
+// A lossy WebP of `picture` whose frame header declares 16383 x 16383 pixels, the format's most.
+QByteArray webpDeclaringHugeSize(const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "WEBP") || bytes.mid(12, 4) != "VP8 ")
+        return QByteArray();
+    for (int at : {26, 28}) { // 14 bits of width, then of height, after the frame's start code
+        bytes[at] = char(0xff);
+        bytes[at + 1] = char(0x3f);
+    }
+    return bytes;
 }
 
 QString testPicture(const QString& name)
@@ -184,6 +212,50 @@ private slots:
                  qPrintable(QString::number(TestFiles::meanDifference(copy, expected))));
     }
 
+    // The file's own turn and mirror properties are applied once, by the decoder; the EXIF
+    // orientation counts only in files without them.
+    void heifOrientations_data()
+    {
+        QTest::addColumn<bool>("avif");
+        QTest::addColumn<int>("property"); // the file's irot/imir, as an EXIF code
+        QTest::addColumn<int>("exif");     // 0: no EXIF block
+        QTest::addColumn<bool>("turned");  // upright, the picture is turned a quarter clockwise
+        QTest::newRow("HEIC upright") << false << 1 << 0 << false;
+        QTest::newRow("HEIC turned by the file") << false << 6 << 0 << true;
+        QTest::newRow("HEIC turned by the file, EXIF says the same") << false << 6 << 6 << true;
+        QTest::newRow("HEIC turned by EXIF alone") << false << 1 << 6 << true;
+        QTest::newRow("AVIF turned by the file") << true << 6 << 0 << true;
+    }
+
+    void heifOrientations()
+    {
+        QFETCH(bool, avif);
+        QFETCH(int, property);
+        QFETCH(int, exif);
+        QFETCH(bool, turned);
+        // Stored: red left half, blue right half.
+        QImage stored(128, 64, QImage::Format_RGB32);
+        stored.fill(Qt::blue);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                stored.setPixelColor(x, y, Qt::red);
+        const QString path = dir.filePath(
+            QStringLiteral("%1.%2").arg(QTest::currentDataTag(), avif ? "avif" : "heic"));
+        QVERIFY(TestHeif::write(path, stored, avif, property,
+                                exif ? TestHeif::exifOrientation(exif) : QByteArray()));
+        bool ok = false;
+        const ImageInfo info = read(path, &ok);
+        QVERIFY(ok);
+        const QImage copy(workingCopyPath(info));
+        // Turned clockwise the red half comes on top.
+        const QSize size = turned ? QSize(270, 540) : QSize(720, 360);
+        QCOMPARE(copy.size(), size);
+        const QPoint first = turned ? QPoint(135, 100) : QPoint(100, 180);
+        const QPoint second = turned ? QPoint(135, 440) : QPoint(620, 180);
+        QVERIFY(TestFiles::closeColour(copy.pixelColor(first), Qt::red));
+        QVERIFY(TestFiles::closeColour(copy.pixelColor(second), Qt::blue));
+    }
+
     void largePhotosImportWithBoundedMemory_data()
     {
         QTest::addColumn<QString>("name");
@@ -241,6 +313,15 @@ private slots:
             << "bomb1.jpg" << withDeclaredSize(jpeg, 30000, 30000);
         QTest::newRow("header claims 65000x65000")
             << "bomb2.jpg" << withDeclaredSize(jpeg, 65000, 65000);
+        const QString heicPath = dir.filePath(QStringLiteral("source.heic"));
+        QVERIFY(TestHeif::write(heicPath, small));
+        const QByteArray heic = TestFiles::read(heicPath);
+        QTest::newRow("HEIC cut short") << "cut.heic" << heic.left(heic.size() * 2 / 3);
+        QTest::newRow("HEIC declares 20000x20000")
+            << "bomb.heic" << withHeifDeclaredSize(heic, 20000);
+        QTest::newRow("HEIC declares 60000x60000")
+            << "bomb2.heic" << withHeifDeclaredSize(heic, 60000);
+        QTest::newRow("WebP declares 16383x16383") << "bomb.webp" << webpDeclaringHugeSize(small);
         QTest::newRow("missing file") << "" << QByteArray();
         // Opening a pipe would wait for a writer for ever.
         QTest::newRow("pipe named .jpg") << "pipe.jpg" << QByteArray("fifo");

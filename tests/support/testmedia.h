@@ -38,6 +38,9 @@ inline const QList<Kind>& audioKinds()
         {"au", "pcm_s16be", nullptr, "pcm_s16be", 2, 8000},
         {"mp2", "mp2", nullptr, "mp2", 2, 48000},
         {"mpa", "mp2", "mp2", "mp2", 1, 44100},
+        {"opus", "libopus", nullptr, "opus", 2, 48000},
+        {"oga", "libvorbis", "ogg", "vorbis", 2, 44100},
+        {"m4b", "aac", "ipod", "aac", 1, 24000},
     };
     return kinds;
 }
