@@ -54,6 +54,25 @@ void setUpStrip(QListWidget* list, int height)
     list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list->setFlow(QListView::LeftToRight);
 }
+// A button's text, when set, replaces its shortcut with the text's mnemonic: the shortcuts are
+// set after the texts, every time.
+void setShortcuts(LumaroForm& form)
+{
+    // Shortcuts for the commands the user reaches for most; none takes a key of the document
+    // menu (Ctrl+N, O, S, Z, Y, Shift+S, Shift+Z), Quit or Full Screen.
+    form.importPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    form.importPictureDir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    form.importAudio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    form.deleteClip->setShortcut(QKeySequence::Delete);
+    form.turnLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    form.turnRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    form.mirror->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    form.flip->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    form.restore->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    form.editMusic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    form.previewBtn->setShortcut(QKeySequence(Qt::Key_F5));
+    form.publishBtn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+}
 } // namespace
 
 void LumaroForm::setupUi(QMainWindow* window)
@@ -187,20 +206,10 @@ void LumaroForm::setupUi(QMainWindow* window)
     }
     gridLayout_3->addWidget(controlFrame, 2, 0, 1, 3);
 
-    // Shortcuts for the commands the user reaches for most; none takes a key of the document
-    // menu (Ctrl+N, O, S, Z, Y, Shift+S, Shift+Z), Quit or Full Screen.
-    importPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    importPictureDir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    importAudio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    deleteClip->setShortcut(QKeySequence::Delete);
-    turnLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    turnRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mirror->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    flip->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-    restore->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    editMusic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    previewBtn->setShortcut(QKeySequence(Qt::Key_F5));
-    publishBtn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // Tab leaves the template panel for the next control; the arrows move between templates.
+    if (auto* table =
+            templateFrame->findChild<QTableWidget*>(QStringLiteral("templateTableWidget")))
+        table->setTabKeyNavigation(false);
     // Tab goes from the preview to the template panel, the strips, the tools and publishing.
     QWidget* order[] = {previewBtn,    templateFrame,    photoListWidget, audioListWidget,
                         importPicture, importPictureDir, importAudio,     deleteClip,
@@ -226,6 +235,8 @@ void LumaroForm::retranslateUi(QMainWindow* window)
     actionHiberate->setText(QCoreApplication::translate("Lumaro", "Hibernate"));
     actionPrefences->setText(QCoreApplication::translate("Lumaro", "&Preferences..."));
     previewBtn->setText(QCoreApplication::translate("Lumaro", "Preview"));
+    editMusic->setText(QCoreApplication::translate("Lumaro", "Edit Audio"));
+    setShortcuts(*this);
     describe(previewBtn, QCoreApplication::translate("Lumaro", "Preview"));
     label->setText(QCoreApplication::translate("Lumaro", "Template:"));
     describe(importPicture, QCoreApplication::translate("Lumaro", "Import Photo(s)"));
@@ -237,7 +248,6 @@ void LumaroForm::retranslateUi(QMainWindow* window)
     describe(mirror, QCoreApplication::translate("Lumaro", "Mirror"));
     describe(flip, QCoreApplication::translate("Lumaro", "Flip"));
     describe(restore, QCoreApplication::translate("Lumaro", "Restore"));
-    editMusic->setText(QCoreApplication::translate("Lumaro", "Edit Audio"));
     describe(editMusic, QCoreApplication::translate("Lumaro", "Edit Audio"));
     describe(publishBtn, QCoreApplication::translate("Lumaro", "Publish"));
     describe(cancelBtn, QCoreApplication::translate("Lumaro", "Cancel"));

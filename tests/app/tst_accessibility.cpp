@@ -16,6 +16,8 @@
 #include "support/accessiblewalk.h"
 #include "widgets/loadfaileddialog.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QUndoStack>
 
 #include <QApplication>
@@ -128,6 +130,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
         const QStringList unnamed = AccessibleWalk::unnamedControls(shown.get());
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
+    }
+
+    // No two commands of the window share a key, and a picture button's tool tip shows its key.
+    void shortcutsAreDistinctAndShown()
+    {
+        Lumaro window;
+        QMap<QString, QString> owner;
+        const auto claim = [&owner](const QKeySequence& keys, const QString& name) {
+            if (keys.isEmpty())
+                return QString();
+            const QString text = keys.toString(QKeySequence::PortableText);
+            const QString previous = owner.value(text);
+            owner.insert(text, name);
+            return previous.isEmpty() || previous == name ? QString()
+                                                          : text + ": " + previous + ", " + name;
+        };
+        QStringList clashes;
+        for (QAction* action : window.findChildren<QAction*>()) {
+            for (const QKeySequence& keys : action->shortcuts())
+                clashes << claim(keys, action->objectName() + "/" + action->text());
+        }
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            clashes << claim(button->shortcut(), button->objectName());
+            if (!button->shortcut().isEmpty())
+                QVERIFY2(button->toolTip().contains(
+                             button->shortcut().toString(QKeySequence::NativeText)),
+                         qPrintable(button->objectName() + ": " + button->toolTip()));
+        }
+        clashes.removeAll(QString());
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
+        for (const char* name : {"importPicture", "importPictureDir", "importAudio", "turnLeft",
+                                 "turnRight", "previewBtn", "publishBtn", "editMusic"})
+            QVERIFY2(!window.findChild<QAbstractButton*>(name)->shortcut().isEmpty(), name);
     }
 
     // The item text a screen reader reads when the item gets the focus.
