@@ -2,8 +2,8 @@
 
 // Walks the accessible tree a screen reader sees under a widget and names the controls it would
 // announce without a name: anything that takes focus or can be pressed.
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QStringList>
 #include <QWidget>
