@@ -296,6 +296,15 @@ void playNext(const std::shared_ptr<Player>& player)
         typeKey(*player, step);
         if (!player->window)
             return;
+    } else if (verb == QLatin1String("tab-to")) {
+        for (int i = 0; i < 40 && player->window; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && focus->objectName() == step.value(1))
+                break;
+            typeKey(*player, {QStringLiteral("key"), QStringLiteral("Tab")});
+        }
+        if (!player->window)
+            return;
     } else if (verb == QLatin1String("action")) {
         answerWhenShown(player);
         player->answers = step.mid(2);
