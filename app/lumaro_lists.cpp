@@ -119,7 +119,6 @@ void Lumaro::changeScrollRange()
 void Lumaro::resetControls()
 {
     ui->deleteClip->setEnabled(false);
-    ui->deleteClip->setShortcut(QKeySequence::Delete);
     for (QToolButton* tool : {ui->turnLeft, ui->turnRight, ui->mirror, ui->flip, ui->restore,
                               ui->editMusic, ui->previewBtn})
         tool->setEnabled(false);

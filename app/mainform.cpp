@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace {
@@ -30,6 +31,17 @@ QAction* makeAction(QMainWindow* window, const char* name, bool checkable)
     action->setObjectName(QLatin1String(name));
     action->setCheckable(checkable);
     return action;
+}
+
+// A button drawn as a picture says what it does to a screen reader as its tool tip does to the
+// mouse; the tool tip adds the shortcut.
+void describe(QAbstractButton* button, const QString& text)
+{
+    button->setAccessibleName(text);
+    const QKeySequence keys = button->shortcut();
+    button->setToolTip(keys.isEmpty() ? text
+                                      : QStringLiteral("%1 (%2)").arg(
+                                            text, keys.toString(QKeySequence::NativeText)));
 }
 
 void setUpStrip(QListWidget* list, int height)
@@ -53,6 +65,25 @@ public:
         return QWidget::minimumSizeHint().expandedTo(QSize(800, 700));
     }
 };
+// A button's text, when set, replaces its shortcut with the text's mnemonic: the shortcuts are
+// set after the texts, every time.
+void setShortcuts(LumaroForm& form)
+{
+    // Shortcuts for the commands the user reaches for most; none takes a key of the document
+    // menu (Ctrl+N, O, S, Z, Y, Shift+S, Shift+Z), Quit or Full Screen.
+    form.importPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    form.importPictureDir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    form.importAudio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    form.deleteClip->setShortcut(QKeySequence::Delete);
+    form.turnLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    form.turnRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    form.mirror->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    form.flip->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    form.restore->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    form.editMusic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    form.previewBtn->setShortcut(QKeySequence(Qt::Key_F5));
+    form.publishBtn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+}
 } // namespace
 
 void LumaroForm::setupUi(QMainWindow* window)
@@ -188,6 +219,18 @@ void LumaroForm::setupUi(QMainWindow* window)
     }
     gridLayout_3->addWidget(controlFrame, 2, 0, 1, 3);
 
+    // Tab leaves the template panel for the next control; the arrows move between templates.
+    if (auto* table =
+            templateFrame->findChild<QTableWidget*>(QStringLiteral("templateTableWidget")))
+        table->setTabKeyNavigation(false);
+    // Tab goes from the preview to the template panel, the strips, the tools and publishing.
+    QWidget* order[] = {previewBtn,    templateFrame,    photoListWidget, audioListWidget,
+                        importPicture, importPictureDir, importAudio,     deleteClip,
+                        turnLeft,      turnRight,        mirror,          flip,
+                        restore,       editMusic,        publishBtn,      cancelBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
     window->setCentralWidget(centralwidget);
     menubar = make<QMenuBar>(window, "menubar");
     menubar->setGeometry(QRect(0, 0, 835, 22));
@@ -205,19 +248,25 @@ void LumaroForm::retranslateUi(QMainWindow* window)
     actionHiberate->setText(QCoreApplication::translate("Lumaro", "Hibernate"));
     actionPrefences->setText(QCoreApplication::translate("Lumaro", "&Preferences..."));
     previewBtn->setText(QCoreApplication::translate("Lumaro", "Preview"));
-    previewBtn->setToolTip(QCoreApplication::translate("Lumaro", "Preview"));
-    label->setText(QCoreApplication::translate("Lumaro", "Template:"));
-    importPicture->setToolTip(QCoreApplication::translate("Lumaro", "Import Photo(s)"));
-    importPictureDir->setToolTip(QCoreApplication::translate("Lumaro", "Import Photo Folder"));
-    importAudio->setToolTip(QCoreApplication::translate("Lumaro", "Import Audio File(s)"));
-    deleteClip->setToolTip(QCoreApplication::translate("Lumaro", "Delete"));
-    turnLeft->setToolTip(QCoreApplication::translate("Lumaro", "Turn Left"));
-    turnRight->setToolTip(QCoreApplication::translate("Lumaro", "Turn Right"));
-    mirror->setToolTip(QCoreApplication::translate("Lumaro", "Mirror"));
-    flip->setToolTip(QCoreApplication::translate("Lumaro", "Flip"));
-    restore->setToolTip(QCoreApplication::translate("Lumaro", "Restore"));
-    editMusic->setToolTip(QCoreApplication::translate("Lumaro", "Edit Audio"));
     editMusic->setText(QCoreApplication::translate("Lumaro", "Edit Audio"));
-    publishBtn->setToolTip(QCoreApplication::translate("Lumaro", "Publish"));
-    cancelBtn->setToolTip(QCoreApplication::translate("Lumaro", "Cancel"));
+    setShortcuts(*this);
+    describe(previewBtn, QCoreApplication::translate("Lumaro", "Preview"));
+    label->setText(QCoreApplication::translate("Lumaro", "Template:"));
+    describe(importPicture, QCoreApplication::translate("Lumaro", "Import Photo(s)"));
+    describe(importPictureDir, QCoreApplication::translate("Lumaro", "Import Photo Folder"));
+    describe(importAudio, QCoreApplication::translate("Lumaro", "Import Audio File(s)"));
+    describe(deleteClip, QCoreApplication::translate("Lumaro", "Delete"));
+    describe(turnLeft, QCoreApplication::translate("Lumaro", "Turn Left"));
+    describe(turnRight, QCoreApplication::translate("Lumaro", "Turn Right"));
+    describe(mirror, QCoreApplication::translate("Lumaro", "Mirror"));
+    describe(flip, QCoreApplication::translate("Lumaro", "Flip"));
+    describe(restore, QCoreApplication::translate("Lumaro", "Restore"));
+    describe(editMusic, QCoreApplication::translate("Lumaro", "Edit Audio"));
+    describe(publishBtn, QCoreApplication::translate("Lumaro", "Publish"));
+    describe(cancelBtn, QCoreApplication::translate("Lumaro", "Cancel"));
+    if (auto* table =
+            templateFrame->findChild<QTableWidget*>(QStringLiteral("templateTableWidget")))
+        table->setAccessibleName(QCoreApplication::translate("Lumaro", "Templates"));
+    horizontalScrollBar->setAccessibleName(
+        QCoreApplication::translate("Lumaro", "Scroll the strips"));
 }

@@ -14,8 +14,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -25,6 +28,12 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+
+// Qt GUI's own entry to its shortcut handling for a key that does not come from the window
+// system; its test library types keys through it the same way.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString& text,
+                                               bool autorep, ushort count);
 
 namespace {
 struct Player;
@@ -188,6 +197,62 @@ void click(Player& player, const QStringList& step)
     button->click();
 }
 
+// A key as the user types it: the shortcuts see it first, then the focused widget. A shortcut
+// clicks its button a moment later, and that click may run a dialog: the key is done once the
+// click has happened and no dialog is open.
+void typeKey(Player& player, const QStringList& step)
+{
+    const QKeySequence sequence =
+        QKeySequence::fromString(step.value(1), QKeySequence::PortableText);
+    if (sequence.isEmpty()) {
+        say(QStringLiteral("no key ") + step.value(1));
+        return;
+    }
+    player.answers = step.mid(2);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            say(QStringLiteral("closed a dialog left open: ") + modal->metaObject()->className());
+            modal->close();
+        }
+    });
+    watchdog.start(player.timeoutSeconds * 1000);
+    // A desktop gives the window the keyboard when it opens; a bare X server does not.
+    if (!QApplication::activeWindow()) {
+        player.window->activateWindow();
+        QElapsedTimer waited;
+        waited.start();
+        while (!QApplication::activeWindow() && waited.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    const QKeyCombination combination = sequence[0];
+    const int key = combination.key();
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = player.window;
+    if (!qt_sendShortcutOverrideEvent(target, 0, key, modifiers, QString(), false, 1)) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QApplication::sendEvent(target, &release);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop settle;
+    QTimer tick;
+    tick.setInterval(50);
+    QObject::connect(&tick, &QTimer::timeout, &settle, [&] {
+        if (!player.window || (clock.elapsed() >= 400 && !QApplication::activeModalWidget()))
+            settle.quit();
+    });
+    tick.start();
+    settle.exec();
+    QWidget* focus = QApplication::focusWidget();
+    say(QStringLiteral("focus ") + (focus ? focus->objectName() : QString()));
+}
+
 void playNext(const std::shared_ptr<Player>& player)
 {
     if (!player->window)
@@ -226,6 +291,20 @@ void playNext(const std::shared_ptr<Player>& player)
     if (verb == QLatin1String("click")) {
         answerWhenShown(player);
         click(*player, step);
+    } else if (verb == QLatin1String("key")) {
+        answerWhenShown(player);
+        typeKey(*player, step);
+        if (!player->window)
+            return;
+    } else if (verb == QLatin1String("tab-to")) {
+        for (int i = 0; i < 40 && player->window; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && focus->objectName() == step.value(1))
+                break;
+            typeKey(*player, {QStringLiteral("key"), QStringLiteral("Tab")});
+        }
+        if (!player->window)
+            return;
     } else if (verb == QLatin1String("action")) {
         answerWhenShown(player);
         player->answers = step.mid(2);

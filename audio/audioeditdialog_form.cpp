@@ -141,6 +141,12 @@ void AudioEditDialog::retranslate()
     setOutPoint->setToolTip(tr("Set End Point"));
     mute->setToolTip(tr("Mute"));
     unmute->setToolTip(tr("Unmute"));
+    // The buttons show pictures only: a screen reader says what the tool tip says.
+    for (QToolButton* button : {add, delete_2, moveUp, moveDown, play, pause, playSegment, stop,
+                                setInPoint, setOutPoint, mute, unmute})
+        button->setAccessibleName(button->toolTip());
+    treeWidget->setAccessibleName(tr("Audio Files"));
+    volume->setAccessibleName(tr("Volume"));
     groupBox->setTitle(tr("Global Audio Settings"));
     fadeInChkBox->setText(tr("Fade in"));
     fadeOutChkBox->setText(tr("Fade out"));

@@ -53,6 +53,7 @@ AudioListWidget::AudioListWidget(QWidget* parent)
 
 void AudioListWidget::retranslateMenu()
 {
+    setAccessibleName(tr("Music"));
     editAction->setText(tr("Edit Audio"));
     deleteAction->setText(tr("Delete"));
     clearAction->setText(tr("Clear"));
@@ -117,8 +118,18 @@ void AudioListWidget::retranslate()
     retranslateMenu();
     if (!doc)
         return;
-    for (int row = 0; row < count() && row < doc->clips().size(); ++row)
+    for (int row = 0; row < count() && row < doc->clips().size(); ++row) {
         item(row)->setToolTip(toolTipOf(row, doc->clips().at(row)));
+        item(row)->setData(Qt::AccessibleTextRole, accessibleTextOf(row, doc->clips().at(row)));
+    }
+}
+
+QString AudioListWidget::accessibleTextOf(int row, const AudioInfo& info)
+{
+    return tr("Clip %1, %2, %3 to %4")
+        .arg(row + 1)
+        .arg(QFileInfo(info.filePath).fileName(), clipTime(info.startPoint),
+             clipTime(info.endPoint));
 }
 
 QString AudioListWidget::barText(int row, const AudioInfo& info)
@@ -188,6 +199,7 @@ void AudioListWidget::relayoutItems()
     for (int row = 0; row < count(); ++row) {
         QListWidgetItem* it = item(row);
         it->setToolTip(toolTipOf(row, clips.at(row)));
+        it->setData(Qt::AccessibleTextRole, accessibleTextOf(row, clips.at(row)));
         it->setSizeHint(size);
         it->setData(Qt::DecorationRole, renderBar(row, clips.at(row), size, font(), head, body));
     }

@@ -34,6 +34,8 @@ public:
     // The bar picture of a clip: the skin's head and body pictures, greyed, framed and labelled.
     static QImage renderBar(int row, const AudioInfo& info, const QSize& size, const QFont& font,
                             const QImage& head, const QImage& body);
+    // What a screen reader says of the item: "Clip 1, theme.mp3, 00:01:00 to 00:02:30".
+    static QString accessibleTextOf(int row, const AudioInfo& info);
     // Four lines, or six when the clip does not run from the file's start to its end.
     static QString toolTipOf(int row, const AudioInfo& info);
 
@@ -52,6 +54,7 @@ protected:
     QString hintText() const override;
     void dropCopies(const QList<int>& rows, bool moving) override;
     void dropFiles(const QStringList& files) override;
+    void deleteSelection() override { deleteSelectedAudio(); }
 
 private:
     void insertItems(int first, int count);

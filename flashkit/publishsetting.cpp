@@ -159,6 +159,11 @@ void PublishSetting::buildForm()
     cancelButton = make<QToolButton>(this, "cancelButton");
     for (QToolButton* button : {browseDstBtn, openDstBtn, okButton, cancelButton})
         button->setMinimumWidth(72);
+    // Each label names its field for a screen reader.
+    label->setBuddy(qualityComboBox);
+    label_6->setBuddy(publishName);
+    label_7->setBuddy(profileComboBox);
+    label_10->setBuddy(dstComboBox);
 
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(16, 16, 16, 16);

@@ -42,6 +42,7 @@ PhotoListWidget::PhotoListWidget(QWidget* parent)
 
 void PhotoListWidget::retranslateMenu()
 {
+    setAccessibleName(tr("Photos"));
     deleteAction->setText(tr("Delete"));
     clearAction->setText(tr("Clear"));
     selectAllAction->setText(tr("Select All"));
@@ -77,6 +78,7 @@ void PhotoListWidget::insertItems(int first, int count)
         if (selectedAway.contains(item->data(IdRole).toUuid()))
             item->setSelected(true);
     }
+    renumberItems();
 }
 
 void PhotoListWidget::removeItems(int first, int count)
@@ -86,6 +88,7 @@ void PhotoListWidget::removeItems(int first, int count)
             selectedAway.insert(gone->data(IdRole).toUuid());
         delete takeItem(first);
     }
+    renumberItems();
 }
 
 // The list was rebuilt (moved photos, undone steps, another slideshow): the items are made
@@ -196,6 +199,47 @@ void PhotoListWidget::updateItem(int row)
     it->setData(IdRole, info.id);
     it->setData(Qt::DecorationRole, iconOf(info));
     it->setToolTip(toolTipOf(info));
+    it->setData(Qt::AccessibleTextRole, accessibleTextOf(row, count(), info));
+}
+
+void PhotoListWidget::renumberItems()
+{
+    if (!doc || count() != doc->photos().size())
+        return; // between two steps of one change; the last one numbers them
+    for (int row = 0; row < count(); ++row)
+        item(row)->setData(Qt::AccessibleTextRole,
+                           accessibleTextOf(row, count(), doc->photos().at(row)));
+}
+
+QString PhotoListWidget::orientationText(const ImageInfo& info)
+{
+    const QTransform t = info.transform();
+    const auto is = [&t](int m11, int m12, int m21, int m22) {
+        return near(t.m11(), m11) && near(t.m12(), m12) && near(t.m21(), m21) && near(t.m22(), m22);
+    };
+    if (is(0, 1, -1, 0))
+        return tr("turned right");
+    if (is(0, -1, 1, 0))
+        return tr("turned left");
+    if (is(-1, 0, 0, -1))
+        return tr("upside down");
+    if (is(-1, 0, 0, 1))
+        return tr("mirrored");
+    if (is(1, 0, 0, -1))
+        return tr("flipped");
+    if (is(0, 1, 1, 0))
+        return tr("turned right and mirrored");
+    if (is(0, -1, -1, 0))
+        return tr("turned left and mirrored");
+    return QString();
+}
+
+QString PhotoListWidget::accessibleTextOf(int row, int count, const ImageInfo& info)
+{
+    const QString text =
+        tr("Photo %1 of %2, %3").arg(row + 1).arg(count).arg(QFileInfo(info.path).fileName());
+    const QString orientation = orientationText(info);
+    return orientation.isEmpty() ? text : text + QStringLiteral(", ") + orientation;
 }
 
 void PhotoListWidget::contextMenuEvent(QContextMenuEvent* event)

@@ -39,6 +39,10 @@ public:
     static QImage iconOf(const ImageInfo& info);
     // The item's rich-text tool tip: file name and depth.
     static QString toolTipOf(const ImageInfo& info);
+    // What a screen reader says of the item: "Photo 3 of 16, IMG_0042.jpg, turned right".
+    static QString accessibleTextOf(int row, int count, const ImageInfo& info);
+    // How the photo's operations leave it: "turned right", "mirrored", ...; empty when upright.
+    static QString orientationText(const ImageInfo& info);
 
     // Rebuilds the items' texts after a language change.
     virtual void retranslate();
@@ -52,12 +56,15 @@ protected:
     QString hintText() const override;
     void dropCopies(const QList<int>& rows, bool moving) override;
     void dropFiles(const QStringList& files) override;
+    void deleteSelection() override { deleteSelected(); }
 
 private:
     void insertItems(int first, int count);
     void removeItems(int first, int count);
     void resetItems();
     void updateItem(int row);
+    // "Photo n of m" changes for every item when photos come or go.
+    void renumberItems();
     void reportFailures(const QString& text, const QStringList& failures);
     void retranslateMenu();
 

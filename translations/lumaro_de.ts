@@ -4,6 +4,14 @@
 <context>
     <name>AudioEditDialog</name>
     <message>
+        <source>Audio Files</source>
+        <translation>Audiodateien</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
         <source>Select One or More Files</source>
         <translation>Eine oder mehrere Dateien auswählen</translation>
     </message>
@@ -102,6 +110,14 @@
 </context>
 <context>
     <name>AudioListWidget</name>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>Clip %1, %2, %3 bis %4</translation>
+    </message>
     <message>
         <source>Edit Audio</source>
         <translation>Audio bearbeiten</translation>
@@ -525,6 +541,14 @@
 <context>
     <name>LoadFailedDialog</name>
     <message>
+        <source>Files not added</source>
+        <translation>Nicht hinzugefügte Dateien</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>Kein Grund angegeben</translation>
+    </message>
+    <message>
         <source>File Name</source>
         <translation>Dateiname</translation>
     </message>
@@ -545,6 +569,14 @@
 </context>
 <context>
     <name>Lumaro</name>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>Leisten blättern</translation>
+    </message>
     <message>
         <source>Post &amp;Task Action</source>
         <translation>Aktion nach dem &amp;Veröffentlichen</translation>
@@ -721,6 +753,42 @@
 </context>
 <context>
     <name>PhotoListWidget</name>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>Foto %1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>nach rechts gedreht</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>nach links gedreht</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>auf dem Kopf</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>gespiegelt</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>gekippt</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>nach rechts gedreht und gespiegelt</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>nach links gedreht und gespiegelt</translation>
+    </message>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>

@@ -56,6 +56,7 @@ LoadFailedDialog::LoadFailedDialog(QWidget* parent)
 void LoadFailedDialog::retranslate()
 {
     tableWidget->setHorizontalHeaderLabels({tr("File Name"), tr("Reason")});
+    tableWidget->setAccessibleName(tr("Files not added"));
     pushButton->setText(tr("Close"));
 }
 
@@ -75,6 +76,8 @@ void LoadFailedDialog::addFailures(const QList<FileFailure>& failures)
         item->setToolTip(shown);
         auto* reason = new QTableWidgetItem(failure.reason);
         reason->setToolTip(failure.reason); // the column is narrow; the whole sentence on hover
+        if (failure.reason.isEmpty())       // a screen reader would say nothing for the blank cell
+            reason->setData(Qt::AccessibleTextRole, tr("No reason given"));
         const int row = tableWidget->rowCount();
         tableWidget->insertRow(row);
         tableWidget->setItem(row, 0, item);

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,6 +110,114 @@ QList<int> MediaStrip::sortedSelectedRows() const
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+bool MediaStrip::isStripKey(const QKeyEvent* event) const
+{
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        return modifiers == Qt::NoModifier;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_C:
+    case Qt::Key_V:
+        return modifiers == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
+bool MediaStrip::event(QEvent* event)
+{
+    // The window's own Delete shortcut must not take the key from the strip that has the focus.
+    if (event->type() == QEvent::ShortcutOverride && isStripKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QListWidget::event(event);
+}
+
+void MediaStrip::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event); // makes the first item current when none is
+    const Qt::FocusReason reason = event->reason();
+    const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                            reason == Qt::ShortcutFocusReason;
+    if (byKeyboard && currentIndex().isValid() && !selectionModel()->hasSelection())
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+void MediaStrip::keyPressEvent(QKeyEvent* event)
+{
+    if (!isStripKey(event)) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        if (!selectedItems().isEmpty())
+            deleteSelection();
+        break;
+    case Qt::Key_Left:
+        moveSelection(-1);
+        break;
+    case Qt::Key_Right:
+        moveSelection(1);
+        break;
+    case Qt::Key_C:
+        copySelection();
+        break;
+    case Qt::Key_V:
+        pasteCopies();
+        break;
+    }
+}
+
+// One place to the left or right, as one step of the slideshow's history, like a drag-move; at
+// the strip's end nothing moves.
+void MediaStrip::moveSelection(int step)
+{
+    const QList<int> rows = sortedSelectedRows();
+    if (rows.isEmpty())
+        return;
+    if (step < 0 && rows.first() == 0)
+        return;
+    if (step > 0 && rows.last() == count() - 1)
+        return;
+    // The rows are counted as they stand before the move.
+    insertRow = step < 0 ? rows.first() - 1 : std::min(rows.last() + 2, count());
+    dropCopies(rows, true);
+    insertRow = count();
+}
+
+void MediaStrip::copySelection()
+{
+    const QList<int> rows = sortedSelectedRows();
+    if (rows.isEmpty())
+        return;
+    copiedKeys.clear();
+    for (const int row : rows)
+        copiedKeys.append(item(row)->data(KeyRole).toLongLong());
+}
+
+void MediaStrip::pasteCopies()
+{
+    // Items deleted since the copy are no longer there to copy.
+    QList<int> rows;
+    for (const qint64 key : std::as_const(copiedKeys)) {
+        for (int row = 0; row < count(); ++row) {
+            if (item(row)->data(KeyRole).toLongLong() == key)
+                rows.append(row);
+        }
+    }
+    if (rows.isEmpty())
+        return;
+    insertRow = currentRow() < 0 ? count() : currentRow() + 1;
+    dropCopies(rows, false);
+    insertRow = count();
 }
 
 void MediaStrip::mousePressEvent(QMouseEvent* event)

@@ -17,6 +17,12 @@ class QMimeData;
 // reorder (Control copies), onto which files and folders are dropped from outside, and which
 // draws a dashed "drop here" box after its last item.
 //
+// From the keyboard: Tab into a strip selects its current item when nothing is selected, so the
+// commands have something to work on; the arrows move the current item (Shift extends the
+// selection), Delete deletes, Control with Left or Right moves the selected items one place,
+// Control+C and Control+V copy them as a Control-drag does (the copies go in after the current
+// item).
+//
 // A drag of the strip's own items carries item keys: serial numbers the strip gives each item
 // when it is added. A drop turns a key back into a row only when an item of this strip holds it
 // now; anything else in a payload refuses the whole drop.
@@ -64,6 +70,8 @@ protected:
     virtual void dropCopies(const QList<int>& rows, bool moving) = 0;
     // Imports `files` at the insertion row through the import dialog.
     virtual void dropFiles(const QStringList& files) = 0;
+    // Removes the selected items.
+    virtual void deleteSelection() = 0;
     // Runs the import dialog on `files`; the records it read.
     Imported runImport(const QStringList& files);
     // The selected rows, ascending.
@@ -71,6 +79,9 @@ protected:
     // Selects rows first .. first + count - 1 alone and makes the first of them current.
     void selectRows(int first, int count);
 
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +93,11 @@ protected:
 
 private:
     bool fromThisStrip(const QDropEvent* event) const;
+    // The strip's own key commands; false for keys the list handles itself.
+    bool isStripKey(const QKeyEvent* event) const;
+    void moveSelection(int step);
+    void copySelection();
+    void pasteCopies();
 
     const bool photoMode;
     const QString payloadFormat;
@@ -89,6 +105,8 @@ private:
     qint64 nextKey = 1;
     // The drag this strip is running, so a drop can tell its own payload from anyone else's.
     QDrag* runningDrag = nullptr;
+    // The keys Control+C took; a paste copies those of them the strip still holds.
+    QList<qint64> copiedKeys;
     ImportRunner importRunner;
     DragRunner dragRunner;
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QPainter>
 #include <QRegularExpression>
 
 namespace {
@@ -154,4 +155,17 @@ bool PublishButton::event(QEvent* event)
         (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange))
         setImage();
     return handled;
+}
+
+void PublishButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The picture fills the button edge to edge, so a border would be lost in it: the focus
+    // ring goes inside, in white, which reads on every skin's button colour.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 255, 255, 230), 2, Qt::DotLine));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(5, 5, -5, -5), 5, 5);
 }

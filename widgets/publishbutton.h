@@ -37,6 +37,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString borderImage;

@@ -1,7 +1,8 @@
 // The real program as separate processes: command line, start-up line for the splash screen,
 // single instance, clean end on SIGTERM (also in the middle of a publish), a broken
 // installation, an import of photos and music through the window's own commands, projects
-// opened from the command line and by a second start, and the recovery after a crash.
+// opened from the command line and by a second start, the recovery after a crash, and a
+// slideshow made and published with the keyboard alone.
 #include "document/projectfile.h"
 #include "platform/velfc/core/velintegrity.h"
 #include "support/publishedshow.h"
@@ -221,6 +222,71 @@ private slots:
         // The moved workspace is gone with the program, its new parent stays.
         QVERIFY(QFileInfo(movedTo).isDir());
         QVERIFY(QDir(movedTo).isEmpty());
+    }
+
+    // Only keys: Ctrl+I imports three photos, Tab reaches the photo strip (selecting its first
+    // photo), Ctrl+Right moves that photo one place on, Ctrl+R turns it and Ctrl+P publishes.
+    // The published slideshow has the photos in the new order, the moved one turned.
+    void keyboardOnly()
+    {
+        const QString photos = home->filePath("photos");
+        QVERIFY(QDir().mkpath(photos));
+        const QList<QPair<QString, QColor>> colours = {
+            {"a", Qt::red}, {"b", Qt::green}, {"c", Qt::blue}};
+        QStringList files;
+        for (const auto& [name, colour] : colours) {
+            QImage picture(160, 120, QImage::Format_RGB32);
+            picture.fill(colour);
+            files << photos + "/" + name + ".jpg";
+            QVERIFY(picture.save(files.last()));
+        }
+        const QString out = home->filePath("published");
+        const QString script = home->filePath("script.txt");
+        QVERIFY(TestFiles::write(script,
+                                 QString("timeout\t60\n"
+                                         "key\tCtrl+I\t%1\n"
+                                         "tab-to\tphotoListWidget\n"
+                                         "key\tCtrl+Right\n"
+                                         "key\tCtrl+R\n"
+                                         "answer\tokButton\tpublishName=Keys\tprofileComboBox=#1\t"
+                                         "dstComboBox=%2\n"
+                                         "key\tCtrl+P\n"
+                                         "wait-publish\t120\n")
+                                     .arg(files.join('\t'), out)
+                                     .toUtf8()));
+        const QByteArray err = runScript(script);
+        QVERIFY2(err.contains("test-script: done"), err.constData());
+        // Tab goes from the preview button through the template panel to the photo strip
+        // (where it starts depends on where the window manager left the focus).
+        const QByteArray tabs = "test-script: focus previewBtn\n"
+                                "test-script: focus templateTableWidget\n"
+                                "test-script: focus photoListWidget\n";
+        QVERIFY2(err.contains(tabs), err.constData());
+        QVERIFY2(err.contains("test-script: published ok"), err.constData());
+        QVERIFY2(err.contains("test-script: document photo b.jpg\n"
+                              "test-script: document photo a.jpg\n"
+                              "test-script: document photo c.jpg\n"),
+                 err.constData());
+
+        QDirIterator it(out, {"*.xml"}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(it.hasNext(), qPrintable(TestFiles::listing(out).join(" ")));
+        const QFileInfo configuration(it.next());
+        const PublishedShow::Show show =
+            PublishedShow::readFolder(configuration.path(), configuration.completeBaseName());
+        QVERIFY2(show.error.isEmpty(), qPrintable(show.error));
+        QCOMPARE(show.photos.size(), 3);
+        const QList<QColor> order = {Qt::green, Qt::red, Qt::blue};
+        for (int i = 0; i < 3; ++i) {
+            const QImage photo = QImage::fromData(show.photos.at(i).bytes);
+            QVERIFY2(!photo.isNull(), qPrintable(show.photos.at(i).fileName()));
+            const QColor centre = photo.pixelColor(photo.width() / 2, photo.height() / 2);
+            QVERIFY2(qAbs(centre.red() - order.at(i).red()) < 60 &&
+                         qAbs(centre.green() - order.at(i).green()) < 60 &&
+                         qAbs(centre.blue() - order.at(i).blue()) < 60,
+                     qPrintable(QString("photo %1 is %2").arg(i).arg(centre.name())));
+            // Only the moved photo was turned: it alone is taller than wide.
+            QCOMPARE(photo.height() > photo.width(), i == 1);
+        }
     }
 
     // The files people have, through the real window: camera photos named IMG_1 ... IMG_12
