@@ -28,10 +28,10 @@ inline QSize bound(int choice)
 }
 
 // About how many kilobytes one landscape camera photo takes at `choice` and JPEG `quality`
-// (50, 85 or 100), measured once on camera-like photos (bench/README.md).
+// (50, 85 or 100), measured once (bench/README.md, "Photo sizes").
 inline int kilobytesPerPhoto(int choice, int quality)
 {
-    static constexpr int table[Count][3] = {{45, 85, 260}, {140, 270, 830}, {230, 450, 1400}};
+    static constexpr int table[Count][3] = {{35, 85, 390}, {120, 290, 1450}, {200, 480, 2370}};
     const int column = quality <= 60 ? 0 : quality < 100 ? 1 : 2;
     return table[choice >= 0 && choice < Count ? choice : 0][column];
 }
