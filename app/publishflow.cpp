@@ -52,8 +52,10 @@ void PublishFlow::publish()
         return;
     PublishSetting dialog(window);
     const Slideshow::PublishSettings last = show->publishSettings();
-    if (!last.name.isEmpty())
+    if (!last.name.isEmpty()) {
         dialog.startFrom(last.name, last.folder, last.profile, last.quality);
+        dialog.startFromPhotoSize(last.photoSize);
+    }
     if (!runSettings || !runSettings(dialog))
         return;
     targetName = dialog.chosenName();
@@ -66,6 +68,7 @@ void PublishFlow::publish()
     chosen.folder = destination;
     chosen.profile = targetProfile;
     chosen.quality = photoQuality;
+    chosen.photoSize = dialog.photoSize();
     show->setPublishSettings(chosen);
 
     // The job publishes the lists as they are now, whatever happens to them meanwhile.
@@ -78,6 +81,7 @@ void PublishFlow::publish()
     request.name = dialog.requestedName();
     request.profile = targetProfile;
     request.quality = photoQuality;
+    request.photoSize = chosen.photoSize;
     // The state comes first: a job that cannot start ends before start() returns.
     enterPublishingState();
     job->start(request);

@@ -352,6 +352,12 @@ void Reader::readSettings(const QJsonObject& root, Project& project)
         read.quality = static_cast<int>(n);
     else if (!quality.isUndefined())
         sound = false;
+    // Absent from projects written before the larger photo sizes: Standard.
+    const QJsonValue photoSize = settings.value(QLatin1String("photoSize"));
+    if (wholeNumber(photoSize, 0, 2, n))
+        read.photoSize = static_cast<int>(n);
+    else if (!photoSize.isUndefined())
+        sound = false;
     if (sound)
         project.publishing = read;
     else
@@ -448,7 +454,8 @@ QByteArray serialize(const Project& project, const QString& path)
                 QJsonObject{{QLatin1String("name"), project.publishing.name},
                             {QLatin1String("folder"), project.publishing.folder},
                             {QLatin1String("profile"), project.publishing.profile},
-                            {QLatin1String("quality"), project.publishing.quality}});
+                            {QLatin1String("quality"), project.publishing.quality},
+                            {QLatin1String("photoSize"), project.publishing.photoSize}});
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 } // namespace

@@ -43,10 +43,11 @@ public:
         QString folder;
         int profile = 1; // 0 xml, 1 swf, 2 swf+html, 3 html (offline)
         int quality = 80;
+        int photoSize = 0; // 0 Standard 720x540, 1 HD 1440x1080, 2 Full HD 1920x1440
         bool operator==(const PublishSettings& o) const
         {
             return name == o.name && folder == o.folder && profile == o.profile &&
-                   quality == o.quality;
+                   quality == o.quality && photoSize == o.photoSize;
         }
         bool operator!=(const PublishSettings& o) const { return !(*this == o); }
     };

@@ -1,6 +1,7 @@
 #include "flashkit/publishsetting.h"
 
 #include "common/workspace.h"
+#include "flashkit/core/photosize.h"
 #include "flashkit/core/publishtarget.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
@@ -95,6 +96,9 @@ PublishSetting::PublishSetting(QWidget* parent) : VelDialog(parent)
             .toInt();
     profileComboBox->setCurrentIndex(qBound(0, profileIndex, profileComboBox->count() - 1));
     qualityComboBox->setCurrentIndex(1);
+    startFromPhotoSize(VelPref::instance()
+                           ->value(QLatin1String(PrefKey::PublishPhotoSize), PhotoSize::Standard)
+                           .toInt());
     const QStringList history = storedHistory();
     if (history.isEmpty())
         dstComboBox->addItem(QDir::toNativeSeparators(Vel::outputPath()));
@@ -103,6 +107,10 @@ PublishSetting::PublishSetting(QWidget* parent) : VelDialog(parent)
     dstComboBox->setCurrentIndex(0);
     dstComboBox->lineEdit()->setCursorPosition(0);
 
+    connect(qualityComboBox, &QComboBox::currentIndexChanged, this,
+            &PublishSetting::showPhotoSizeCost);
+    connect(photoSizeComboBox, &QComboBox::currentIndexChanged, this,
+            &PublishSetting::showPhotoSizeCost);
     connect(publishName, &QLineEdit::textEdited, this, &PublishSetting::slotPublishNameEdited);
     connect(okButton, &QToolButton::clicked, this, &PublishSetting::slotOKClicked);
     connect(cancelButton, &QToolButton::clicked, this, &PublishSetting::slotCancelClicked);
@@ -135,6 +143,22 @@ void PublishSetting::startFrom(const QString& name, const QString& destination, 
     dstComboBox->lineEdit()->setCursorPosition(0);
 }
 
+void PublishSetting::startFromPhotoSize(int choice)
+{
+    photoSizeComboBox->setCurrentIndex(qBound(0, choice, PhotoSize::Count - 1));
+    showPhotoSizeCost();
+}
+
+// What the chosen size costs: the published gallery, and the offline page most of all, grows
+// with every photo.
+void PublishSetting::showPhotoSizeCost()
+{
+    const int quality = Qualities[qBound(0, qualityComboBox->currentIndex(), 2)];
+    const int kilobytes =
+        PhotoSize::kilobytesPerPhoto(qMax(0, photoSizeComboBox->currentIndex()), quality);
+    photoSizeCost->setText(tr("About %1 KB per photo.").arg(kilobytes));
+}
+
 void PublishSetting::buildForm()
 {
     setObjectName(QStringLiteral("PublishSettingDialog"));
@@ -144,6 +168,9 @@ void PublishSetting::buildForm()
     frame->setFrameShadow(QFrame::Raised);
     label = make<QLabel>(frame, "label");
     qualityComboBox = make<QComboBox>(frame, "qualityComboBox");
+    photoSizeLabel = make<QLabel>(frame, "photoSizeLabel");
+    photoSizeComboBox = make<QComboBox>(frame, "photoSizeComboBox");
+    photoSizeCost = make<QLabel>(frame, "photoSizeCost");
     label_6 = make<QLabel>(frame, "label_6");
     publishName = make<QLineEdit>(frame, "publishName");
     label_7 = make<QLabel>(frame, "label_7");
@@ -167,17 +194,20 @@ void PublishSetting::buildForm()
 
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(16, 16, 16, 16);
-    grid->setVerticalSpacing(14);
+    grid->setVerticalSpacing(8);
     grid->addWidget(label, 0, 0);
     grid->addWidget(qualityComboBox, 0, 1, 1, 3);
-    grid->addWidget(label_6, 1, 0);
-    grid->addWidget(publishName, 1, 1, 1, 3);
-    grid->addWidget(label_7, 2, 0);
-    grid->addWidget(profileComboBox, 2, 1, 1, 3);
-    grid->addWidget(label_10, 3, 0);
-    grid->addWidget(dstComboBox, 3, 1);
-    grid->addWidget(browseDstBtn, 3, 2);
-    grid->addWidget(openDstBtn, 3, 3);
+    grid->addWidget(photoSizeLabel, 1, 0);
+    grid->addWidget(photoSizeComboBox, 1, 1);
+    grid->addWidget(photoSizeCost, 1, 2, 1, 2);
+    grid->addWidget(label_6, 2, 0);
+    grid->addWidget(publishName, 2, 1, 1, 3);
+    grid->addWidget(label_7, 3, 0);
+    grid->addWidget(profileComboBox, 3, 1, 1, 3);
+    grid->addWidget(label_10, 4, 0);
+    grid->addWidget(dstComboBox, 4, 1);
+    grid->addWidget(browseDstBtn, 4, 2);
+    grid->addWidget(openDstBtn, 4, 3);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -209,6 +239,13 @@ void PublishSetting::retranslate()
     qualityComboBox->clear();
     qualityComboBox->addItems({tr("Low(50)"), tr("Better(85)"), tr("High(100)")});
     qualityComboBox->setCurrentIndex(quality);
+    photoSizeLabel->setText(tr("Photo Size:"));
+    const int photoSize = qMax(0, photoSizeComboBox->currentIndex());
+    photoSizeComboBox->clear();
+    photoSizeComboBox->addItems(
+        {tr("Standard (720 × 540)"), tr("HD (1440 × 1080)"), tr("Full HD (1920 × 1440)")});
+    photoSizeComboBox->setCurrentIndex(photoSize);
+    showPhotoSizeCost();
     const int profile = qMax(0, profileComboBox->currentIndex());
     profileComboBox->clear();
     // The offline page is one file that plays when opened from disk.
@@ -287,6 +324,8 @@ void PublishSetting::slotOKClicked()
         return;
     }
     qualityResult = Qualities[qBound(0, qualityComboBox->currentIndex(), 2)];
+    photoSizeResult = qBound(0, photoSizeComboBox->currentIndex(), PhotoSize::Count - 1);
+    VelPref::instance()->setValue(QLatin1String(PrefKey::PublishPhotoSize), photoSizeResult);
     const int profileIndex = qBound(0, profileComboBox->currentIndex(), ProfileCount - 1);
     VelPref::instance()->setValue(QLatin1String(PrefKey::PublishProfile), profileIndex);
     profileResult = ProfileValues[profileIndex];

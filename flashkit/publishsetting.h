@@ -50,6 +50,11 @@ public:
     int profileValue() const { return profileResult; } // 0 "xml", 1 "swf", 2 "swf+html"
     int photoQuality() const { return qualityResult; }
 
+    // The photo size (a PhotoSize::Choice) chosen for this slideshow before, instead of the
+    // remembered one; and the one chosen when OK was pressed.
+    void startFromPhotoSize(int choice);
+    int photoSize() const { return photoSizeResult; }
+
     void retranslate() override;
 
 public slots:
@@ -63,10 +68,14 @@ private:
     void buildForm();
     void showNameHint(const QString& text);
     void rememberFolder(const QString& folder);
+    void showPhotoSizeCost();
 
     QFrame* frame = nullptr;
     QLabel* label = nullptr;
     QComboBox* qualityComboBox = nullptr;
+    QLabel* photoSizeLabel = nullptr;
+    QComboBox* photoSizeComboBox = nullptr;
+    QLabel* photoSizeCost = nullptr;
     QLabel* label_6 = nullptr;
     QLineEdit* publishName = nullptr;
     QLabel* label_7 = nullptr;
@@ -84,4 +93,5 @@ private:
     QString folderResult;
     int profileResult = 1;
     int qualityResult = 80;
+    int photoSizeResult = 0;
 };

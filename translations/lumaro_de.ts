@@ -511,6 +511,14 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>Die Arbeitskopien von %1 konnten nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>Das Originalfoto %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>Das Originalfoto %1 kann nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -1180,6 +1188,8 @@ Options:
   --template NAME         gallery template (see --list-templates)
   --profile PROFILE       xml, swf, swf+html or html (default: swf)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1207,6 +1217,8 @@ Optionen:
   --template NAME         Galerievorlage (siehe --list-templates)
   --profile PROFIL        xml, swf, swf+html oder html (Standard: swf)
   --quality N             JPEG-Qualität der Fotos, 1-100 (Standard: 85)
+  --photo-size GRÖSSE     standard (720x540, Standard), hd (1440x1080) oder
+                          fullhd (1920x1440, für große Bildschirme)
   --music DATEI[@START-ENDE]
                           Hintergrundmusik, mehrfach möglich; START und ENDE in Sekunden
   --fade-in, --fade-out   jeden Ausschnitt ein- oder ausblenden
@@ -1243,6 +1255,10 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
     <message>
         <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
         <translation>Unterbrechungen können nicht überwacht werden: Strg+C kann Dateien zurücklassen.</translation>
+    </message>
+    <message>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>Unbekannte Fotogröße &quot;%1&quot;: Verwenden Sie standard, hd oder fullhd.</translation>
     </message>
 </context>
 <context>
@@ -1349,6 +1365,26 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
     <message>
         <source>html (offline)</source>
         <translation>html (offline)</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>Etwa %1 KB pro Foto.</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>Fotogröße:</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>Standard (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>Full HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>

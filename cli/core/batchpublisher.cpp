@@ -256,6 +256,7 @@ void BatchPublisher::startPublishing()
     request.name = options.name;
     request.profile = options.profile;
     request.quality = options.quality;
+    request.photoSize = options.photoSize;
     job->start(request);
 }
 

@@ -110,6 +110,8 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
                                            QStringLiteral("profile"));
     const QCommandLineOption qualityOption(QStringLiteral("quality"), QString(),
                                            QStringLiteral("quality"));
+    const QCommandLineOption photoSizeOption(QStringLiteral("photo-size"), QString(),
+                                             QStringLiteral("size"));
     const QCommandLineOption musicOption(QStringLiteral("music"), QString(),
                                          QStringLiteral("file"));
     const QCommandLineOption nameOption(QStringLiteral("name"), QString(), QStringLiteral("name"));
@@ -128,7 +130,8 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({templateOption, profileOption, qualityOption, musicOption, nameOption,
                        outputOption, fadeInOption, fadeOutOption, loopOption, noLoopOption,
-                       strictOption, projectOption, listOption, helpOption, versionOption});
+                       strictOption, projectOption, listOption, helpOption, versionOption,
+                       photoSizeOption});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -148,7 +151,8 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
 
     // Options that take one value must not be given twice: which one counts would be a guess.
     for (const QCommandLineOption& single :
-         {templateOption, profileOption, qualityOption, nameOption, outputOption, projectOption}) {
+         {templateOption, profileOption, qualityOption, nameOption, outputOption, projectOption,
+          photoSizeOption}) {
         if (parser.values(single).size() > 1)
             return usageError(tr("--%1 may be given only once.").arg(single.names().first()));
     }
@@ -175,6 +179,15 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
         if (!ok || options.quality < 1 || options.quality > 100)
             return usageError(tr("The quality must be a whole number from 1 to 100, not \"%1\".")
                                   .arg(parser.value(qualityOption)));
+    }
+
+    if (parser.isSet(photoSizeOption)) {
+        const QStringList sizes = {QStringLiteral("standard"), QStringLiteral("hd"),
+                                   QStringLiteral("fullhd")};
+        options.photoSize = sizes.indexOf(parser.value(photoSizeOption).trimmed().toLower());
+        if (options.photoSize < 0)
+            return usageError(tr("Unknown photo size \"%1\": use standard, hd or fullhd.")
+                                  .arg(parser.value(photoSizeOption)));
     }
 
     if (parser.isSet(nameOption))
@@ -213,7 +226,8 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
                      parser.isSet(musicOption),
                      parser.isSet(fadeInOption),
                      parser.isSet(fadeOutOption),
-                     parser.isSet(loopOption) || parser.isSet(noLoopOption)};
+                     parser.isSet(loopOption) || parser.isSet(noLoopOption),
+                     parser.isSet(photoSizeOption)};
 
     options.photos = parser.positionalArguments();
     if (parser.isSet(projectOption)) {
@@ -249,6 +263,8 @@ PublishOptions PublishCommandLine::withProject(PublishOptions options, const Pro
         options.profile = project.publishing.profile;
     if (!given.quality)
         options.quality = project.publishing.quality;
+    if (!given.photoSize)
+        options.photoSize = project.publishing.photoSize;
     // An empty name or folder is what the publish settings dialog fills in itself: the
     // defaults here.
     if (!given.name && !project.publishing.name.isEmpty()) {
@@ -298,6 +314,8 @@ QString PublishCommandLine::helpText()
               "  --template NAME         gallery template (see --list-templates)\n"
               "  --profile PROFILE       xml, swf, swf+html or html (default: swf)\n"
               "  --quality N             JPEG quality of the photos, 1-100 (default: 85)\n"
+              "  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or\n"
+              "                          fullhd (1920x1440, for large screens)\n"
               "  --music FILE[@START-END]\n"
               "                          background music, repeatable; START and END in seconds\n"
               "  --fade-in, --fade-out   fade every clip in or out\n"

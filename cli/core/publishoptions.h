@@ -33,6 +33,7 @@ struct PublishOptions
     QString templateName;
     int profile = 1;
     int quality = 85;
+    int photoSize = 0; // a PhotoSize::Choice: standard, hd, fullhd
     QString name = QStringLiteral("My Flash");
     QString output; // absolute, clean
     QList<MusicOption> music;
@@ -60,6 +61,7 @@ struct PublishOptions
         bool fadeIn = false;
         bool fadeOut = false;
         bool loop = false;
+        bool photoSize = false;
     } given;
 };
 

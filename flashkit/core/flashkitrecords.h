@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVector>
 
 // The all-text records a template kit receives. Numbers are decimal text.
 struct FlashKitPhoto
@@ -9,6 +10,10 @@ struct FlashKitPhoto
     QString size;     // filled by the kit
     QString path;     // working copy; replaced by the re-encoded copy when publishing
     QString fileName; // filled by the kit
+    // The photo's original file and every turn the working copy shows (ImageInfo::operations):
+    // a publish larger than the working copies makes its photos from these. Empty for samples.
+    QString original;
+    QVector<qint32> operations;
 };
 
 struct FlashKitAudio

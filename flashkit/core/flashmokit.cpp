@@ -69,6 +69,11 @@ void FlashmoKit::setPhotoQuality(int quality)
     res.setPhotoQuality(quality);
 }
 
+void FlashmoKit::setPhotoSize(int choice)
+{
+    res.setPhotoSize(choice);
+}
+
 bool FlashmoKit::setTemplate(const QString& swfFileName)
 {
     return res.setTemplate(swfFileName);

@@ -26,6 +26,7 @@ public:
     bool swapMusic(int a, int b) override;
     bool clear() override;
     void setPhotoQuality(int quality) override;
+    void setPhotoSize(int choice) override;
     bool setTemplate(const QString& swfFileName) override;
     // Refused (false) also while an earlier run is still going.
     bool publish(const QString& outputFolder, const QString& name, int profile) override;

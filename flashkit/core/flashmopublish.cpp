@@ -133,6 +133,11 @@ void FlashmoPublish::run()
     if (cancelled())
         return;
     if (!prepared) {
+        // An original that went missing or unreadable is named as it is.
+        if (!res->photoFailure().isEmpty()) {
+            fail(res->photoFailure());
+            return;
+        }
         // Without a fresh configuration file the output would describe some earlier state.
         fail(tr("Cannot prepare the photos and the configuration file in %1.")
                  .arg(native(workFolder)));

@@ -2,6 +2,7 @@
 
 #include "common/workspace.h"
 #include "flashkit/core/kitlistops.h"
+#include "flashkit/core/photosize.h"
 #include "platform/velfc/core/vel.h"
 
 #include <QFileInfo>
@@ -22,7 +23,7 @@ FlashmoRes::FlashmoRes(const FlashmoRes& other, SnapshotOf)
     : templateFolder(other.templateFolder), templateSwfFolder(other.templateSwfFolder),
       templateSwf(other.templateSwf), sampleFolder(other.sampleFolder), samples(other.samples),
       photos(other.photos), music(other.music), playData(std::make_unique<PlayDataFile>()),
-      quality(other.quality)
+      quality(other.quality), sizeChoice(other.sizeChoice)
 {
     playData->setFileName(other.playData->fileName());
     refreshWorkFolder();
@@ -129,6 +130,11 @@ bool FlashmoRes::clear()
 void FlashmoRes::setPhotoQuality(int value)
 {
     quality = qBound(0, value, 100);
+}
+
+void FlashmoRes::setPhotoSize(int choice)
+{
+    sizeChoice = qBound(0, choice, PhotoSize::Count - 1);
 }
 
 bool FlashmoRes::setTemplate(const QString& swfFileName)

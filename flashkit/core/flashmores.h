@@ -44,6 +44,8 @@ public:
     bool swapMusic(int a, int b);
     bool clear();
     void setPhotoQuality(int quality);
+    // A PhotoSize::Choice; above Standard the publish makes its photos from the originals.
+    void setPhotoSize(int choice);
     bool setTemplate(const QString& swfFileName);
 
     bool createPreviewResource();
@@ -61,6 +63,10 @@ public:
     const QList<FlashKitAudio>& musicList() const { return music; }
     const QList<FlashKitPhoto>& sampleList() const { return samples; }
     int photoQuality() const { return quality; }
+    int photoSize() const { return sizeChoice; }
+    // After a publish build that failed: what happened to the first photo whose original could
+    // not be made into its published picture, naming the file; empty otherwise.
+    QString photoFailure() const { return failure; }
     QString templateSwfName() const { return templateSwf; }
     QString workspacePath() const { return workFolder; }
     QString playDataFileName() const { return playData->fileName(); }
@@ -81,8 +87,9 @@ private:
     bool copyTemplateMovie(); // true when the workspace holds the copy
     QList<FlashKitPhoto> samplesInWorkspace() const;
     QList<FlashKitPhoto>* photosToBuild(QList<FlashKitPhoto>& sampleCopies);
-    bool reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bool>* stop) const;
-    void reencodePhoto(FlashKitPhoto& photo) const;
+    bool reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bool>* stop);
+    // Empty, or what happened to the photo's original.
+    QString reencodePhoto(FlashKitPhoto& photo) const;
 
     QString workFolder;
     QString templateFolder;
@@ -94,4 +101,6 @@ private:
     QList<FlashKitAudio> music;
     std::unique_ptr<PlayDataFile> playData;
     int quality = 80;
+    int sizeChoice = 0;
+    QString failure;
 };

@@ -5,6 +5,8 @@
 #include "flashkit/core/filecopy.h"
 #include "flashkit/core/flashmores.h"
 #include "flashkit/core/jpegencoder.h"
+#include "flashkit/core/photosize.h"
+#include "photos/core/photorender.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,24 +138,36 @@ bool FlashmoRes::createPreviewResource()
     return true;
 }
 
-void FlashmoRes::reencodePhoto(FlashKitPhoto& photo) const
+QString FlashmoRes::reencodePhoto(FlashKitPhoto& photo) const
 {
     const QString folder = WorkspaceLayout(workFolder).photos();
     const QString name = QFileInfo(photo.path).fileName();
     photo.fileName = QStringLiteral("p_") + name;
     const QString picture = folder + photo.fileName;
-    // No scaling and no turning: the working copies already carry the user's changes.
-    saveReplacing(loadByContent(folder + name), picture, quality);
+    QString reason;
+    if (sizeChoice == PhotoSize::Standard || photo.original.isEmpty()) {
+        // No scaling and no turning: the working copies already carry the user's changes.
+        saveReplacing(loadByContent(folder + name), picture, quality);
+    } else {
+        // The working copy is too small for a large screen: the original, decoded at the size
+        // asked and turned as the working copy is.
+        ImageInfo info;
+        info.path = photo.original;
+        info.operations = photo.operations;
+        saveReplacing(renderPhoto(info, PhotoSize::bound(sizeChoice), &reason), picture, quality);
+    }
     saveReplacing(loadByContent(folder + WorkspaceLayout::thumbnailName(name)),
                   folder + WorkspaceLayout::thumbnailName(photo.fileName), quality);
     photo.path = picture;
     photo.size = sizeText(picture);
+    return reason;
 }
 
 // Each thread takes the next photo until none is left, so no more photos are decoded at a time
 // than there are threads, however long the list. The files are the same as one thread writes.
-bool FlashmoRes::reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bool>* stop) const
+bool FlashmoRes::reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bool>* stop)
 {
+    failure.clear();
     // A photo the list names twice is re-encoded once: two threads must not write one file.
     QHash<QString, int> firstOf;
     QList<int> sourceOf; // for each entry, the entry that re-encodes its photo
@@ -170,6 +184,8 @@ bool FlashmoRes::reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bo
     FlashKitPhoto* entries = list.data();
     std::atomic<int> next{0};
     std::atomic<bool> stopped{false};
+    QStringList reasons(own.size());
+    QString* reasonOf = reasons.data(); // detached here too; each thread writes its own slots
     Workers::run(qBound(1, Workers::count(), int(own.size())), [&] {
         for (;;) {
             if (stop && stop->load()) {
@@ -179,11 +195,17 @@ bool FlashmoRes::reencodePhotos(QList<FlashKitPhoto>& list, const std::atomic<bo
             const int at = next++;
             if (at >= own.size())
                 return;
-            reencodePhoto(entries[own.at(at)]);
+            reasonOf[at] = reencodePhoto(entries[own.at(at)]);
         }
     });
     if (stopped)
         return false;
+    for (const QString& reason : std::as_const(reasons)) {
+        if (!reason.isEmpty()) {
+            failure = reason; // the first in list order, whichever thread met it first
+            return false;
+        }
+    }
     for (int i = 0; i < list.size(); ++i) {
         const FlashKitPhoto& done = entries[sourceOf.at(i)];
         entries[i].fileName = done.fileName;

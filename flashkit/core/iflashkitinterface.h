@@ -22,6 +22,8 @@ public:
     virtual bool swapMusic(int a, int b) = 0;
     virtual bool clear() = 0;
     virtual void setPhotoQuality(int quality) = 0;
+    // A PhotoSize::Choice for the next publish; a kit without larger sizes keeps its own.
+    virtual void setPhotoSize(int /*choice*/) {}
     virtual bool setTemplate(const QString& swfFileName) = 0;
     virtual bool publish(const QString& outputFolder, const QString& name, int profile) = 0;
     virtual void cancelPublish() = 0;

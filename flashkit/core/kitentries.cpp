@@ -14,6 +14,8 @@ QList<FlashKitPhoto> photoEntriesFor(const QList<ImageInfo>& photos)
     for (const ImageInfo& photo : photos) {
         FlashKitPhoto entry;
         entry.path = workingCopyPath(photo);
+        entry.original = photo.path;
+        entry.operations = photo.operations;
         entries << entry;
     }
     return entries;

@@ -125,6 +125,7 @@ void PublishJob::conversionDone()
     const bool musicAdded = kit->addMusic(musicEntries);
     const bool templateSet = kit->setTemplate(current.templateName + QStringLiteral(".swf"));
     kit->setPhotoQuality(current.quality);
+    kit->setPhotoSize(current.photoSize);
     publishTimer = makeTimer(this, &PublishJob::pollPublish);
     if (cleared && photosAdded && musicAdded && templateSet &&
         kit->publish(staging->kitFolder() + QLatin1Char('/'), staging->kitName(),

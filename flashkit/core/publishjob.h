@@ -36,6 +36,7 @@ public:
         QString name;         // the name asked for, without a suffix; numbered when taken
         int profile = 1;
         int quality = 80;
+        int photoSize = 0; // a PhotoSize::Choice
     };
 
     enum class Stage

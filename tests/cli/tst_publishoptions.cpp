@@ -36,28 +36,32 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("flags"); // fadeIn fadeOut loop strict as 0/1
         QTest::addColumn<QStringList>("photos");
+        QTest::addColumn<int>("photoSize");
 
         QTest::newRow("defaults") << QStringList{"a.jpg"} << "Magic Cube" << 1 << 85 << "My Flash"
-                                  << DefaultOut << "0010" << QStringList{"a.jpg"};
+                                  << DefaultOut << "0010" << QStringList{"a.jpg"} << 0;
         QTest::newRow("everything")
-            << QStringList{"--template", "3D Grid",  "--profile", "swf+html",
-                           "--quality",  "100",      "--fade-in", "--fade-out",
-                           "--no-loop",  "--strict", "--name",    "Summer 2026",
-                           "--output",   "/tmp/g/",  "p/",        "IMG_0042.JPG"}
+            << QStringList{"--template", "3D Grid",     "--profile",   "swf+html",  "--quality",
+                           "100",        "--fade-in",   "--fade-out",  "--no-loop", "--strict",
+                           "--name",     "Summer 2026", "--output",    "/tmp/g/",   "--photo-size",
+                           "fullhd",     "p/",          "IMG_0042.JPG"}
             << "3D Grid" << 2 << 100 << "Summer 2026"
             << "/tmp/g"
-            << "1101" << QStringList{"p/", "IMG_0042.JPG"};
+            << "1101" << QStringList{"p/", "IMG_0042.JPG"} << 2;
         QTest::newRow("equals forms and relative output")
             << QStringList{"--profile=xml", "--quality=1", "--output=out/../g", "--loop", "x"}
             << "Magic Cube" << 0 << 1 << "My Flash"
             << "/work/here/g"
-            << "0010" << QStringList{"x"};
+            << "0010" << QStringList{"x"} << 0;
         QTest::newRow("template ignoring case")
             << QStringList{"--template", "carousel", "--profile", "html", "x"} << "Carousel" << 3
-            << 85 << "My Flash" << DefaultOut << "0010" << QStringList{"x"};
+            << 85 << "My Flash" << DefaultOut << "0010" << QStringList{"x"} << 0;
+        QTest::newRow("photo size ignoring case")
+            << QStringList{"--photo-size=HD", "x"} << "Magic Cube" << 1 << 85 << "My Flash"
+            << DefaultOut << "0010" << QStringList{"x"} << 1;
         QTest::newRow("photo named like an option after --")
             << QStringList{"--", "--strict"} << "Magic Cube" << 1 << 85 << "My Flash" << DefaultOut
-            << "0010" << QStringList{"--strict"};
+            << "0010" << QStringList{"--strict"} << 0;
     }
     void accepted()
     {
@@ -67,6 +71,7 @@ private slots:
         QTEST(o.templateName, "templateName");
         QTEST(o.profile, "profile");
         QTEST(o.quality, "quality");
+        QTEST(o.photoSize, "photoSize");
         QTEST(o.name, "name");
         QTEST(o.output, "output");
         const QString flags = QString("%1%2%3%4")
@@ -107,6 +112,10 @@ private slots:
         QTest::newRow("quality 0") << QStringList{"--quality", "0", "x"} << "from 1 to 100";
         QTest::newRow("quality 101") << QStringList{"--quality", "101", "x"} << "from 1 to 100";
         QTest::newRow("quality words") << QStringList{"--quality", "high", "x"} << "\"high\"";
+        QTest::newRow("photo size")
+            << QStringList{"--photo-size", "4k", "x"} << "Unknown photo size \"4k\"";
+        QTest::newRow("photo size twice")
+            << QStringList{"--photo-size", "hd", "--photo-size", "fullhd", "x"} << "only once";
         QTest::newRow("profile") << QStringList{"--profile", "pdf", "x"} << "Unknown profile";
         QTest::newRow("profile case") << QStringList{"--profile", "SWF", "x"} << "Unknown profile";
         QTest::newRow("template") << QStringList{"--template", "Cube", "x"} << "no template";

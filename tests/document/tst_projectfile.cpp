@@ -104,7 +104,7 @@ void TestProjectFile::roundTrip()
     clip.endPoint = 9.5;
     show.editMusic({clip}, {true, false, true});
     show.setTemplate("Swirl", QString());
-    show.setPublishSettings({"Trip", QString(), 0, 90});
+    show.setPublishSettings({"Trip", QString(), 0, 90, 2});
     const Project fromShow = ProjectFile::fromSlideshow(show);
     QCOMPARE(fromShow.photos.value(0), (ProjectPhoto{photo.path, {2, 1}, 1}));
     QCOMPARE(fromShow.clips.value(0), (ProjectClip{clip.filePath, 3, 9.5}));
@@ -257,6 +257,8 @@ void TestProjectFile::hostile_data()
     QTest::newRow("good clip") << clip(R"("start": 0.5, "end": 1)") << 1 << 1 << "";
 
     QTest::newRow("quality 1000") << show("[]", "[]", R"(, "publish": {"quality": 1000})") << 0 << 0
+                                  << "The publish settings (damaged";
+    QTest::newRow("photo size 3") << show("[]", "[]", R"(, "publish": {"photoSize": 3})") << 0 << 0
                                   << "The publish settings (damaged";
     QTest::newRow("name with a slash") << show("[]", "[]", R"(, "publish": {"name": "../x"})") << 0
                                        << 0 << "The publish settings (damaged";

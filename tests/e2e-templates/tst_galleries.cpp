@@ -2,7 +2,8 @@
 // slideshow of three photos of known colours and one MP3 is published by the real kit, then
 // played in headless Chromium with Ruffle. The movie's reports to the page must show the photos
 // loaded and the music playing with its fade-in; screenshots must show the three colours, and a
-// click on a photo must open it large.
+// click on a photo must open it large. One slideshow carries its photos at the largest size,
+// made from large originals: the movie must fit them where the small ones go.
 #include "flashkit/core/flashmokit.h"
 #include "platform/velfc/core/velpref.h"
 
@@ -19,6 +20,10 @@
 #include <QtTest>
 
 namespace {
+
+// The largest photo size choice, and the pixels its photos get from the 4:3 originals here.
+constexpr int LargestSize = 2;
+const QSize LargestPixels(1920, 1440);
 
 const QStringList templateNames = {
     QStringLiteral("Time Corridor"), QStringLiteral("3D Grid"),
@@ -122,7 +127,7 @@ private slots:
 
 private:
     void prepareMedia();
-    QJsonObject publishCase(const QString& name, int profile);
+    QJsonObject publishCase(const QString& name, int profile, int photoSize = 0);
     QJsonObject brokenCase(int index);
     void playAll();
 
@@ -156,6 +161,7 @@ void TstGalleries::initTestCase()
     for (const QString& name : templateNames)
         for (int profile = 0; profile < 3; ++profile)
             cases.append(publishCase(name, profile));
+    cases.append(publishCase(QStringLiteral("Magic Cube"), 0, LargestSize));
     for (int i = 0; i < brokenCases().size(); ++i)
         cases.append(brokenCase(i));
     playAll();
@@ -182,6 +188,8 @@ void TstGalleries::prepareMedia()
         QVERIFY(img.scaled(80, 60).save(workspace + QStringLiteral("photos/s_") + name, "JPG", 95));
         FlashKitPhoto p;
         p.path = workspace + QStringLiteral("photos/") + name;
+        p.original = dir.path() + QStringLiteral("/original ") + name;
+        QVERIFY(img.scaled(2880, 2160).save(p.original, "JPG", 90));
         photos << p;
     }
     clip.path = workspace + QStringLiteral("background music/tone 440.mp3");
@@ -201,14 +209,15 @@ void TstGalleries::prepareMedia()
     clip.endTime = QStringLiteral("15000");
 }
 
-QJsonObject TstGalleries::publishCase(const QString& name, int profile)
+QJsonObject TstGalleries::publishCase(const QString& name, int profile, int photoSize)
 {
-    const QString key = name + QString::number(profile);
+    const QString key = name + QString::number(profile) + (photoSize ? QStringLiteral("L") : "");
     const QString out = dir.path() + QStringLiteral("/out/") + key + QLatin1Char('/');
     FlashmoKit kit(QStringLiteral(LUMARO_TEST_APP_DIR));
     kit.addPhotos(photos);
     kit.addMusic({clip});
     kit.setTemplate(name + QStringLiteral(".swf"));
+    kit.setPhotoSize(photoSize);
     if (kit.publish(out, QStringLiteral("My Show"), profile)) {
         QElapsedTimer t;
         t.start();
@@ -285,16 +294,20 @@ void TstGalleries::publishAndPlay_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("profile");
+    QTest::addColumn<int>("photoSize");
     for (const QString& name : templateNames)
         for (int profile = 0; profile < 3; ++profile)
-            QTest::addRow("%s/%d", qPrintable(name), profile) << name << profile;
+            QTest::addRow("%s/%d", qPrintable(name), profile) << name << profile << 0;
+    QTest::addRow("Magic Cube/0/largest photos")
+        << QStringLiteral("Magic Cube") << 0 << LargestSize;
 }
 
 void TstGalleries::publishAndPlay()
 {
     QFETCH(QString, name);
     QFETCH(int, profile);
-    const QString key = name + QString::number(profile);
+    QFETCH(int, photoSize);
+    const QString key = name + QString::number(profile) + (photoSize ? QStringLiteral("L") : "");
 
     // The self-contained movie has nothing beside it (the page at most).
     QStringList expected = {QStringLiteral("My Show.swf")};
@@ -350,6 +363,22 @@ void TstGalleries::publishAndPlay()
         hueCounts(large, QRect(large.width() / 2 - 40, large.height() / 2 - 30, 80, 60));
     QVERIFY2(*std::max_element(middle.begin(), middle.begin() + 3) > 80 * 60 * 9 / 10,
              "no photo shown large");
+    if (photoSize == 0)
+        return;
+    const QString folder = dir.path() + QStringLiteral("/out/") + key + QStringLiteral("/photos/");
+    for (const QString& file : QDir(folder).entryList({QStringLiteral("p_*")}, QDir::Files))
+        QCOMPARE(QImage(folder + file).size(), LargestPixels);
+    // The viewer fits the photo in 92 % of the 800 x 600 stage, whatever its pixels: a large
+    // photo shown at its own size would overflow, one fitted by an assumed 720 x 540 would not
+    // reach the edges. Just inside the edges is photo, just outside is not.
+    const Hue shown = hueOf(large.pixel(400, 300));
+    const QRect fit(32, 24, 736, 552);
+    for (const QPoint& inside : {QPoint(fit.left() + 6, 300), QPoint(fit.right() - 6, 300),
+                                 QPoint(400, fit.top() + 6), QPoint(400, fit.bottom() - 6)})
+        QCOMPARE(hueOf(large.pixel(inside)), shown);
+    for (const QPoint& outside : {QPoint(fit.left() - 14, 300), QPoint(fit.right() + 14, 300),
+                                  QPoint(400, fit.top() - 14), QPoint(400, fit.bottom() + 14)})
+        QVERIFY(hueOf(large.pixel(outside)) != shown);
 }
 
 void TstGalleries::copesWithBrokenInput_data()

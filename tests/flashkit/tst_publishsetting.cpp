@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,6 +30,8 @@ struct Form
         : name(d.findChild<QLineEdit*>("publishName")),
           quality(d.findChild<QComboBox*>("qualityComboBox")),
           profile(d.findChild<QComboBox*>("profileComboBox")),
+          photoSize(d.findChild<QComboBox*>("photoSizeComboBox")),
+          cost(d.findChild<QLabel*>("photoSizeCost")),
           destination(d.findChild<QComboBox*>("dstComboBox")),
           ok(d.findChild<QToolButton*>("okButton")),
           browse(d.findChild<QToolButton*>("browseDstBtn")),
@@ -45,6 +48,8 @@ struct Form
     QLineEdit* name;
     QComboBox* quality;
     QComboBox* profile;
+    QComboBox* photoSize;
+    QLabel* cost;
     QComboBox* destination;
     QToolButton* ok;
     QToolButton* browse;
@@ -90,6 +95,8 @@ private slots:
         QCOMPARE(form.name->text(), QString("My Flash"));
         QCOMPARE(form.quality->currentText(), QString("Better(85)"));
         QCOMPARE(form.profile->currentText(), QString("swf")); // index 0 stored by default
+        QCOMPARE(form.photoSize->currentText(), QString("Standard (720 × 540)"));
+        QCOMPARE(form.cost->text(), QString("About 85 KB per photo."));
         QCOMPARE(form.destinations(), QStringList{QDir::toNativeSeparators(Vel::outputPath())});
         QCOMPARE(form.destination->lineEdit()->cursorPosition(), 0);
     }
@@ -284,30 +291,37 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("value");
-        QTest::newRow("swf") << 0 << 1;
-        QTest::newRow("xml") << 1 << 0;
-        QTest::newRow("swf+html") << 2 << 2;
-        QTest::newRow("html (offline)") << 3 << 3;
+        QTest::addColumn<int>("photoSize");
+        QTest::addColumn<QString>("cost"); // at quality 50
+        QTest::newRow("swf") << 0 << 1 << 2 << "About 200 KB per photo.";
+        QTest::newRow("xml") << 1 << 0 << 1 << "About 120 KB per photo.";
+        QTest::newRow("swf+html") << 2 << 2 << 0 << "About 35 KB per photo.";
+        QTest::newRow("html (offline)") << 3 << 3 << 2 << "About 200 KB per photo.";
     }
     void profileStoredAndRestored()
     {
         QFETCH(int, index);
         QFETCH(int, value);
+        QFETCH(int, photoSize);
         QDir().mkpath(home->filePath("out"));
         {
             PublishSetting dialog;
             Form form(dialog);
             form.profile->setCurrentIndex(index);
             form.quality->setCurrentIndex(0);
+            form.photoSize->setCurrentIndex(photoSize);
+            QTEST(form.cost->text(), "cost");
             form.destination->setEditText(home->filePath("out"));
             form.ok->click();
             QCOMPARE(dialog.profileValue(), value);
             QCOMPARE(dialog.photoQuality(), 50);
+            QCOMPARE(dialog.photoSize(), photoSize);
         }
         VelPref::instance()->open(home->filePath("lumaro.ini")); // read back from the file
         PublishSetting again;
         Form form(again);
         QCOMPARE(form.profile->currentIndex(), index);
+        QCOMPARE(form.photoSize->currentIndex(), photoSize);
         QCOMPARE(form.quality->currentText(), QString("Better(85)"));
         QCOMPARE(form.destination->currentText(), home->filePath("out"));
 

@@ -23,7 +23,8 @@ inline constexpr char AutoUpdateEnable[] = "AutoUpdateEnable";
 inline constexpr char UpdateInterval[] = "UpdateInterval";
 inline constexpr char PublishProfile[] = "PublishProfile";
 inline constexpr char PublishFolder[] = "PublishFolder";
-inline constexpr char RecentProjects[] = "RecentProjects"; // absolute paths, newest first
+inline constexpr char PublishPhotoSize[] = "PublishPhotoSize"; // a PhotoSize::Choice
+inline constexpr char RecentProjects[] = "RecentProjects";     // absolute paths, newest first
 // The framework's own keys.
 inline constexpr char Language[] = "language";              // "en", "de", ...; empty: system's
 inline constexpr char WindowGeometry[] = "window_geometry"; // QWidget::saveGeometry()
