@@ -54,6 +54,7 @@ void PublishFlow::publish()
     const Slideshow::PublishSettings last = show->publishSettings();
     if (!last.name.isEmpty())
         dialog.startFrom(last.name, last.folder, last.profile, last.quality);
+    dialog.startVideoFrom(last.videoHeight, last.secondsPerPhoto);
     if (!runSettings || !runSettings(dialog))
         return;
     targetName = dialog.chosenName();
@@ -66,6 +67,8 @@ void PublishFlow::publish()
     chosen.folder = destination;
     chosen.profile = targetProfile;
     chosen.quality = photoQuality;
+    chosen.videoHeight = dialog.videoHeight();
+    chosen.secondsPerPhoto = dialog.secondsPerPhoto();
     show->setPublishSettings(chosen);
 
     // The job publishes the lists as they are now, whatever happens to them meanwhile.
@@ -78,6 +81,9 @@ void PublishFlow::publish()
     request.name = dialog.requestedName();
     request.profile = targetProfile;
     request.quality = photoQuality;
+    request.videoHeight = chosen.videoHeight;
+    request.secondsPerPhoto = chosen.secondsPerPhoto;
+    request.originals = show->photos();
     // The state comes first: a job that cannot start ends before start() returns.
     enterPublishingState();
     job->start(request);

@@ -49,6 +49,11 @@ public:
     QString chosenFolder() const { return folderResult; }
     int profileValue() const { return profileResult; } // 0 "xml", 1 "swf", 2 "swf+html"
     int photoQuality() const { return qualityResult; }
+    // The video's own choices: frame height (1080 or 720), seconds per photo (2..10, 0 = fit
+    // to the music). startVideoFrom() shows earlier ones.
+    void startVideoFrom(int height, int secondsPerPhoto);
+    int videoHeight() const { return videoHeightResult; }
+    int secondsPerPhoto() const { return secondsResult; }
 
     void retranslate() override;
 
@@ -63,6 +68,9 @@ private:
     void buildForm();
     void showNameHint(const QString& text);
     void rememberFolder(const QString& folder);
+    void buildVideoRows(class QGridLayout* grid, int row);
+    void translateVideoRows();
+    void showVideoRows();
 
     QFrame* frame = nullptr;
     QLabel* label = nullptr;
@@ -77,6 +85,11 @@ private:
     QToolButton* openDstBtn = nullptr;
     QToolButton* okButton = nullptr;
     QToolButton* cancelButton = nullptr;
+    QLabel* videoNote = nullptr;
+    QLabel* videoSizeLabel = nullptr;
+    QComboBox* videoSizeComboBox = nullptr;
+    QLabel* secondsLabel = nullptr;
+    QComboBox* secondsComboBox = nullptr;
 
     QString requestedResult;
     QString nameResult;
@@ -84,4 +97,6 @@ private:
     QString folderResult;
     int profileResult = 1;
     int qualityResult = 80;
+    int videoHeightResult = 1080;
+    int secondsResult = 4;
 };

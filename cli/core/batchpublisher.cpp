@@ -256,6 +256,9 @@ void BatchPublisher::startPublishing()
     request.name = options.name;
     request.profile = options.profile;
     request.quality = options.quality;
+    request.videoHeight = options.videoHeight;
+    request.secondsPerPhoto = options.secondsPerPhoto;
+    request.originals = photos;
     job->start(request);
 }
 
