@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFutureWatcher>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,10 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThreadPool>
-#include <QtConcurrent>
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 const QString ToolName = QStringLiteral("kvv");
@@ -31,12 +28,6 @@ constexpr int RenderThreads = 2;
 constexpr int Crf = 20;
 const char* const Preset = "veryfast";
 
-QThreadPool& renderPool()
-{
-    static QThreadPool pool;
-    pool.setMaxThreadCount(RenderThreads);
-    return pool;
-}
 } // namespace
 
 VideoJob::VideoJob(QObject* parent) : QObject(parent) {}
@@ -44,8 +35,8 @@ VideoJob::VideoJob(QObject* parent) : QObject(parent) {}
 VideoJob::~VideoJob()
 {
     cancelled = true;
-    if (rendering)
-        rendering->waitForFinished();
+    if (pool)
+        pool->waitForDone();
     if (tool) {
         tool->disconnect(this);
         tool->kill();
@@ -128,28 +119,35 @@ void VideoJob::start(const Request& request)
     for (int i = 0; i < current.photos.size(); ++i)
         pictures << folder->filePath(QStringLiteral("%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
     const QSize bound = frameSize(current.height);
-    auto failure = std::make_shared<QMutex>();
-    // The sequence a map works on must outlive it.
-    indexes = QList<int>(current.photos.size());
-    std::iota(indexes.begin(), indexes.end(), 0);
-    rendering = std::make_unique<QFutureWatcher<void>>();
-    connect(rendering.get(), &QFutureWatcher<void>::finished, this, &VideoJob::renderingDone);
-    rendering->setFuture(QtConcurrent::map(&renderPool(), indexes, [=](int i) {
-        if (cancelled)
-            return;
-        QString reason;
-        const QImage image = renderPhoto(current.photos.at(i), bound, &reason);
-        if (!image.isNull() && !image.save(pictures.at(i), "JPG", 95))
-            reason = tr("The picture of %1 could not be written to the temporary folder.")
-                         .arg(QDir::toNativeSeparators(current.photos.at(i).path));
-        if (!reason.isEmpty()) {
-            QMutexLocker lock(failure.get());
-            if (renderFailure.isEmpty())
-                renderFailure = reason;
-            cancelled = true; // the video cannot be made without it
-        }
-        ++rendered;
-    }));
+    // A pool of its own, so that waiting for it never waits for anybody else's work.
+    pool = std::make_unique<QThreadPool>();
+    pool->setMaxThreadCount(RenderThreads);
+    const int count = int(current.photos.size());
+    for (int i = 0; i < count; ++i)
+        pool->start([this, i, bound, count] {
+            if (!cancelled)
+                renderOne(i, bound);
+            if (++rendered == count)
+                QMetaObject::invokeMethod(this, &VideoJob::renderingDone, Qt::QueuedConnection);
+        });
+    if (count == 0)
+        QMetaObject::invokeMethod(this, &VideoJob::renderingDone, Qt::QueuedConnection);
+}
+
+// On a worker thread: reads only what start() set up, writes only its own picture.
+void VideoJob::renderOne(int i, const QSize& bound)
+{
+    QString reason;
+    const QImage image = renderPhoto(current.photos.at(i), bound, &reason);
+    if (!image.isNull() && !image.save(pictures.at(i), "JPG", 95))
+        reason = tr("The picture of %1 could not be written to the temporary folder.")
+                     .arg(QDir::toNativeSeparators(current.photos.at(i).path));
+    if (reason.isEmpty())
+        return;
+    QMutexLocker lock(&failureLock);
+    if (renderFailure.isEmpty())
+        renderFailure = reason;
+    cancelled = true; // the video cannot be made without it
 }
 
 void VideoJob::renderingDone()
@@ -208,8 +206,6 @@ void VideoJob::cancel()
     if (!running)
         return;
     cancelled = true;
-    if (rendering)
-        rendering->cancel(); // renderingDone() follows
     if (tool && tool->state() != QProcess::NotRunning)
         tool->kill(); // toolEnded() follows
 }
@@ -238,11 +234,12 @@ void VideoJob::end(bool succeeded, const QString& reason)
     running = false;
     if (!succeeded)
         QFile::remove(current.output);
-    // This may run inside the process's or the watcher's own signal: they go once it returns.
+    // This may run inside the process's own signal: it goes once that returns.
     if (tool)
         tool.release()->deleteLater();
-    if (rendering)
-        rendering.release()->deleteLater();
+    if (pool)
+        pool->waitForDone(); // a failed photo ends the rest at once
+    pool.reset();
     folder.reset();
     emit ended(succeeded, reason);
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QProcess>
 #include <QSize>
@@ -14,7 +15,7 @@
 #include <memory>
 
 class QTemporaryDir;
-template <typename T> class QFutureWatcher;
+class QThreadPool;
 
 // The slideshow as an MP4 video: each photo is rendered from its original at frame size into a
 // private folder (a few at a time on worker threads), then the video tool "kvv" (found on PATH,
@@ -64,15 +65,16 @@ signals:
 
 private:
     void renderingDone();
+    void renderOne(int index, const QSize& bound);
     void toolEnded(int exitCode, QProcess::ExitStatus status);
     void end(bool succeeded, const QString& reason);
 
     Request current;
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<QFutureWatcher<void>> rendering;
+    std::unique_ptr<QThreadPool> pool;
+    QMutex failureLock;
     std::unique_ptr<QProcess> tool;
     QStringList pictures;
-    QList<int> indexes; // of the photos, for the rendering
     QString renderFailure;
     std::atomic<bool> cancelled{false};
     std::atomic<int> rendered{0};
