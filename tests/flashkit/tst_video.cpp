@@ -158,6 +158,7 @@ void TestVideo::videoShowsPhotosAndPlaysMusic()
         double seconds;
         int x;
         QColor colour;
+        int y = 360;
     };
     const QList<Spot> spots = {
         {1.5, 640, Qt::red},
@@ -171,7 +172,7 @@ void TestVideo::videoShowsPhotosAndPlaysMusic()
     for (const Spot& spot : spots) {
         const QImage frame = VideoProbe::frameAt(path, spot.seconds, 1280, 720);
         QVERIFY(!frame.isNull());
-        const QColor seen = frame.pixelColor(spot.x, 360);
+        const QColor seen = frame.pixelColor(spot.x, spot.y);
         QVERIFY2(
             VideoProbe::near(seen, spot.colour),
             qPrintable(QString("%1 s, x %2: %3").arg(spot.seconds).arg(spot.x).arg(seen.name())));
