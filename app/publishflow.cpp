@@ -56,6 +56,7 @@ void PublishFlow::publish()
         dialog.startFrom(last.name, last.folder, last.profile, last.quality);
         dialog.startFromPhotoSize(last.photoSize);
     }
+    dialog.startVideoFrom(last.videoHeight, last.secondsPerPhoto);
     if (!runSettings || !runSettings(dialog))
         return;
     targetName = dialog.chosenName();
@@ -69,6 +70,8 @@ void PublishFlow::publish()
     chosen.profile = targetProfile;
     chosen.quality = photoQuality;
     chosen.photoSize = dialog.photoSize();
+    chosen.videoHeight = dialog.videoHeight();
+    chosen.secondsPerPhoto = dialog.secondsPerPhoto();
     show->setPublishSettings(chosen);
 
     // The job publishes the lists as they are now, whatever happens to them meanwhile.
@@ -82,6 +85,9 @@ void PublishFlow::publish()
     request.profile = targetProfile;
     request.quality = photoQuality;
     request.photoSize = chosen.photoSize;
+    request.videoHeight = chosen.videoHeight;
+    request.secondsPerPhoto = chosen.secondsPerPhoto;
+    request.originals = show->photos();
     // The state comes first: a job that cannot start ends before start() returns.
     enterPublishingState();
     job->start(request);

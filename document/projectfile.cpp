@@ -343,7 +343,7 @@ void Reader::readSettings(const QJsonObject& root, Project& project)
         sound = false;
     qint64 n = 0;
     const QJsonValue profile = settings.value(QLatin1String("profile"));
-    if (wholeNumber(profile, 0, 3, n))
+    if (wholeNumber(profile, 0, 4, n))
         read.profile = static_cast<int>(n);
     else if (!profile.isUndefined())
         sound = false;
@@ -357,6 +357,17 @@ void Reader::readSettings(const QJsonObject& root, Project& project)
     if (wholeNumber(photoSize, 0, 2, n))
         read.photoSize = static_cast<int>(n);
     else if (!photoSize.isUndefined())
+        sound = false;
+    // The video's choices came later; projects without them take the defaults.
+    const QJsonValue videoHeight = settings.value(QLatin1String("videoHeight"));
+    if (wholeNumber(videoHeight, 720, 1080, n) && (n == 720 || n == 1080))
+        read.videoHeight = static_cast<int>(n);
+    else if (!videoHeight.isUndefined())
+        sound = false;
+    const QJsonValue seconds = settings.value(QLatin1String("secondsPerPhoto"));
+    if (wholeNumber(seconds, 0, 10, n) && n != 1)
+        read.secondsPerPhoto = static_cast<int>(n);
+    else if (!seconds.isUndefined())
         sound = false;
     if (sound)
         project.publishing = read;
@@ -450,12 +461,15 @@ QByteArray serialize(const Project& project, const QString& path)
                 QJsonObject{{QLatin1String("fadeIn"), project.music.fadeIn},
                             {QLatin1String("fadeOut"), project.music.fadeOut},
                             {QLatin1String("loop"), project.music.loop}});
-    root.insert(QLatin1String("publish"),
-                QJsonObject{{QLatin1String("name"), project.publishing.name},
-                            {QLatin1String("folder"), project.publishing.folder},
-                            {QLatin1String("profile"), project.publishing.profile},
-                            {QLatin1String("quality"), project.publishing.quality},
-                            {QLatin1String("photoSize"), project.publishing.photoSize}});
+    root.insert(
+        QLatin1String("publish"),
+        QJsonObject{{QLatin1String("name"), project.publishing.name},
+                    {QLatin1String("folder"), project.publishing.folder},
+                    {QLatin1String("profile"), project.publishing.profile},
+                    {QLatin1String("quality"), project.publishing.quality},
+                    {QLatin1String("photoSize"), project.publishing.photoSize},
+                    {QLatin1String("videoHeight"), project.publishing.videoHeight},
+                    {QLatin1String("secondsPerPhoto"), project.publishing.secondsPerPhoto}});
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 } // namespace

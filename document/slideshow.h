@@ -41,13 +41,16 @@ public:
     {
         QString name;
         QString folder;
-        int profile = 1; // 0 xml, 1 swf, 2 swf+html, 3 html (offline)
+        int profile = 1; // 0 xml, 1 swf, 2 swf+html, 3 html (offline), 4 video (MP4)
         int quality = 80;
-        int photoSize = 0; // 0 Standard 720x540, 1 HD 1440x1080, 2 Full HD 1920x1440
+        int photoSize = 0;       // 0 Standard 720x540, 1 HD 1440x1080, 2 Full HD 1920x1440
+        int videoHeight = 1080;  // 1080 or 720
+        int secondsPerPhoto = 4; // 2..10, 0 = fit to music
         bool operator==(const PublishSettings& o) const
         {
             return name == o.name && folder == o.folder && profile == o.profile &&
-                   quality == o.quality && photoSize == o.photoSize;
+                   quality == o.quality && photoSize == o.photoSize &&
+                   videoHeight == o.videoHeight && secondsPerPhoto == o.secondsPerPhoto;
         }
         bool operator!=(const PublishSettings& o) const { return !(*this == o); }
     };

@@ -27,7 +27,12 @@ const QString HistorySeparator = QStringLiteral("|||");
 constexpr int HistorySize = 5;
 // Quality choices in list order, and the profile value of each profile choice.
 constexpr int Qualities[] = {50, 85, 100};
-constexpr int ProfileValues[] = {1, 0, 2, 3};
+constexpr int ProfileValues[] = {1, 0, 2, 3, 4};
+constexpr int VideoProfile = 4;
+// The video's choices in list order: frame heights, and seconds per photo (0 = fit to music).
+constexpr int VideoHeights[] = {1080, 720};
+constexpr int PhotoSeconds[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 0};
+constexpr int PhotoSecondsCount = int(sizeof(PhotoSeconds) / sizeof(PhotoSeconds[0]));
 constexpr int ProfileCount = int(sizeof(ProfileValues) / sizeof(ProfileValues[0]));
 
 PublishSetting::FolderPicker& folderPicker()
@@ -111,6 +116,8 @@ PublishSetting::PublishSetting(QWidget* parent) : VelDialog(parent)
             &PublishSetting::showPhotoSizeCost);
     connect(photoSizeComboBox, &QComboBox::currentIndexChanged, this,
             &PublishSetting::showPhotoSizeCost);
+    connect(profileComboBox, &QComboBox::currentIndexChanged, this, &PublishSetting::showVideoRows);
+    showVideoRows();
     connect(publishName, &QLineEdit::textEdited, this, &PublishSetting::slotPublishNameEdited);
     connect(okButton, &QToolButton::clicked, this, &PublishSetting::slotOKClicked);
     connect(cancelButton, &QToolButton::clicked, this, &PublishSetting::slotCancelClicked);
@@ -208,6 +215,7 @@ void PublishSetting::buildForm()
     grid->addWidget(dstComboBox, 4, 1);
     grid->addWidget(browseDstBtn, 4, 2);
     grid->addWidget(openDstBtn, 4, 3);
+    buildVideoRows(grid, 5);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -250,8 +258,72 @@ void PublishSetting::retranslate()
     profileComboBox->clear();
     // The offline page is one file that plays when opened from disk.
     profileComboBox->addItems({QStringLiteral("swf"), QStringLiteral("xml"),
-                               QStringLiteral("swf+html"), tr("html (offline)")});
+                               QStringLiteral("swf+html"), tr("html (offline)"),
+                               tr("video (MP4)")});
     profileComboBox->setCurrentIndex(profile);
+    translateVideoRows();
+}
+
+void PublishSetting::buildVideoRows(QGridLayout* grid, int row)
+{
+    videoNote = make<QLabel>(frame, "videoNote");
+    videoNote->setWordWrap(true);
+    videoSizeLabel = make<QLabel>(frame, "videoSizeLabel");
+    videoSizeComboBox = make<QComboBox>(frame, "videoSizeComboBox");
+    secondsLabel = make<QLabel>(frame, "secondsLabel");
+    secondsComboBox = make<QComboBox>(frame, "secondsComboBox");
+    grid->addWidget(videoNote, row, 1, 1, 3);
+    grid->addWidget(videoSizeLabel, row + 1, 0);
+    grid->addWidget(videoSizeComboBox, row + 1, 1, 1, 3);
+    grid->addWidget(secondsLabel, row + 2, 0);
+    grid->addWidget(secondsComboBox, row + 2, 1, 1, 3);
+}
+
+void PublishSetting::translateVideoRows()
+{
+    videoNote->setText(tr("A video does not use the template: it shows the photos one after "
+                          "another with a slow zoom and crossfades, to the music."));
+    videoSizeLabel->setText(tr("Frame Size:"));
+    secondsLabel->setText(tr("Each Photo:"));
+    const int size = qMax(0, videoSizeComboBox->currentIndex());
+    videoSizeComboBox->clear();
+    videoSizeComboBox->addItems({tr("1920 x 1080 (1080p)"), tr("1280 x 720 (720p)")});
+    videoSizeComboBox->setCurrentIndex(size);
+    const int seconds = secondsComboBox->currentIndex() < 0 ? 2 : secondsComboBox->currentIndex();
+    secondsComboBox->clear();
+    for (int i = 0; i < PhotoSecondsCount; ++i)
+        secondsComboBox->addItem(PhotoSeconds[i] ? tr("%1 seconds").arg(PhotoSeconds[i])
+                                                 : tr("Fit to music"));
+    secondsComboBox->setCurrentIndex(seconds);
+}
+
+// The video's rows are shown only while the video is the chosen profile.
+void PublishSetting::showVideoRows()
+{
+    const bool video =
+        ProfileValues[qBound(0, profileComboBox->currentIndex(), ProfileCount - 1)] == VideoProfile;
+    for (QWidget* widget :
+         {static_cast<QWidget*>(videoNote), static_cast<QWidget*>(videoSizeLabel),
+          static_cast<QWidget*>(videoSizeComboBox), static_cast<QWidget*>(secondsLabel),
+          static_cast<QWidget*>(secondsComboBox)})
+        widget->setVisible(video);
+    // The photo quality is the Flash slideshow's; the video's pictures are its own.
+    qualityComboBox->setEnabled(!video);
+    photoSizeComboBox->setEnabled(!video);
+    photoSizeCost->setVisible(!video);
+    setFixedSize(500, video ? 440 : 300);
+}
+
+void PublishSetting::startVideoFrom(int height, int seconds)
+{
+    for (int i = 0; i < 2; ++i) {
+        if (VideoHeights[i] == height)
+            videoSizeComboBox->setCurrentIndex(i);
+    }
+    for (int i = 0; i < PhotoSecondsCount; ++i) {
+        if (PhotoSeconds[i] == seconds)
+            secondsComboBox->setCurrentIndex(i);
+    }
 }
 
 void PublishSetting::showNameHint(const QString& text)
@@ -329,6 +401,8 @@ void PublishSetting::slotOKClicked()
     const int profileIndex = qBound(0, profileComboBox->currentIndex(), ProfileCount - 1);
     VelPref::instance()->setValue(QLatin1String(PrefKey::PublishProfile), profileIndex);
     profileResult = ProfileValues[profileIndex];
+    videoHeightResult = VideoHeights[qBound(0, videoSizeComboBox->currentIndex(), 1)];
+    secondsResult = PhotoSeconds[qBound(0, secondsComboBox->currentIndex(), PhotoSecondsCount - 1)];
 
     folderResult = dstComboBox->currentText();
     // A single folder name is valid as a name, but the destination must be a whole path.

@@ -49,6 +49,11 @@ public:
     QString chosenFolder() const { return folderResult; }
     int profileValue() const { return profileResult; } // 0 "xml", 1 "swf", 2 "swf+html"
     int photoQuality() const { return qualityResult; }
+    // The video's own choices: frame height (1080 or 720), seconds per photo (2..10, 0 = fit
+    // to the music). startVideoFrom() shows earlier ones.
+    void startVideoFrom(int height, int secondsPerPhoto);
+    int videoHeight() const { return videoHeightResult; }
+    int secondsPerPhoto() const { return secondsResult; }
 
     // The photo size (a PhotoSize::Choice) chosen for this slideshow before, instead of the
     // remembered one; and the one chosen when OK was pressed.
@@ -69,6 +74,9 @@ private:
     void showNameHint(const QString& text);
     void rememberFolder(const QString& folder);
     void showPhotoSizeCost();
+    void buildVideoRows(class QGridLayout* grid, int row);
+    void translateVideoRows();
+    void showVideoRows();
 
     QFrame* frame = nullptr;
     QLabel* label = nullptr;
@@ -86,6 +94,11 @@ private:
     QToolButton* openDstBtn = nullptr;
     QToolButton* okButton = nullptr;
     QToolButton* cancelButton = nullptr;
+    QLabel* videoNote = nullptr;
+    QLabel* videoSizeLabel = nullptr;
+    QComboBox* videoSizeComboBox = nullptr;
+    QLabel* secondsLabel = nullptr;
+    QComboBox* secondsComboBox = nullptr;
 
     QString requestedResult;
     QString nameResult;
@@ -94,4 +107,6 @@ private:
     int profileResult = 1;
     int qualityResult = 80;
     int photoSizeResult = 0;
+    int videoHeightResult = 1080;
+    int secondsResult = 4;
 };

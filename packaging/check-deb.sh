@@ -30,7 +30,7 @@ done
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for path in ./usr/bin/lumaro ./usr/bin/lumaro-publish ./usr/lib/lumaro/lumaro \
-    ./usr/lib/lumaro/lumaro-publish ./usr/lib/lumaro/kvt ./usr/lib/lumaro/velminfo \
+    ./usr/lib/lumaro/lumaro-publish ./usr/lib/lumaro/kvt ./usr/lib/lumaro/kvv ./usr/lib/lumaro/velminfo \
     ./usr/lib/lumaro/ruffle/ruffle.js ./usr/share/applications/org.lumaro.Lumaro.desktop \
     ./usr/share/metainfo/org.lumaro.Lumaro.metainfo.xml \
     ./usr/share/mime/packages/org.lumaro.Lumaro.xml \

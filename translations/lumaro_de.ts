@@ -496,6 +496,10 @@
 <context>
     <name>ImageReader</name>
     <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
         <source>Cannot find the temporary directory!</source>
         <translation>Das temporäre Verzeichnis wurde nicht gefunden!</translation>
     </message>
@@ -1121,6 +1125,14 @@
 <context>
     <name>PublishCommandLine</name>
     <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>Die Videogröße muss 1080 oder 720 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>Die Sekunden je Foto müssen eine ganze Zahl von 2 bis 10 oder „fit“ sein, nicht „%1“.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is no clip range: write FILE@START-END in seconds, for example song.mp3@10-70.</source>
         <translation>„%1“ ist kein Ausschnitt: Schreiben Sie DATEI@START-ENDE in Sekunden, zum Beispiel lied.mp3@10-70.</translation>
     </message>
@@ -1141,8 +1153,8 @@
         <translation>Es gibt keine Vorlage „%1“. Installierte Vorlagen: %2.</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>Unbekanntes Profil „%1“: Verwenden Sie xml, swf, swf+html oder html.</translation>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>Unbekanntes Profil „%1“: Verwenden Sie xml, swf, swf+html, html oder video.</translation>
     </message>
     <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
@@ -1186,7 +1198,11 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
   --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
                           fullhd (1920x1440, for large screens)
@@ -1215,7 +1231,11 @@ Optionen ersetzen seine Einstellungen, --music seine Musik.
 
 Optionen:
   --template NAME         Galerievorlage (siehe --list-templates)
-  --profile PROFIL        xml, swf, swf+html oder html (Standard: swf)
+  --profile PROFIL        xml, swf, swf+html, html oder video (MP4; die Vorlage
+                          gilt dafür nicht) (Standard: swf)
+  --video-size HÖHE       das Bild des Videos: 1080 oder 720 (Standard: 1080)
+  --seconds-per-photo N   Sekunden je Foto im Video, 2-10, oder „fit“, um die
+                          Länge der Musik zu teilen (Standard: 4)
   --quality N             JPEG-Qualität der Fotos, 1-100 (Standard: 85)
   --photo-size GRÖSSE     standard (720x540, Standard), hd (1440x1080) oder
                           fullhd (1920x1440, für große Bildschirme)
@@ -1290,6 +1310,38 @@ Rückgabewert: 0 veröffentlicht; 1 einige Eingaben waren nicht lesbar (sie werd
 </context>
 <context>
     <name>PublishSetting</name>
+    <message>
+        <source>video (MP4)</source>
+        <translation>Video (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>Ein Video verwendet die Vorlage nicht: Es zeigt die Fotos nacheinander mit langsamem Zoom und Überblendungen zur Musik.</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>Bildgröße:</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>Je Foto:</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>An die Musik anpassen</translation>
+    </message>
     <message>
         <source>The file name cannot contain one of these characters:%1</source>
         <translation>Der Dateiname darf keines dieser Zeichen enthalten:%1</translation>
@@ -1655,6 +1707,29 @@ Macht aus Fotos und Musik Flash-Diashows.</translation>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>Kein Speicherplatz mehr auf dem Datenträger, der „%1“ enthält</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>Für das Video konnte kein temporärer Ordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>Das Bild von %1 konnte nicht in den temporären Ordner geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>Das Videowerkzeug %1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Das Video konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>Das Video konnte nicht erstellt werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -257,6 +257,9 @@ void BatchPublisher::startPublishing()
     request.profile = options.profile;
     request.quality = options.quality;
     request.photoSize = options.photoSize;
+    request.videoHeight = options.videoHeight;
+    request.secondsPerPhoto = options.secondsPerPhoto;
+    request.originals = photos;
     job->start(request);
 }
 

@@ -10,7 +10,8 @@
 
 namespace {
 const QStringList ProfileWords = {QStringLiteral("xml"), QStringLiteral("swf"),
-                                  QStringLiteral("swf+html"), QStringLiteral("html")};
+                                  QStringLiteral("swf+html"), QStringLiteral("html"),
+                                  QStringLiteral("video")};
 
 PublishOptions usageError(const QString& text)
 {
@@ -122,6 +123,10 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     const QCommandLineOption loopOption(QStringLiteral("loop"));
     const QCommandLineOption noLoopOption(QStringLiteral("no-loop"));
     const QCommandLineOption strictOption(QStringLiteral("strict"));
+    const QCommandLineOption videoSizeOption(QStringLiteral("video-size"), QString(),
+                                             QStringLiteral("height"));
+    const QCommandLineOption secondsOption(QStringLiteral("seconds-per-photo"), QString(),
+                                           QStringLiteral("seconds"));
     const QCommandLineOption projectOption(QStringLiteral("project"), QString(),
                                            QStringLiteral("file"));
     const QCommandLineOption listOption(QStringLiteral("list-templates"));
@@ -131,7 +136,7 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     parser.addOptions({templateOption, profileOption, qualityOption, musicOption, nameOption,
                        outputOption, fadeInOption, fadeOutOption, loopOption, noLoopOption,
                        strictOption, projectOption, listOption, helpOption, versionOption,
-                       photoSizeOption});
+                       photoSizeOption, videoSizeOption, secondsOption});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -152,7 +157,7 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     // Options that take one value must not be given twice: which one counts would be a guess.
     for (const QCommandLineOption& single :
          {templateOption, profileOption, qualityOption, nameOption, outputOption, projectOption,
-          photoSizeOption}) {
+          photoSizeOption, videoSizeOption, secondsOption}) {
         if (parser.values(single).size() > 1)
             return usageError(tr("--%1 may be given only once.").arg(single.names().first()));
     }
@@ -169,7 +174,7 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
     if (parser.isSet(profileOption)) {
         options.profile = profileValue(parser.value(profileOption));
         if (options.profile < 0)
-            return usageError(tr("Unknown profile \"%1\": use xml, swf, swf+html or html.")
+            return usageError(tr("Unknown profile \"%1\": use xml, swf, swf+html, html or video.")
                                   .arg(parser.value(profileOption)));
     }
 
@@ -188,6 +193,23 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
         if (options.photoSize < 0)
             return usageError(tr("Unknown photo size \"%1\": use standard, hd or fullhd.")
                                   .arg(parser.value(photoSizeOption)));
+    }
+    if (parser.isSet(videoSizeOption)) {
+        const QString height = parser.value(videoSizeOption).trimmed();
+        options.videoHeight = height == QLatin1String("720") ? 720 : 1080;
+        if (height != QLatin1String("720") && height != QLatin1String("1080"))
+            return usageError(tr("The video size must be 1080 or 720, not \"%1\".").arg(height));
+    }
+    if (parser.isSet(secondsOption)) {
+        const QString seconds = parser.value(secondsOption).trimmed();
+        const bool fit = seconds == QLatin1String("fit");
+        bool ok = fit;
+        options.secondsPerPhoto = fit ? 0 : seconds.toInt(&ok);
+        if (!ok || (!fit && (options.secondsPerPhoto < 2 || options.secondsPerPhoto > 10)))
+            return usageError(
+                tr("The seconds per photo must be a whole number from 2 to 10 or \"fit\", not "
+                   "\"%1\".")
+                    .arg(seconds));
     }
 
     if (parser.isSet(nameOption))
@@ -227,7 +249,9 @@ PublishOptions PublishCommandLine::parse(const QStringList& arguments, const QSt
                      parser.isSet(fadeInOption),
                      parser.isSet(fadeOutOption),
                      parser.isSet(loopOption) || parser.isSet(noLoopOption),
-                     parser.isSet(photoSizeOption)};
+                     parser.isSet(photoSizeOption),
+                     parser.isSet(videoSizeOption),
+                     parser.isSet(secondsOption)};
 
     options.photos = parser.positionalArguments();
     if (parser.isSet(projectOption)) {
@@ -265,6 +289,10 @@ PublishOptions PublishCommandLine::withProject(PublishOptions options, const Pro
         options.quality = project.publishing.quality;
     if (!given.photoSize)
         options.photoSize = project.publishing.photoSize;
+    if (!given.videoHeight)
+        options.videoHeight = project.publishing.videoHeight;
+    if (!given.secondsPerPhoto)
+        options.secondsPerPhoto = project.publishing.secondsPerPhoto;
     // An empty name or folder is what the publish settings dialog fills in itself: the
     // defaults here.
     if (!given.name && !project.publishing.name.isEmpty()) {
@@ -312,7 +340,11 @@ QString PublishCommandLine::helpText()
               "\n"
               "Options:\n"
               "  --template NAME         gallery template (see --list-templates)\n"
-              "  --profile PROFILE       xml, swf, swf+html or html (default: swf)\n"
+              "  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template\n"
+              "                          does not apply) (default: swf)\n"
+              "  --video-size HEIGHT     the video's frame: 1080 or 720 (default: 1080)\n"
+              "  --seconds-per-photo N   the video's time per photo, 2-10, or \"fit\" to share\n"
+              "                          the music's length (default: 4)\n"
               "  --quality N             JPEG quality of the photos, 1-100 (default: 85)\n"
               "  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or\n"
               "                          fullhd (1920x1440, for large screens)\n"

@@ -41,7 +41,9 @@ struct PublishOptions
     bool fadeOut = false;
     bool loop = true;
     bool strict = false;
-    QStringList photos; // files and folders, as given
+    int videoHeight = 1080;  // the video profile's frame height: 1080 or 720
+    int secondsPerPhoto = 4; // the video profile's: 2..10, 0 = fit to the music
+    QStringList photos;      // files and folders, as given
 
     // --project: the saved slideshow to publish (absolute, clean). Its photos with their turns
     // come in place of `photos`; what the project could not use is in `leftOut` ("file (reason)").
@@ -62,6 +64,8 @@ struct PublishOptions
         bool fadeOut = false;
         bool loop = false;
         bool photoSize = false;
+        bool videoHeight = false;
+        bool secondsPerPhoto = false;
     } given;
 };
 
@@ -81,7 +85,7 @@ public:
     static PublishOptions withProject(PublishOptions options, const Project& project,
                                       const QStringList& leftOut, const QStringList& templates);
 
-    // "xml" 0, "swf" 1, "swf+html" 2, "html" 3; -1 for anything else.
+    // "xml" 0, "swf" 1, "swf+html" 2, "html" 3, "video" 4; -1 for anything else.
     static int profileValue(const QString& word);
     // FILE or FILE@START-END (either number may be left out). False with `error` set when the
     // range is given but is no range.

@@ -7,6 +7,7 @@
 #include "flashkit/core/iflashkitinterface.h"
 #include "flashkit/core/kitentries.h"
 #include "flashkit/core/stagedoutput.h"
+#include "flashkit/core/videojob.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,6 +55,10 @@ bool PublishJob::start(const Request& request)
     staging = std::make_unique<StagedOutput>();
     if (!staging->prepare(current.folder, current.name, current.profile)) {
         finish(Outcome::NotStarted, staging->error());
+        return true;
+    }
+    if (current.profile == VideoProfile) {
+        startVideo();
         return true;
     }
     // Every clip gets its own workspace file; converter, copies and kit entries agree on it.
@@ -137,6 +142,42 @@ void PublishJob::conversionDone()
     finish(templateSet ? Outcome::NotStarted : Outcome::NoTemplate, kit->publishError());
 }
 
+// The video reads the originals and the clips itself; neither the converter nor the kit is
+// needed, only the staging folder it is written into.
+void PublishJob::startVideo()
+{
+    video = std::make_unique<VideoJob>();
+    connect(video.get(), &VideoJob::ended, this, &PublishJob::videoEnded);
+    videoTimer = makeTimer(this, &PublishJob::pollVideo);
+    VideoJob::Request request;
+    request.photos = current.originals;
+    request.clips = current.clips;
+    request.height = current.videoHeight;
+    request.secondsPerPhoto = current.secondsPerPhoto;
+    request.output =
+        staging->kitFolder() + QLatin1Char('/') + staging->kitName() + QStringLiteral(".mp4");
+    videoTimer->start();
+    video->start(request);
+}
+
+void PublishJob::pollVideo()
+{
+    if (video && video->isRunning())
+        emit progress(Stage::Publishing, video->percent());
+}
+
+void PublishJob::videoEnded(bool succeeded, const QString& reason)
+{
+    if (videoTimer)
+        videoTimer->stop();
+    if (succeeded) {
+        emit progress(Stage::Publishing, 100);
+        moveIntoPlace();
+        return;
+    }
+    finish(reason.isEmpty() ? Outcome::Cancelled : Outcome::RunFailed, reason);
+}
+
 void PublishJob::conversionKilled()
 {
     finish(Outcome::Cancelled);
@@ -200,10 +241,16 @@ void PublishJob::stopTimers()
         convertTimer->stop();
     if (publishTimer)
         publishTimer->stop();
+    if (videoTimer)
+        videoTimer->stop();
 }
 
 void PublishJob::cancel()
 {
+    if (video && video->isRunning()) {
+        video->cancel(); // its ended() leads to videoEnded()
+        return;
+    }
     if (isConverting()) {
         converter->cancelConversion(); // its killProcess() leads to conversionKilled()
         return;
@@ -220,6 +267,10 @@ void PublishJob::stopAll()
         converter->cancelConversion();
     stopTimers();
     cancelling = false;
+    if (video) {
+        video->disconnect(this);
+        video.reset(); // waits for the rendering and ends the tool, removing its output
+    }
     // Wait for the worker even when no timer polls it: it writes into the workspace that the
     // owner is about to delete, and into the staging folder removed next.
     if (kit)
@@ -236,12 +287,15 @@ bool PublishJob::isConverting() const
 
 bool PublishJob::isBusy() const
 {
-    return isConverting() || (publishTimer && publishTimer->isActive());
+    return isConverting() || (publishTimer && publishTimer->isActive()) ||
+           (video && video->isRunning());
 }
 
 PublishJob::Stage PublishJob::stage() const
 {
     if (isConverting())
         return Stage::Converting;
-    return publishTimer && publishTimer->isActive() ? Stage::Publishing : Stage::Idle;
+    return (publishTimer && publishTimer->isActive()) || (video && video->isRunning())
+               ? Stage::Publishing
+               : Stage::Idle;
 }

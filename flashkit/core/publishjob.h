@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/audioinfo.h"
+#include "common/imageinfo.h"
 #include "common/outcome.h"
 #include "flashkit/core/flashkitrecords.h"
 
@@ -15,6 +16,7 @@ class Convert2Mp3Progress;
 class IFlashKitInterface;
 class QTimer;
 class StagedOutput;
+class VideoJob;
 
 // One publish without a window: the music that is not yet 44100 Hz MP3 is converted, the rest
 // copied into the workspace music folder (one file per clip), then the kit is filled and its
@@ -37,7 +39,15 @@ public:
         int profile = 1;
         int quality = 80;
         int photoSize = 0; // a PhotoSize::Choice
+        // The video profile: frame height (1080 or 720), seconds per photo (2..10, 0 = fit to
+        // the music) and the photos' records, rendered from their originals.
+        int videoHeight = 1080;
+        int secondsPerPhoto = 4;
+        QList<ImageInfo> originals;
     };
+
+    // The profile that writes an MP4 video instead of a Flash slideshow.
+    static constexpr int VideoProfile = 4;
 
     enum class Stage
     {
@@ -109,6 +119,9 @@ private:
     // Copies the clips that need no conversion into the workspace music folder; fails with what
     // happened to the first clip that could not be copied. (Outcome here is the job's own.)
     ::Outcome prepareBackgroundMusic();
+    void startVideo();
+    void pollVideo();
+    void videoEnded(bool succeeded, const QString& reason);
     void moveIntoPlace();
     void finish(Outcome outcome, const QString& reason = QString());
     void stopTimers();
@@ -121,6 +134,8 @@ private:
     std::unique_ptr<QTimer> convertTimer;
     std::unique_ptr<QTimer> publishTimer;
     std::unique_ptr<StagedOutput> staging;
+    std::unique_ptr<VideoJob> video;
+    std::unique_ptr<QTimer> videoTimer;
     bool cancelling = false;
     QString published;
     QString publishedAs;

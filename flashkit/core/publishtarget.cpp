@@ -90,6 +90,8 @@ QStringList PublishTarget::outputSuffixes(int profile)
         return {QStringLiteral("swf"), QStringLiteral("html")};
     case 3: // the offline page is the one file written
         return {QStringLiteral("html")};
+    case 4: // the video
+        return {QStringLiteral("mp4")};
     default:
         return {QStringLiteral("swf")};
     }

@@ -83,6 +83,29 @@ private slots:
         QTEST(o.photos, "photos");
     }
 
+    void videoOptions_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("defaults") << QStringList{"--profile", "video", "x"} << 1080 << 4;
+        QTest::newRow("720p, 10 s")
+            << QStringList{"--profile", "video", "--video-size", "720", "--seconds-per-photo",
+                           "10",        "x"}
+            << 720 << 10;
+        QTest::newRow("fit to music")
+            << QStringList{"--profile=video", "--seconds-per-photo=fit", "x"} << 1080 << 0;
+    }
+    void videoOptions()
+    {
+        QFETCH(QStringList, args);
+        const PublishOptions o = parse(args);
+        QVERIFY2(o.action == PublishOptions::Action::Publish, qPrintable(o.error));
+        QCOMPARE(o.profile, 4);
+        QTEST(o.videoHeight, "height");
+        QTEST(o.secondsPerPhoto, "seconds");
+    }
+
     void actions_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -119,6 +142,11 @@ private slots:
         QTest::newRow("profile") << QStringList{"--profile", "pdf", "x"} << "Unknown profile";
         QTest::newRow("profile case") << QStringList{"--profile", "SWF", "x"} << "Unknown profile";
         QTest::newRow("template") << QStringList{"--template", "Cube", "x"} << "no template";
+        QTest::newRow("video size") << QStringList{"--video-size", "480", "x"} << "1080 or 720";
+        QTest::newRow("seconds 1") << QStringList{"--seconds-per-photo", "1", "x"} << "2 to 10";
+        QTest::newRow("seconds 11") << QStringList{"--seconds-per-photo", "11", "x"} << "2 to 10";
+        QTest::newRow("seconds words")
+            << QStringList{"--seconds-per-photo", "slow", "x"} << "\"slow\"";
         QTest::newRow("blank name") << QStringList{"--name", " ", "x"} << "blank";
         QTest::newRow("name with slash") << QStringList{"--name", "a/b", "x"} << "characters";
         QTest::newRow("name with colon") << QStringList{"--name", "a:b", "x"} << "characters";

@@ -80,7 +80,7 @@ void TestProjectFile::roundTrip()
     made.clips = {{touch(folder + "/song.mp3"), 1.25, 70.5}, {folder + "/song.mp3", 0, 0}};
     made.templateName = "3D Grid";
     made.music = {false, true, false};
-    made.publishing = {"Summer", folder + "/out", 3, 42};
+    made.publishing = {"Summer", folder + "/out", 4, 42, 720, 0};
     const QString path = folder + "/show.lumaro";
     QString reason;
     QVERIFY2(ProjectFile::write(made, path, &reason), qPrintable(reason));
@@ -262,6 +262,11 @@ void TestProjectFile::hostile_data()
                                   << "The publish settings (damaged";
     QTest::newRow("name with a slash") << show("[]", "[]", R"(, "publish": {"name": "../x"})") << 0
                                        << 0 << "The publish settings (damaged";
+    QTest::newRow("video size 900") << show("[]", "[]", R"(, "publish": {"videoHeight": 900})") << 0
+                                    << 0 << "The publish settings (damaged";
+    QTest::newRow("one second per photo")
+        << show("[]", "[]", R"(, "publish": {"secondsPerPhoto": 1})") << 0 << 0
+        << "The publish settings (damaged";
     QTest::newRow("fade as text") << show("[]", "[]", R"(, "music": {"fadeIn": "yes"})") << 0 << 0
                                   << "The music options (damaged";
     QTest::newRow("template a number")

@@ -205,6 +205,8 @@ private slots:
         QTest::newRow("html (offline), page taken")
             << 3 << QStringList{"My Flash.html", "My Flash.swf"} << "My Flash(1)"
             << "" << 3;
+        QTest::newRow("video, taken") << 4 << QStringList{"My Flash.mp4"} << "My Flash(1)"
+                                      << "" << 4;
         QTest::newRow("xml, free") << 1 << QStringList{} << "My Flash"
                                    << "My Flash" << 0;
         QTest::newRow("xml, folder taken") << 1 << QStringList{"My Flash/"} << "My Flash"
@@ -297,6 +299,7 @@ private slots:
         QTest::newRow("xml") << 1 << 0 << 1 << "About 120 KB per photo.";
         QTest::newRow("swf+html") << 2 << 2 << 0 << "About 35 KB per photo.";
         QTest::newRow("html (offline)") << 3 << 3 << 2 << "About 200 KB per photo.";
+        QTest::newRow("video (MP4)") << 4 << 4 << 0 << "About 35 KB per photo.";
     }
     void profileStoredAndRestored()
     {
@@ -326,10 +329,42 @@ private slots:
         QCOMPARE(form.destination->currentText(), home->filePath("out"));
 
         // Cancel stores nothing.
-        form.profile->setCurrentIndex((index + 1) % 4);
+        form.profile->setCurrentIndex((index + 1) % 5);
         again.findChild<QToolButton*>("cancelButton")->click();
         QCOMPARE(again.result(), int(QDialog::Rejected));
         QCOMPARE(VelPref::instance()->value(PrefKey::PublishProfile).toInt(), index);
+    }
+
+    // The video's own choices show, with the note that the template does not apply, only while
+    // the video is the profile; what is chosen there (or started from) is what OK returns.
+    void videoChoices_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("1080p, 4 s") << 1080 << 4;
+        QTest::newRow("720p, 2 s") << 720 << 2;
+        QTest::newRow("720p, 10 s") << 720 << 10;
+        QTest::newRow("1080p, fit to music") << 1080 << 0;
+    }
+    void videoChoices()
+    {
+        QFETCH(int, height);
+        QFETCH(int, seconds);
+        QDir().mkpath(home->filePath("out"));
+        PublishSetting dialog;
+        dialog.show();
+        Form form(dialog);
+        auto* note = dialog.findChild<QLabel*>("videoNote");
+        QVERIFY(note && !note->isVisible());
+        dialog.startFrom("Trip", home->filePath("out"), 4, 85);
+        dialog.startVideoFrom(height, seconds);
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().contains("template"));
+        QVERIFY(dialog.findChild<QComboBox*>("secondsComboBox")->isVisible());
+        form.ok->click();
+        QCOMPARE(dialog.profileValue(), 4);
+        QCOMPARE(dialog.videoHeight(), height);
+        QCOMPARE(dialog.secondsPerPhoto(), seconds);
     }
 
     void browseKeepsFiveNewestFirst()
