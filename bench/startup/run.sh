@@ -5,8 +5,10 @@
 # are neither read nor changed.
 # Usage: [RUNS=n] bench/startup/run.sh [build folder]
 set -e
+# The web engine refuses its sandbox to root (CI and this machine run as root).
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 here=$(cd "$(dirname "$0")/../.." && pwd)
-build=${1:-$here/build}
+build=$(cd "${1:-$here/build}" && pwd)
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_BENCH=ON
 cmake --build "$build" --target bench_startup bench_startup_webview lumaro templates skins ruffle -j2
 home=$(mktemp -d)
