@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUuid>
@@ -173,7 +174,13 @@ int runWindow(Lumaro& window, const QString& photoFolder, const QString& clipFol
         QObject::connect(wait, &QTimer::timeout, dialog, [dialog, wait, clips, &edited] {
             // A file the dialog refused is listed in its report, which is closed here.
             if (auto* report = qobject_cast<LoadFailedDialog*>(QApplication::activeModalWidget())) {
-                std::printf("Edit Audio refused %d clips\n", report->rowCount());
+                std::printf("Edit Audio refused %d clips:", report->rowCount());
+                if (auto* table = report->findChild<QTableWidget*>())
+                    for (int column = 0; column < table->columnCount(); ++column)
+                        if (QTableWidgetItem* cell = table->item(0, column))
+                            std::printf(" %s", qPrintable(cell->text()));
+                std::printf("\n");
+                std::fflush(stdout);
                 report->done(0);
                 return;
             }
