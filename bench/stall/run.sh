@@ -30,8 +30,6 @@ if [ ! -f "$data/done" ]; then
     done
     touch "$data/done"
 fi
-# The media tools are looked for beside the running program.
-ln -sf "$build/bin/velminfo" "$build/bin/kvt" "$build/bench/"
 run() {
     if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then "$@"; else xvfb-run -a "$@"; fi
 }
