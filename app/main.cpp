@@ -1,5 +1,6 @@
 #include "app/documentflow.h"
 #include "app/lumaro.h"
+#include "app/startupstamp.h"
 #include "app/testscript.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velapplication.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     {
         VelApplication app(QString(), argc, argv);
         app.setVelfcVersion(1030);
+        StartupStamp::installIfRequested();
         if (!app.checkIntegrality()) {
             if (argc == 1 || argv[1][0] != '-') { // a window was asked for
                 app.installTranslators();         // whatever of them is still there
