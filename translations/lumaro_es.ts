@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>Editar audio</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>Archivos de audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>Arrastre archivos de audio aquí</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>Pista de música %1, %2, de %3 a %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>No se pudieron crear las copias de trabajo de %1.</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>Falta la foto original %1.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>No se puede leer la foto original %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>Archivos no añadidos</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>Sin motivo indicado</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>No se pudo iniciar el programa. Vuelva a instalarlo.</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Plantillas</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>Desplazar las tiras</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>No se pueden guardar las fotos giradas: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>Foto %1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>girada a la derecha</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>girada a la izquierda</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>boca abajo</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>reflejada</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>volteada</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>girada a la derecha y reflejada</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>girada a la izquierda y reflejada</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>No existe la plantilla «%1». Plantillas instaladas: %2.</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>Perfil desconocido «%1»: use xml, swf, swf+html o html.</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>La calidad debe ser un número entero de 1 a 100, no «%1».</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>No se indicaron fotos: nombre archivos de fotos o carpetas después de las opciones.</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>El archivo de proyecto no puede quedar vacío.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project publica las fotos del proyecto: no nombre fotos después de las opciones.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>La plantilla «%1» del proyecto no está instalada; elija una con --template.</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>Pruebe «lumaro-publish --help».</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>No se pueden vigilar las interrupciones: Ctrl+C puede dejar archivos.</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>El tamaño del vídeo debe ser 1080 o 720, no «%1».</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>Los segundos por foto deben ser un número entero de 2 a 10 o «fit», no «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>Perfil desconocido «%1»: use xml, swf, swf+html, html o video.</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1137,8 +1251,14 @@ sus ajustes, --music su música.
 
 Opciones:
   --template NOMBRE       plantilla de galería (véase --list-templates)
-  --profile PERFIL        xml, swf, swf+html o html (predeterminado: swf)
+  --profile PERFIL        xml, swf, swf+html, html o video (MP4; la plantilla
+                          no se aplica) (predeterminado: swf)
+  --video-size ALTO       la imagen del vídeo: 1080 o 720 (predeterminado: 1080)
+  --seconds-per-photo N   tiempo de cada foto en el vídeo, 2-10, o «fit» para
+                          repartir la duración de la música (predeterminado: 4)
   --quality N             calidad JPEG de las fotos, 1-100 (predeterminado: 85)
+  --photo-size TAMAÑO     standard (720x540, el predeterminado), hd (1440x1080) o
+                          fullhd (1920x1440, para pantallas grandes)
   --music ARCHIVO[@INICIO-FIN]
                           música de fondo, repetible; INICIO y FIN en segundos
   --fade-in, --fade-out   fundido de entrada o de salida en cada pista
@@ -1157,24 +1277,8 @@ Estado de salida: 0 publicado; 1 algunas entradas no se pudieron leer (se enumer
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>El archivo de proyecto no puede quedar vacío.</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project publica las fotos del proyecto: no nombre fotos después de las opciones.</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>La plantilla «%1» del proyecto no está instalada; elija una con --template.</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>Pruebe «lumaro-publish --help».</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>No se pueden vigilar las interrupciones: Ctrl+C puede dejar archivos.</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>Tamaño de foto desconocido «%1»: use standard, hd o fullhd.</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1385,58 @@ Estado de salida: 0 publicado; 1 algunas entradas no se pudieron leer (se enumer
     <message>
         <source>html (offline)</source>
         <translation>html (sin conexión)</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>vídeo (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>Un vídeo no usa la plantilla: muestra las fotos una tras otra con un zoom lento y fundidos encadenados, al ritmo de la música.</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>Tamaño de imagen:</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>Cada foto:</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>Ajustar a la música</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>Unos %1 KB por foto.</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>Tamaño de las fotos:</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>Estándar (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>Full HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1707,29 @@ Convierte fotos y música en presentaciones de galería Flash.</translation>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>No queda espacio en el dispositivo que contiene «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>No se pudo crear una carpeta temporal para el vídeo.</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>No se pudo escribir la imagen de %1 en la carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>No se pudo iniciar la herramienta de vídeo %1.</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>No se pudo crear el vídeo.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>No se pudo crear el vídeo: %1</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>Modifier l’audio</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>Fichiers audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>Faites glisser des fichiers audio ici</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>Morceau %1, %2, de %3 à %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>Les copies de travail de %1 n’ont pas pu être créées.</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>La photo d’origine %1 est manquante.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>La photo d’origine %1 ne peut pas être lue.</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>Fichiers non ajoutés</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>Aucune raison indiquée</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>Le programme n’a pas pu démarrer. Veuillez le réinstaller.</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>Faire défiler les bandes</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>Impossible d’enregistrer les photos pivotées : %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>Photo %1 sur %2, %3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>pivotée à droite</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>pivotée à gauche</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>à l’envers</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>en miroir</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>retournée</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>pivotée à droite et en miroir</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>pivotée à gauche et en miroir</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>Il n’y a pas de modèle « %1 ». Modèles installés : %2.</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>Profil inconnu « %1 » : utilisez xml, swf, swf+html ou html.</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>La qualité doit être un nombre entier de 1 à 100, pas « %1 ».</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>Aucune photo indiquée : nommez des fichiers photo ou des dossiers après les options.</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>Le fichier de projet ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project publie les photos du projet : ne nommez aucune photo après les options.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>Le modèle « %1 » du projet n’est pas installé ; choisissez-en un avec --template.</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>Essayez « lumaro-publish --help ».</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>Les interruptions ne peuvent pas être surveillées : Ctrl+C risque de laisser des fichiers.</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>La taille de la vidéo doit être 1080 ou 720, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>Les secondes par photo doivent être un nombre entier de 2 à 10 ou « fit », pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>Profil inconnu « %1 » : utilisez xml, swf, swf+html, html ou video.</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1137,8 +1251,14 @@ remplacent ses réglages, --music sa musique.
 
 Options :
   --template NOM          modèle de galerie (voir --list-templates)
-  --profile PROFIL        xml, swf, swf+html ou html (par défaut : swf)
+  --profile PROFIL        xml, swf, swf+html, html ou video (MP4 ; le modèle
+                          ne s’applique pas) (par défaut : swf)
+  --video-size HAUTEUR    l’image de la vidéo : 1080 ou 720 (par défaut : 1080)
+  --seconds-per-photo N   durée de chaque photo dans la vidéo, 2-10, ou « fit »
+                          pour répartir la durée de la musique (par défaut : 4)
   --quality N             qualité JPEG des photos, 1-100 (par défaut : 85)
+  --photo-size TAILLE     standard (720x540, par défaut), hd (1440x1080) ou
+                          fullhd (1920x1440, pour les grands écrans)
   --music FICHIER[@DÉBUT-FIN]
                           musique de fond, répétable ; DÉBUT et FIN en secondes
   --fade-in, --fade-out   fondu d’entrée ou de sortie sur chaque morceau
@@ -1157,24 +1277,8 @@ Code de sortie : 0 publié ; 1 certaines entrées étaient illisibles (elles son
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>Le fichier de projet ne peut pas être vide.</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project publie les photos du projet : ne nommez aucune photo après les options.</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>Le modèle « %1 » du projet n’est pas installé ; choisissez-en un avec --template.</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>Essayez « lumaro-publish --help ».</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>Les interruptions ne peuvent pas être surveillées : Ctrl+C risque de laisser des fichiers.</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>Taille de photo inconnue « %1 » : utilisez standard, hd ou fullhd.</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1385,58 @@ Code de sortie : 0 publié ; 1 certaines entrées étaient illisibles (elles son
     <message>
         <source>html (offline)</source>
         <translation>html (hors ligne)</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>vidéo (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>Une vidéo n’utilise pas le modèle : elle montre les photos l’une après l’autre avec un zoom lent et des fondus enchaînés, sur la musique.</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>Taille de l’image :</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>Par photo :</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>Adapter à la musique</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>Environ %1 Ko par photo.</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>Taille des photos :</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>Standard (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>Full HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1707,29 @@ Transforme photos et musique en diaporamas de galerie Flash.</translation>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>Plus d’espace libre sur le périphérique contenant « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>Aucun dossier temporaire n’a pu être créé pour la vidéo.</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>L’image de %1 n’a pas pu être écrite dans le dossier temporaire.</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>L’outil vidéo %1 n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>La vidéo n’a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>La vidéo n’a pas pu être créée : %1</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>Modifica audio</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>File audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>Trascina qui i file audio</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>Brano %1, %2, da %3 a %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>Impossibile creare le copie di lavoro di %1.</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>La foto originale %1 è mancante.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>Impossibile leggere la foto originale %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>File non aggiunti</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>Nessun motivo indicato</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>Impossibile avviare il programma. Reinstallarlo.</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modelli</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>Scorri le strisce</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>Impossibile salvare le foto ruotate: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>Foto %1 di %2, %3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>ruotata a destra</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>ruotata a sinistra</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>sottosopra</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>specchiata</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>capovolta</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>ruotata a destra e specchiata</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>ruotata a sinistra e specchiata</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>Il modello «%1» non esiste. Modelli installati: %2.</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>Profilo sconosciuto «%1»: usare xml, swf, swf+html o html.</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>La qualità deve essere un numero intero da 1 a 100, non «%1».</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>Nessuna foto indicata: indicare file di foto o cartelle dopo le opzioni.</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>Il file di progetto non può essere vuoto.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project pubblica le foto del progetto: non indicare foto dopo le opzioni.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>Il modello «%1» del progetto non è installato; sceglierne uno con --template.</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>Provare «lumaro-publish --help».</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>Le interruzioni non possono essere controllate: Ctrl+C potrebbe lasciare dei file.</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>La dimensione del video deve essere 1080 o 720, non «%1».</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>I secondi per foto devono essere un numero intero da 2 a 10 o «fit», non «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>Profilo sconosciuto «%1»: usare xml, swf, swf+html, html o video.</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1137,8 +1251,14 @@ sostituiscono le sue impostazioni, --music la sua musica.
 
 Opzioni:
   --template NOME         modello di galleria (vedere --list-templates)
-  --profile PROFILO       xml, swf, swf+html o html (predefinito: swf)
+  --profile PROFILO       xml, swf, swf+html, html o video (MP4; il modello
+                          non si applica) (predefinito: swf)
+  --video-size ALTEZZA    il fotogramma del video: 1080 o 720 (predefinito: 1080)
+  --seconds-per-photo N   tempo di ogni foto nel video, 2-10, o «fit» per
+                          dividere la durata della musica (predefinito: 4)
   --quality N             qualità JPEG delle foto, 1-100 (predefinito: 85)
+  --photo-size DIMENSIONE standard (720x540, predefinito), hd (1440x1080) o
+                          fullhd (1920x1440, per schermi grandi)
   --music FILE[@INIZIO-FINE]
                           musica di sottofondo, ripetibile; INIZIO e FINE in secondi
   --fade-in, --fade-out   dissolvenza in entrata o in uscita di ogni brano
@@ -1157,24 +1277,8 @@ Stato di uscita: 0 pubblicato; 1 alcuni input non erano leggibili (sono elencati
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>Il file di progetto non può essere vuoto.</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project pubblica le foto del progetto: non indicare foto dopo le opzioni.</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>Il modello «%1» del progetto non è installato; sceglierne uno con --template.</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>Provare «lumaro-publish --help».</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>Le interruzioni non possono essere controllate: Ctrl+C potrebbe lasciare dei file.</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>Dimensione foto sconosciuta «%1»: usare standard, hd o fullhd.</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1385,58 @@ Stato di uscita: 0 pubblicato; 1 alcuni input non erano leggibili (sono elencati
     <message>
         <source>html (offline)</source>
         <translation>html (offline)</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>video (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>Un video non usa il modello: mostra le foto una dopo l’altra con uno zoom lento e dissolvenze incrociate, a tempo di musica.</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>Dimensione immagine:</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>Ogni foto:</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>Adatta alla musica</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>Circa %1 KB per foto.</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>Dimensione foto:</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>Standard (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>Full HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1707,29 @@ Trasforma foto e musica in presentazioni a galleria Flash.</translation>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>Spazio esaurito sul dispositivo che contiene «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>Impossibile creare una cartella temporanea per il video.</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>Impossibile scrivere l’immagine di %1 nella cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>Impossibile avviare lo strumento video %1.</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Impossibile creare il video.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>Impossibile creare il video: %1</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>オーディオの編集</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>オーディオファイル</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>ここにオーディオファイルをドラッグ</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>曲 %1、%2、%3 ～ %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>%1 の作業用コピーを作成できませんでした。</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>元の写真 %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>元の写真 %1 を読み込めません。</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>理由</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>追加されなかったファイル</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>理由不明</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>プログラムを起動できませんでした。再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>テンプレート</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>写真と音楽の列をスクロール</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>回転した写真を保存できません: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>写真 %1/%2、%3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>180 度回転</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>右に回転して左右反転</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>左に回転して左右反転</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>テンプレート「%1」はありません。インストール済みのテンプレート: %2。</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>不明なプロファイル「%1」: xml、swf、swf+html、html のいずれかを指定してください。</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>品質には 1 から 100 までの整数を指定してください (「%1」は無効です)。</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>写真が指定されていません: オプションの後に写真ファイルかフォルダーを指定してください。</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>プロジェクトファイルを空にはできません。</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project はプロジェクトの写真を公開します: オプションの後に写真を指定しないでください。</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>プロジェクトのテンプレート「%1」はインストールされていません。--template で選んでください。</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>「lumaro-publish --help」を参照してください。</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>割り込みを監視できません: Ctrl+C でファイルが残る場合があります。</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>ビデオのサイズには 1080 または 720 を指定してください (「%1」は無効です)。</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>写真 1 枚あたりの秒数には 2 から 10 までの整数か「fit」を指定してください (「%1」は無効です)。</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>不明なプロファイル「%1」: xml、swf、swf+html、html、video のいずれかを指定してください。</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1137,8 +1251,14 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 
 オプション:
   --template 名前         ギャラリーテンプレート (--list-templates を参照)
-  --profile プロファイル  xml、swf、swf+html、html (既定: swf)
+  --profile プロファイル  xml、swf、swf+html、html、video (MP4。テンプレートは
+                          使用しません) (既定: swf)
+  --video-size 高さ       ビデオのフレーム: 1080 または 720 (既定: 1080)
+  --seconds-per-photo N   ビデオでの写真 1 枚あたりの秒数、2-10、または
+                          音楽の長さで割り振る「fit」 (既定: 4)
   --quality N             写真の JPEG 品質、1-100 (既定: 85)
+  --photo-size サイズ     standard (720x540、既定)、hd (1440x1080)、
+                          fullhd (1920x1440、大きな画面向け)
   --music ファイル[@開始-終了]
                           BGM、複数指定可。開始と終了は秒
   --fade-in, --fade-out   各曲をフェードイン/フェードアウトする
@@ -1157,24 +1277,8 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>プロジェクトファイルを空にはできません。</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project はプロジェクトの写真を公開します: オプションの後に写真を指定しないでください。</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>プロジェクトのテンプレート「%1」はインストールされていません。--template で選んでください。</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>「lumaro-publish --help」を参照してください。</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>割り込みを監視できません: Ctrl+C でファイルが残る場合があります。</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>不明な写真サイズ「%1」: standard、hd、fullhd のいずれかを指定してください。</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1385,58 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
     <message>
         <source>html (offline)</source>
         <translation>html (オフライン)</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>ビデオ (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>ビデオではテンプレートを使いません。音楽に合わせて、写真をゆっくりズームしながらクロスフェードで 1 枚ずつ表示します。</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>フレームサイズ:</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>写真 1 枚:</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>音楽に合わせる</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>写真 1 枚あたり約 %1 KB。</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>写真のサイズ:</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>標準 (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>フル HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1534,6 +1690,29 @@ Turns photos and music into Flash gallery slideshows.</source>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>「%1」のあるデバイスに空き容量がありません</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>ビデオ用の一時フォルダーを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>%1 の画像を一時フォルダーに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>ビデオツール %1 を起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>ビデオを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>ビデオを作成できませんでした: %1</translation>
     </message>
 </context>
 </TS>

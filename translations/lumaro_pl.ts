@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>Edytuj audio</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>Pliki audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Głośność</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>Przeciągnij tutaj pliki audio</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>Utwór %1, %2, od %3 do %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>Nie udało się utworzyć kopii roboczych %1.</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Nie można było odczytać %1.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>Brak oryginalnego zdjęcia %1.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>Nie można odczytać oryginalnego zdjęcia %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>Przyczyna</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>Pliki niedodane</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>Nie podano przyczyny</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>Nie udało się uruchomić programu. Zainstaluj go ponownie.</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Szablony</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>Przewiń paski</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>Nie można zapisać obróconych zdjęć: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Zdjęcia</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>Zdjęcie %1 z %2, %3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>obrócone w prawo</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>obrócone w lewo</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>do góry nogami</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>odbite w poziomie</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>odbite w pionie</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>obrócone w prawo i odbite w poziomie</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>obrócone w lewo i odbite w poziomie</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>Nie ma szablonu „%1”. Zainstalowane szablony: %2.</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>Nieznany profil „%1”: użyj xml, swf, swf+html lub html.</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>Jakość musi być liczbą całkowitą od 1 do 100, a nie „%1”.</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>Nie podano zdjęć: podaj pliki zdjęć lub foldery po opcjach.</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>Plik projektu nie może być pusty.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project publikuje zdjęcia projektu: nie podawaj zdjęć po opcjach.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>Szablon projektu „%1” nie jest zainstalowany; wybierz inny przez --template.</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>Spróbuj „lumaro-publish --help”.</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>Nie można obserwować przerwań: Ctrl+C może pozostawić pliki.</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>Rozmiar wideo musi wynosić 1080 lub 720, a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>Liczba sekund na zdjęcie musi być liczbą całkowitą od 2 do 10 lub „fit”, a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>Nieznany profil „%1”: użyj xml, swf, swf+html, html lub video.</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1137,8 +1251,14 @@ ustawienia, --music jego muzykę.
 
 Opcje:
   --template NAZWA        szablon galerii (zob. --list-templates)
-  --profile PROFIL        xml, swf, swf+html lub html (domyślnie: swf)
+  --profile PROFIL        xml, swf, swf+html, html lub video (MP4; szablon
+                          nie ma zastosowania) (domyślnie: swf)
+  --video-size WYSOKOŚĆ   klatka wideo: 1080 lub 720 (domyślnie: 1080)
+  --seconds-per-photo N   czas każdego zdjęcia w wideo, 2-10, lub „fit”, aby
+                          podzielić długość muzyki (domyślnie: 4)
   --quality N             jakość JPEG zdjęć, 1-100 (domyślnie: 85)
+  --photo-size ROZMIAR    standard (720x540, domyślnie), hd (1440x1080) lub
+                          fullhd (1920x1440, dla dużych ekranów)
   --music PLIK[@POCZĄTEK-KONIEC]
                           muzyka w tle, można powtarzać; POCZĄTEK i KONIEC w sekundach
   --fade-in, --fade-out   stopniowe pojawianie lub wyciszanie każdego utworu
@@ -1157,24 +1277,8 @@ Kod wyjścia: 0 opublikowano; 1 niektórych danych nie można było odczytać (s
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>Plik projektu nie może być pusty.</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project publikuje zdjęcia projektu: nie podawaj zdjęć po opcjach.</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>Szablon projektu „%1” nie jest zainstalowany; wybierz inny przez --template.</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>Spróbuj „lumaro-publish --help”.</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>Nie można obserwować przerwań: Ctrl+C może pozostawić pliki.</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>Nieznany rozmiar zdjęć „%1”: użyj standard, hd lub fullhd.</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1385,58 @@ Kod wyjścia: 0 opublikowano; 1 niektórych danych nie można było odczytać (s
     <message>
         <source>html (offline)</source>
         <translation>html (offline)</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>wideo (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>Wideo nie korzysta z szablonu: pokazuje zdjęcia jedno po drugim z powolnym zbliżeniem i przenikaniem, w rytm muzyki.</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>Rozmiar obrazu:</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>Każde zdjęcie:</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>Dopasuj do muzyki</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>Około %1 KB na zdjęcie.</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>Rozmiar zdjęć:</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>Standardowy (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>Full HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1568,6 +1724,29 @@ Zamienia zdjęcia i muzykę w pokazy slajdów z galerią Flash.</translation>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>Brak wolnego miejsca na urządzeniu zawierającym „%1”</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>Nie udało się utworzyć folderu tymczasowego dla wideo.</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>Nie udało się zapisać obrazu %1 w folderze tymczasowym.</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>Nie udało się uruchomić narzędzia wideo %1.</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Nie udało się utworzyć wideo.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>Nie udało się utworzyć wideo: %1</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>Editar áudio</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>Arquivos de áudio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>Arraste arquivos de áudio para cá</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>Faixa %1, %2, de %3 a %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>Não foi possível criar as cópias de trabalho de %1.</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Não foi possível ler %1.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>A foto original %1 está faltando.</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>Não é possível ler a foto original %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>Arquivos não adicionados</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>Nenhum motivo informado</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>Não foi possível iniciar o programa. Reinstale-o.</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modelos</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>Rolar as tiras</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>Não é possível salvar as fotos giradas: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>Foto %1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>girada à direita</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>girada à esquerda</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>de cabeça para baixo</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>espelhada</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>invertida</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>girada à direita e espelhada</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>girada à esquerda e espelhada</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>Não existe o modelo “%1”. Modelos instalados: %2.</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>Perfil desconhecido “%1”: use xml, swf, swf+html ou html.</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>A qualidade deve ser um número inteiro de 1 a 100, não “%1”.</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>Nenhuma foto informada: indique arquivos de fotos ou pastas depois das opções.</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>O arquivo de projeto não pode ficar em branco.</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project publica as fotos do projeto: não indique fotos depois das opções.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>O modelo “%1” do projeto não está instalado; escolha um com --template.</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>Tente “lumaro-publish --help”.</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>Não é possível monitorar interrupções: Ctrl+C pode deixar arquivos para trás.</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>O tamanho do vídeo deve ser 1080 ou 720, não “%1”.</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>Os segundos por foto devem ser um número inteiro de 2 a 10 ou “fit”, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>Perfil desconhecido “%1”: use xml, swf, swf+html, html ou video.</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1137,8 +1251,14 @@ configurações, --music sua música.
 
 Opções:
   --template NOME         modelo de galeria (veja --list-templates)
-  --profile PERFIL        xml, swf, swf+html ou html (padrão: swf)
+  --profile PERFIL        xml, swf, swf+html, html ou video (MP4; o modelo
+                          não se aplica) (padrão: swf)
+  --video-size ALTURA     o quadro do vídeo: 1080 ou 720 (padrão: 1080)
+  --seconds-per-photo N   tempo de cada foto no vídeo, 2-10, ou “fit” para
+                          dividir a duração da música (padrão: 4)
   --quality N             qualidade JPEG das fotos, 1-100 (padrão: 85)
+  --photo-size TAMANHO    standard (720x540, o padrão), hd (1440x1080) ou
+                          fullhd (1920x1440, para telas grandes)
   --music ARQUIVO[@INÍCIO-FIM]
                           música de fundo, pode repetir; INÍCIO e FIM em segundos
   --fade-in, --fade-out   fazer cada faixa aparecer ou desaparecer gradualmente
@@ -1157,24 +1277,8 @@ Status de saída: 0 publicado; 1 algumas entradas não puderam ser lidas (são l
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>O arquivo de projeto não pode ficar em branco.</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project publica as fotos do projeto: não indique fotos depois das opções.</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>O modelo “%1” do projeto não está instalado; escolha um com --template.</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>Tente “lumaro-publish --help”.</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>Não é possível monitorar interrupções: Ctrl+C pode deixar arquivos para trás.</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>Tamanho de foto desconhecido “%1”: use standard, hd ou fullhd.</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1385,58 @@ Status de saída: 0 publicado; 1 algumas entradas não puderam ser lidas (são l
     <message>
         <source>html (offline)</source>
         <translation>html (offline)</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>vídeo (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>Um vídeo não usa o modelo: ele mostra as fotos uma após a outra com um zoom lento e transições suaves, ao som da música.</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>Tamanho do quadro:</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>Cada foto:</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>Ajustar à música</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>Cerca de %1 KB por foto.</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>Tamanho das fotos:</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>Padrão (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>Full HD (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1707,29 @@ Transforma fotos e músicas em apresentações de galeria Flash.</translation>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>Não há espaço livre no dispositivo que contém “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>Não foi possível criar uma pasta temporária para o vídeo.</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>Não foi possível gravar a imagem de %1 na pasta temporária.</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>Não foi possível iniciar a ferramenta de vídeo %1.</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Não foi possível criar o vídeo.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>Não foi possível criar o vídeo: %1</translation>
     </message>
 </context>
 </TS>

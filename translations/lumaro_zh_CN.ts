@@ -99,6 +99,14 @@
         <source>Edit Audio</source>
         <translation>编辑音频</translation>
     </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>音频文件</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
 </context>
 <context>
     <name>AudioListWidget</name>
@@ -137,6 +145,14 @@
     <message>
         <source>Drag Audio File(s) Here</source>
         <translation>将音频文件拖到此处</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Clip %1, %2, %3 to %4</source>
+        <translation>曲目 %1，%2，%3 至 %4</translation>
     </message>
 </context>
 <context>
@@ -495,6 +511,18 @@
         <source>The working copies of %1 could not be made.</source>
         <translation>无法创建 %1 的工作副本。</translation>
     </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>The original photo %1 is missing.</source>
+        <translation>原始照片 %1 缺失。</translation>
+    </message>
+    <message>
+        <source>The original photo %1 cannot be read.</source>
+        <translation>无法读取原始照片 %1。</translation>
+    </message>
 </context>
 <context>
     <name>ImportFlow</name>
@@ -541,6 +569,14 @@
     <message>
         <source>Reason</source>
         <translation>原因</translation>
+    </message>
+    <message>
+        <source>Files not added</source>
+        <translation>未添加的文件</translation>
+    </message>
+    <message>
+        <source>No reason given</source>
+        <translation>未说明原因</translation>
     </message>
 </context>
 <context>
@@ -640,6 +676,14 @@
     <message>
         <source>Start the program failed. Please re-install it.</source>
         <translation>程序启动失败。请重新安装。</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>Scroll the strips</source>
+        <translation>滚动照片栏和音乐栏</translation>
     </message>
 </context>
 <context>
@@ -772,6 +816,42 @@
     <message>
         <source>Cannot save the turned photo(s): %1</source>
         <translation>无法保存旋转后的照片：%1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2, %3</source>
+        <translation>照片 %1/%2，%3</translation>
+    </message>
+    <message>
+        <source>turned right</source>
+        <translation>已向右旋转</translation>
+    </message>
+    <message>
+        <source>turned left</source>
+        <translation>已向左旋转</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>已旋转 180 度</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>已水平翻转</translation>
+    </message>
+    <message>
+        <source>flipped</source>
+        <translation>已垂直翻转</translation>
+    </message>
+    <message>
+        <source>turned right and mirrored</source>
+        <translation>已向右旋转并水平翻转</translation>
+    </message>
+    <message>
+        <source>turned left and mirrored</source>
+        <translation>已向左旋转并水平翻转</translation>
     </message>
 </context>
 <context>
@@ -1065,10 +1145,6 @@
         <translation>没有模板“%1”。已安装的模板：%2。</translation>
     </message>
     <message>
-        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html or html.</source>
-        <translation>未知的配置“%1”：请使用 xml、swf、swf+html 或 html。</translation>
-    </message>
-    <message>
         <source>The quality must be a whole number from 1 to 100, not &quot;%1&quot;.</source>
         <translation>质量必须是 1 到 100 之间的整数，而不是“%1”。</translation>
     </message>
@@ -1101,6 +1177,38 @@
         <translation>未指定照片：请在选项后写出照片文件或文件夹。</translation>
     </message>
     <message>
+        <source>The project file cannot be left blank.</source>
+        <translation>项目文件不能为空。</translation>
+    </message>
+    <message>
+        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
+        <translation>--project 发布项目中的照片：请不要在选项后写出照片。</translation>
+    </message>
+    <message>
+        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
+        <translation>项目的模板“%1”未安装；请用 --template 选择一个。</translation>
+    </message>
+    <message>
+        <source>Try &quot;lumaro-publish --help&quot;.</source>
+        <translation>请尝试“lumaro-publish --help”。</translation>
+    </message>
+    <message>
+        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
+        <translation>无法监视中断：按 Ctrl+C 可能会留下文件。</translation>
+    </message>
+    <message>
+        <source>The video size must be 1080 or 720, not &quot;%1&quot;.</source>
+        <translation>视频尺寸必须是 1080 或 720，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The seconds per photo must be a whole number from 2 to 10 or &quot;fit&quot;, not &quot;%1&quot;.</source>
+        <translation>每张照片的秒数必须是 2 到 10 之间的整数或“fit”，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown profile &quot;%1&quot;: use xml, swf, swf+html, html or video.</source>
+        <translation>未知的配置“%1”：请使用 xml、swf、swf+html、html 或 video。</translation>
+    </message>
+    <message>
         <source>Usage: lumaro-publish [options] PHOTO|FOLDER...
        lumaro-publish --project FILE.lumaro [options]
 Publishes photos and music as a Flash gallery slideshow, without a window.
@@ -1110,8 +1218,14 @@ published as the window would; options given as well override its settings,
 
 Options:
   --template NAME         gallery template (see --list-templates)
-  --profile PROFILE       xml, swf, swf+html or html (default: swf)
+  --profile PROFILE       xml, swf, swf+html, html or video (MP4; the template
+                          does not apply) (default: swf)
+  --video-size HEIGHT     the video&apos;s frame: 1080 or 720 (default: 1080)
+  --seconds-per-photo N   the video&apos;s time per photo, 2-10, or &quot;fit&quot; to share
+                          the music&apos;s length (default: 4)
   --quality N             JPEG quality of the photos, 1-100 (default: 85)
+  --photo-size SIZE       standard (720x540, the default), hd (1440x1080) or
+                          fullhd (1920x1440, for large screens)
   --music FILE[@START-END]
                           background music, repeatable; START and END in seconds
   --fade-in, --fade-out   fade every clip in or out
@@ -1136,8 +1250,14 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 
 选项：
   --template 名称         相册模板（见 --list-templates）
-  --profile 配置          xml、swf、swf+html 或 html（默认：swf）
+  --profile 配置          xml、swf、swf+html、html 或 video（MP4；不使用
+                          模板）（默认：swf）
+  --video-size 高度       视频的画面：1080 或 720（默认：1080）
+  --seconds-per-photo N   视频中每张照片的秒数，2-10，或用“fit”平分
+                          音乐的长度（默认：4）
   --quality N             照片的 JPEG 质量，1-100（默认：85）
+  --photo-size 尺寸       standard（720x540，默认）、hd（1440x1080）或
+                          fullhd（1920x1440，适合大屏幕）
   --music 文件[@起点-终点]
                           背景音乐，可重复；起点和终点以秒为单位
   --fade-in, --fade-out   每个曲目淡入或淡出
@@ -1156,24 +1276,8 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
 </translation>
     </message>
     <message>
-        <source>The project file cannot be left blank.</source>
-        <translation>项目文件不能为空。</translation>
-    </message>
-    <message>
-        <source>--project publishes the project&apos;s photos: name no photos after the options.</source>
-        <translation>--project 发布项目中的照片：请不要在选项后写出照片。</translation>
-    </message>
-    <message>
-        <source>The project&apos;s template &quot;%1&quot; is not installed; choose one with --template.</source>
-        <translation>项目的模板“%1”未安装；请用 --template 选择一个。</translation>
-    </message>
-    <message>
-        <source>Try &quot;lumaro-publish --help&quot;.</source>
-        <translation>请尝试“lumaro-publish --help”。</translation>
-    </message>
-    <message>
-        <source>Interrupts cannot be watched: Ctrl-C may leave files behind.</source>
-        <translation>无法监视中断：按 Ctrl+C 可能会留下文件。</translation>
+        <source>Unknown photo size &quot;%1&quot;: use standard, hd or fullhd.</source>
+        <translation>未知的照片尺寸“%1”：请使用 standard、hd 或 fullhd。</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1384,58 @@ Exit status: 0 published; 1 some inputs could not be read (they are listed);
     <message>
         <source>html (offline)</source>
         <translation>html（离线）</translation>
+    </message>
+    <message>
+        <source>video (MP4)</source>
+        <translation>视频 (MP4)</translation>
+    </message>
+    <message>
+        <source>A video does not use the template: it shows the photos one after another with a slow zoom and crossfades, to the music.</source>
+        <translation>视频不使用模板：它随音乐逐张显示照片，带有缓慢缩放和交叉淡化效果。</translation>
+    </message>
+    <message>
+        <source>Frame Size:</source>
+        <translation>画面尺寸：</translation>
+    </message>
+    <message>
+        <source>Each Photo:</source>
+        <translation>每张照片：</translation>
+    </message>
+    <message>
+        <source>1920 x 1080 (1080p)</source>
+        <translation>1920 x 1080 (1080p)</translation>
+    </message>
+    <message>
+        <source>1280 x 720 (720p)</source>
+        <translation>1280 x 720 (720p)</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>适应音乐长度</translation>
+    </message>
+    <message>
+        <source>About %1 KB per photo.</source>
+        <translation>每张照片约 %1 KB。</translation>
+    </message>
+    <message>
+        <source>Photo Size:</source>
+        <translation>照片尺寸：</translation>
+    </message>
+    <message>
+        <source>Standard (720 × 540)</source>
+        <translation>标准 (720 × 540)</translation>
+    </message>
+    <message>
+        <source>HD (1440 × 1080)</source>
+        <translation>HD (1440 × 1080)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920 × 1440)</source>
+        <translation>全高清 (1920 × 1440)</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1689,29 @@ Turns photos and music into Flash gallery slideshows.</source>
     <message>
         <source>No space left on the device holding &quot;%1&quot;</source>
         <translation>“%1”所在的设备已没有可用空间</translation>
+    </message>
+</context>
+<context>
+    <name>VideoJob</name>
+    <message>
+        <source>No temporary folder could be made for the video.</source>
+        <translation>无法为视频创建临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be written to the temporary folder.</source>
+        <translation>无法将 %1 的图像写入临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The video tool %1 could not be started.</source>
+        <translation>无法启动视频工具 %1。</translation>
+    </message>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>无法制作视频。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>无法制作视频：%1</translation>
     </message>
 </context>
 </TS>
