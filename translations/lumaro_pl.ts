@@ -1428,7 +1428,7 @@ Kod wyjścia: 0 opublikowano; 1 niektórych danych nie można było odczytać (s
     </message>
     <message>
         <source>Standard (720 × 540)</source>
-        <translation>Standardowy (720 × 540)</translation>
+        <translation>Standard (720 × 540)</translation>
     </message>
     <message>
         <source>HD (1440 × 1080)</source>
