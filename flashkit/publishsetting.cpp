@@ -178,6 +178,9 @@ void PublishSetting::buildForm()
     photoSizeLabel = make<QLabel>(frame, "photoSizeLabel");
     photoSizeComboBox = make<QComboBox>(frame, "photoSizeComboBox");
     photoSizeCost = make<QLabel>(frame, "photoSizeCost");
+    // The dialog has a fixed width: the size names and their cost must not take the room the
+    // destination's buttons need in the longer languages.
+    photoSizeCost->setWordWrap(true);
     label_6 = make<QLabel>(frame, "label_6");
     publishName = make<QLineEdit>(frame, "publishName");
     label_7 = make<QLabel>(frame, "label_7");
@@ -187,6 +190,10 @@ void PublishSetting::buildForm()
     dstComboBox->setEditable(true);
     dstComboBox->setInsertPolicy(QComboBox::NoInsert);
     dstComboBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    for (QComboBox* box : {qualityComboBox, photoSizeComboBox, profileComboBox, dstComboBox}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(10);
+    }
     browseDstBtn = make<QToolButton>(frame, "browseDstBtn");
     openDstBtn = make<QToolButton>(frame, "openDstBtn");
     okButton = make<QToolButton>(this, "okButton");

@@ -80,7 +80,7 @@ void TestProjectFile::roundTrip()
     made.clips = {{touch(folder + "/song.mp3"), 1.25, 70.5}, {folder + "/song.mp3", 0, 0}};
     made.templateName = "3D Grid";
     made.music = {false, true, false};
-    made.publishing = {"Summer", folder + "/out", 4, 42, 720, 0};
+    made.publishing = {"Summer", folder + "/out", 4, 42, 1, 720, 0};
     const QString path = folder + "/show.lumaro";
     QString reason;
     QVERIFY2(ProjectFile::write(made, path, &reason), qPrintable(reason));
