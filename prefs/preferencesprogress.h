@@ -20,6 +20,8 @@ public:
     void setFraction(double value);
     void setBusy(bool busy);
     bool isBusy() const { return busy; }
+    // Off once nothing can be cancelled any more.
+    void setCancellable(bool cancellable);
     // Ends the modal run: accepted when the copy completed.
     void finish(bool accepted);
 
