@@ -22,7 +22,7 @@ public:
     bool isBusy() const { return busy; }
     // Off once nothing can be cancelled any more.
     void setCancellable(bool cancellable);
-    // Ends the modal run: accepted when the copy completed.
+    // Ends the modal run: accepted when the move completed.
     void finish(bool accepted);
 
     void retranslate() override;
