@@ -233,24 +233,31 @@ void AudioEditDialog::on_add_clicked()
     // The tool may take a while per file: the dialog keeps painting and shows how far it got.
     add->setEnabled(false);
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
-    readProgress =
-        new QProgressDialog(tr("Reading audio files..."), tr("Cancel"), 0, int(files.size()), this);
-    readProgress->setObjectName(QStringLiteral("readProgress"));
-    readProgress->setWindowModality(Qt::WindowModal);
-    readProgress->setMinimumDuration(300);
-    readProgress->setAutoReset(false);
-    readProgress->setAutoClose(false);
+    if (!readProgress) {
+        readProgress = new QProgressDialog(this);
+        readProgress->setObjectName(QStringLiteral("readProgress"));
+        readProgress->setWindowModality(Qt::WindowModal);
+        readProgress->setMinimumDuration(300);
+        readProgress->setAutoReset(false);
+        readProgress->setAutoClose(false);
+        connect(readProgress, &QProgressDialog::canceled, reader, &AudioBatchReader::stop);
+        connect(reader, &AudioBatchReader::progress, readProgress, &QProgressDialog::setValue);
+    }
+    readProgress->setLabelText(tr("Reading audio files..."));
+    readProgress->setCancelButtonText(tr("Cancel"));
+    readProgress->setRange(0, int(files.size()));
     readProgress->setValue(0);
-    connect(readProgress, &QProgressDialog::canceled, reader, &AudioBatchReader::stop);
-    connect(reader, &AudioBatchReader::progress, readProgress, &QProgressDialog::setValue);
     reader->start(files);
 }
 
 void AudioEditDialog::onFilesRead(const QList<AudioInfo>& accepted,
                                   const QList<FileFailure>& rejected)
 {
-    delete readProgress;
-    readProgress = nullptr;
+    // Possibly inside the progress's own setValue(): hidden, not deleted.
+    if (readProgress) {
+        readProgress->reset();
+        readProgress->hide();
+    }
     add->setEnabled(true);
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(true);
     for (AudioInfo clip : accepted) {

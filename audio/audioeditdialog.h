@@ -104,6 +104,8 @@ private:
     SoundPlayer* player = nullptr;
     LoadFailedDialog* loadFailed = nullptr;
     AudioBatchReader* reader = nullptr;
+    // Made at the first Add and kept: being window-modal, it runs the event loop inside its
+    // setValue(), where the batch's end can arrive, so it is hidden then, never deleted.
     QProgressDialog* readProgress = nullptr;
     OpenFilesFunction openFiles;
 

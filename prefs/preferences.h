@@ -35,6 +35,10 @@ public:
     // empty. Replaceable so that tests can answer it; an empty function restores the real one.
     using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
     static void setFolderChooser(FolderChooser chooser);
+    // Called with the old workspace just before a move deletes it, where the deletion runs (off
+    // the window's thread). Lets tests hold the deletion; empty by default.
+    using RemovalHook = std::function<void(const QString& workspace)>;
+    static void setRemovalHook(RemovalHook hook);
 
     QString workspace() const { return currentWorkspace; }
     PreferencesProgress* progressDialog() { return &progress; }

@@ -1,10 +1,11 @@
 // Moving the workspace: the copy runs on a worker thread under the progress dialog, and only a
-// complete, checked copy changes the settings, removes the old place and tells the slideshow.
+// complete, checked copy changes the settings, removes the old place (on a thread of its own,
+// still under the progress) and tells the slideshow.
 #include "prefs/preferences.h"
 
 #include "common/workspace.h"
-#include "document/slideshow.h"
 #include "common/workspacelayout.h"
+#include "document/slideshow.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
 #include "prefs/core/workspacemove.h"
@@ -12,7 +13,21 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
+
+namespace {
+Preferences::RemovalHook& removalHook()
+{
+    static Preferences::RemovalHook hook;
+    return hook;
+}
+} // namespace
+
+void Preferences::setRemovalHook(RemovalHook hook)
+{
+    removalHook() = std::move(hook);
+}
 
 bool Preferences::moveWorkspace(const QString& folder)
 {
@@ -28,7 +43,33 @@ bool Preferences::moveWorkspace(const QString& folder)
     mover->setMusic(musicNames);
     connect(mover.get(), &WorkspaceMove::progressChanged, &progress,
             [this](int done, int total) { progress.setFraction(double(done) / total); });
-    connect(mover.get(), &WorkspaceMove::finished, &progress, &PreferencesProgress::finish);
+    // Set once the copy is complete and the settings name the new place.
+    std::unique_ptr<QThread> remover;
+    QObject thisMove; // takes along any late signal of the copy or the removal
+    connect(mover.get(), &WorkspaceMove::finished, &thisMove, [&](bool copied) {
+        if (!copied) {
+            progress.finish(false);
+            return;
+        }
+        // The settings name the new place before the old one goes: whatever happens next, they
+        // point at a complete workspace, and the slideshow's files are found there under the
+        // same names.
+        const QString oldWorkspace = currentWorkspace;
+        const QString oldParent =
+            VelPref::instance()->value(PrefKey::TemporaryDir, QString()).toString();
+        storeFolder(folder);
+        // With many photos the old place holds thousands of files: they are deleted off this
+        // thread, under the progress, which keeps the window painting and its input held.
+        // Nothing is left to cancel.
+        progress.setCancellable(false);
+        remover.reset(QThread::create([oldWorkspace, oldParent, hook = removalHook()] {
+            if (hook)
+                hook(oldWorkspace);
+            WorkspacePlace::removeWorkspace(oldWorkspace, oldParent);
+        }));
+        connect(remover.get(), &QThread::finished, &thisMove, [this] { progress.finish(true); });
+        remover->start();
+    });
     const QMetaObject::Connection cancelling =
         connect(&progress, &PreferencesProgress::cancelRequested, this, [this] {
             moveTimer->stop(); // before the start: nothing has been copied
@@ -39,13 +80,12 @@ bool Preferences::moveWorkspace(const QString& folder)
     progress.setFraction(0);
     progress.setBusy(false);
     moveTimer->start();
-    const int result = progress.exec();
+    progress.exec();
     moveTimer->stop();
     disconnect(cancelling);
     mover->wait();
 
-    const bool moved = result == QDialog::Accepted && mover->succeeded();
-    if (!moved) {
+    if (!remover) {
         if (!mover->wasCancelled() && !mover->failedFile().isEmpty())
             VelMessageBox::alert(
                 tr("The temporary folder was not moved: \"%1\" could not be "
@@ -56,15 +96,7 @@ bool Preferences::moveWorkspace(const QString& folder)
         return false;
     }
     mover.reset();
-
-    // The settings name the new place before the old one goes: whatever happens next, they
-    // point at a complete workspace, and the slideshow's files are found there under the same
-    // names.
-    const QString oldWorkspace = currentWorkspace;
-    const QString oldParent =
-        VelPref::instance()->value(PrefKey::TemporaryDir, QString()).toString();
-    storeFolder(folder);
-    WorkspacePlace::removeWorkspace(oldWorkspace, oldParent);
+    remover->wait(); // the progress closes once it has ended
     slideshow->workspaceMoved();
     return true;
 }

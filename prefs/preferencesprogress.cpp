@@ -51,6 +51,11 @@ void PreferencesProgress::setBusy(bool value)
     cancelButton->setEnabled(true);
 }
 
+void PreferencesProgress::setCancellable(bool cancellable)
+{
+    cancelButton->setEnabled(cancellable);
+}
+
 void PreferencesProgress::finish(bool accepted)
 {
     busy = false;

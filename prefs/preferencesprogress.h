@@ -20,7 +20,9 @@ public:
     void setFraction(double value);
     void setBusy(bool busy);
     bool isBusy() const { return busy; }
-    // Ends the modal run: accepted when the copy completed.
+    // Off once nothing can be cancelled any more.
+    void setCancellable(bool cancellable);
+    // Ends the modal run: accepted when the move completed.
     void finish(bool accepted);
 
     void retranslate() override;

@@ -14,8 +14,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -24,6 +26,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -350,6 +353,71 @@ private slots:
         QVERIFY(dialog.findChild<QWidget*>("frameEdit")->isEnabled());
         QVERIFY(button(dialog, "play")->isEnabled());
         QVERIFY(button(dialog, "add")->isEnabled());
+    }
+
+    // The window-modal progress runs the event loop inside its setValue(): when the batch's end
+    // arrives there, the progress must not be deleted under that call.
+    void batchEndingInsideTheProgressCall()
+    {
+        AudioEditDialog dialog({}, nullptr);
+        dialog.setOpenFilesFunction([&](QWidget*, const QString&, const QString&, const QString&) {
+            return QStringList{six, three, six};
+        });
+        QSemaphore progressUp;
+        QSemaphore lastFile;
+        std::atomic<int> files{0};
+        std::atomic<QThread*> worker{nullptr};
+        AudioBatchReader* reader = dialog.fileReader();
+        reader->setReadFunction([&](AudioInfo& info, QString*) {
+            worker = QThread::currentThread();
+            const int file = ++files;
+            if (file == 1)
+                progressUp.acquire(); // until the progress shows
+            else if (file == 3)
+                lastFile.acquire(); // until the window handles the second file's progress
+            info.duration = info.endPoint = 3;
+            return true;
+        });
+        int depth = 0; // inside the reader's progress signal, around the dialog's own handling
+        bool endInsideProgress = false;
+        bool deletedInsideProgress = false;
+        connect(reader, &AudioBatchReader::progress, this, [&](int done) {
+            ++depth;
+            if (done == 2) {
+                // The last progress and the end are posted now, while this one is handled.
+                lastFile.release();
+                worker.load()->wait();
+            }
+        });
+        connect(reader, &AudioBatchReader::finished, this, [&] { endInsideProgress = depth > 0; });
+        dialog.show();
+        button(dialog, "add")->click();
+        connect(reader, &AudioBatchReader::progress, this, [&] { --depth; });
+        QPointer<QProgressDialog> progress = dialog.findChild<QProgressDialog*>("readProgress");
+        QVERIFY(progress);
+        connect(progress, &QObject::destroyed, this, [&] { deletedInsideProgress = depth > 0; });
+        QTRY_VERIFY_WITH_TIMEOUT(progress->isVisible(), 5000);
+        progressUp.release();
+        QTRY_VERIFY(!reader->isRunning());
+        QVERIFY(endInsideProgress);
+        QVERIFY(!deletedInsideProgress);
+        QVERIFY(!progress || !progress->isVisible());
+        QCOMPARE(dialog.editedList().size(), 3);
+        QVERIFY(button(dialog, "add")->isEnabled());
+
+        // The kept progress shows for the next batch too.
+        disconnect(reader, nullptr, this, nullptr);
+        reader->setReadFunction([&](AudioInfo& info, QString*) {
+            progressUp.acquire();
+            info.duration = info.endPoint = 3;
+            return true;
+        });
+        button(dialog, "add")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(progress && progress->isVisible(), 5000);
+        progressUp.release(3);
+        QTRY_VERIFY(!reader->isRunning());
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(dialog.editedList().size(), 6);
     }
 
     // The boxes set their flag on every clip at once; only OK stores them.

@@ -89,6 +89,7 @@ private slots:
     void cleanup()
     {
         onPhoto = nullptr;
+        Preferences::setRemovalHook(nullptr);
         QFile::setPermissions(dir->filePath("new/") + WorkspaceFolderName + "/photos/bak",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -389,6 +390,45 @@ private slots:
         QCOMPARE(VelPref::instance()->value(PrefKey::Temporary).toString(), moved);
         QCOMPARE(VelPref::instance()->value(PrefKey::TemporaryDir).toString(), target);
         QCOMPARE(dialog.workspace(), moved);
+    }
+
+    // Deleting the old workspace takes seconds with many photos: the window keeps handling its
+    // events meanwhile, under the progress, and the move returns only when the old place is gone.
+    void windowRunsWhileTheOldWorkspaceGoes()
+    {
+        fillWorkspace();
+        Preferences dialog(nullptr, show.get());
+        dialog.show();
+        PreferencesProgress* progress = dialog.progressDialog();
+        std::atomic<bool> removing{false};
+        bool progressShown = false;
+        QSemaphore ticked;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            if (!removing || ticked.available())
+                return;
+            progressShown = progress->isVisible();
+            ticked.release();
+        });
+        ticker.start(5);
+        QString removed;
+        bool heldUntilTicked = false;
+        Preferences::setRemovalHook([&](const QString& workspace) {
+            removed = workspace;
+            removing = true;
+            heldUntilTicked = ticked.tryAcquire(1, 5000);
+            removing = false;
+        });
+        dialog.findChild<QLineEdit*>("lineEdit")->setText(dir->filePath("new"));
+        button(dialog, QDialogButtonBox::Ok)->click();
+        QCOMPARE(removed, oldWorkspace);
+        QVERIFY(heldUntilTicked);
+        QVERIFY(progressShown);
+        QVERIFY(!QFileInfo::exists(oldWorkspace));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!progress->isVisible());
+        QVERIFY(alerts.isEmpty());
+        QCOMPARE(filesUnder(dir->filePath("new/") + WorkspaceFolderName), expectedFiles());
     }
 
     void failedCopyKeepsEverything_data()
