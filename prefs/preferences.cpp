@@ -70,7 +70,12 @@ Preferences::Preferences(QWidget* parent, Slideshow* slideshow)
     QMetaObject::connectSlotsByName(this);
 }
 
-Preferences::~Preferences() = default;
+// A dialog destroyed while shown loses its focus in QDialog's destructor, when this part of it is
+// already gone: the path field's editingFinished must not reach it then.
+Preferences::~Preferences()
+{
+    disconnect(lineEdit, nullptr, this, nullptr);
+}
 
 void Preferences::buildForm()
 {

@@ -59,6 +59,9 @@ inline void collect(QAccessibleInterface* iface, QStringList* unnamed, int depth
     // A combo box's popup list and line edit are parts of it, named by it.
     if (iface->role() == QAccessible::ComboBox)
         return;
+    // The preview's page is the web engine's own tree, not controls of ours.
+    if (iface->object() && iface->object()->inherits("QWebEngineView"))
+        return;
     for (int i = 0; i < iface->childCount(); ++i)
         collect(iface->child(i), unnamed, depth + 1);
 }

@@ -204,7 +204,7 @@ void TestPublishButton::fallsBackToALanguageWithAPicture_data()
     };
     row("exact", "de", "de");
     row("with country", "de_DE", "de");
-    row("unknown", "fr", "en");
+    row("unknown", "sv", "en");
     row("empty", "", "en");
 }
 
