@@ -34,8 +34,11 @@ bool sound(const Project& project)
             return false;
     }
     const Slideshow::PublishSettings& publish = project.publishing;
-    return publish.profile >= 0 && publish.profile <= 3 && publish.quality >= 1 &&
-           publish.quality <= 100 &&
+    const bool video = (publish.videoHeight == 720 || publish.videoHeight == 1080) &&
+                       (publish.secondsPerPhoto == 0 ||
+                        (publish.secondsPerPhoto >= 2 && publish.secondsPerPhoto <= 10));
+    return publish.profile >= 0 && publish.profile <= 4 && publish.quality >= 1 &&
+           publish.quality <= 100 && publish.photoSize >= 0 && publish.photoSize <= 2 && video &&
            (publish.name.isEmpty() || PublishTarget::isUsableName(publish.name));
 }
 } // namespace

@@ -94,6 +94,17 @@ void VelmExifInfo::take(const void* exifData)
         properties[index] = printed(data, PropertyKeys[index]);
 }
 
+namespace {
+// exiv2 takes a damaged HEIF or MP4-like file (an "ftyp" box) for a QuickTime video, and its
+// video parsers can loop for minutes over one; a photo never holds its EXIF in a video container.
+bool isVideoType(int type)
+{
+    // exiv2's numbers for RIFF, Matroska, QuickTime and ASF (its video headers are not public
+    // in every build).
+    return type == 20 || type == 21 || type == 22 || type == 24;
+}
+} // namespace
+
 VelmExifInfo::VelmExifInfo(const QString& path) : properties(PropertyCount, QString())
 {
     prepareExiv2();
@@ -104,7 +115,7 @@ VelmExifInfo::VelmExifInfo(const QString& path) : properties(PropertyCount, QStr
     try {
         Exiv2::Image::AutoPtr image =
             Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
-        if (!image.get())
+        if (!image.get() || isVideoType(image->imageType()))
             return;
         image->readMetadata();
         readable = true;
