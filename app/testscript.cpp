@@ -176,6 +176,20 @@ void waitFor(const std::shared_ptr<Player>& player, int seconds, const std::func
     poll->start();
 }
 
+// A dialog that never ends (a stalled import) must not hold the check forever: once the step's
+// time is up, the dialog left open is named and closed.
+void armWatchdog(QTimer& watchdog, const Player& player)
+{
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            say(QStringLiteral("closed a dialog left open: ") + modal->metaObject()->className());
+            modal->close();
+        }
+    });
+    watchdog.start(player.timeoutSeconds * 1000);
+}
+
 void click(Player& player, const QStringList& step)
 {
     auto* button = player.window->findChild<QAbstractButton*>(step.value(1));
@@ -184,16 +198,8 @@ void click(Player& player, const QStringList& step)
         return;
     }
     player.answers = step.mid(2);
-    // A dialog that never ends (a stalled import) must not hold the check forever.
     QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            say(QStringLiteral("closed a dialog left open: ") + modal->metaObject()->className());
-            modal->close();
-        }
-    });
-    watchdog.start(player.timeoutSeconds * 1000);
+    armWatchdog(watchdog, player);
     button->click();
 }
 
@@ -210,14 +216,7 @@ void typeKey(Player& player, const QStringList& step)
     }
     player.answers = step.mid(2);
     QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            say(QStringLiteral("closed a dialog left open: ") + modal->metaObject()->className());
-            modal->close();
-        }
-    });
-    watchdog.start(player.timeoutSeconds * 1000);
+    armWatchdog(watchdog, player);
     // A desktop gives the window the keyboard when it opens; a bare X server does not.
     if (!QApplication::activeWindow()) {
         player.window->activateWindow();
