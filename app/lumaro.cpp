@@ -19,6 +19,7 @@
 #include "platform/velfc/core/vellangitemmodel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velwidgethelper.h"
+#include "platform/velmplayer/mpvlibrary.h"
 #include "prefs/preferences.h"
 #include "widgets/publishbutton.h"
 
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTimer>
 #include <QUndoStack>
 
 Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
@@ -62,6 +64,9 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     const QString language = VelLangItemModel::currentLangName();
     ui->publishBtn->setLanguage(language);
     ui->cancelBtn->setLanguage(language);
+    // The music player's library is loaded in the background once the window is up, so that
+    // neither the start nor the first music played waits for it.
+    QTimer::singleShot(2000, this, [] { MpvLibrary::preload(); });
 }
 
 Lumaro::~Lumaro()

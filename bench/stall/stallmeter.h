@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 class StallMeter : public QObject
@@ -78,10 +79,20 @@ private:
         const qint64 waited = runQueueNs();
         lateness.push_back(std::max(0.0, (now - last) / 1e6 - IntervalMs));
         busy.push_back(std::max(0.0, (now - last - (waited - lastWaited)) / 1e6 - IntervalMs));
+        if (traceOverMs > 0 && busy.back() > traceOverMs) {
+            // CLOCK_MONOTONIC, which a profiler run with -k CLOCK_MONOTONIC stamps its samples with
+            timespec at{};
+            clock_gettime(CLOCK_MONOTONIC, &at);
+            const double end = double(at.tv_sec) + at.tv_nsec / 1e9;
+            std::fprintf(stderr, "stall: own %.1f ms, from %.6f to %.6f\n", busy.back(),
+                         end - (now - last) / 1e9, end);
+        }
         last = now;
         lastWaited = waited;
     }
 
+    // STALL_TRACE=<ms>: every own part over that many milliseconds is printed with its times.
+    const int traceOverMs = qEnvironmentVariableIntValue("STALL_TRACE");
     QTimer timer;
     QElapsedTimer clock;
     qint64 last = 0;

@@ -2,7 +2,14 @@
 
 #include "platform/velmplayer/velmplayer.h"
 
-#include <mpv/client.h>
+#include "platform/velmplayer/mpvlibrary.h"
+
+namespace {
+const MpvLibrary::Api& mpv()
+{
+    return *MpvLibrary::api(); // a receiver exists only for a player with a handle
+}
+} // namespace
 
 VelmDataReceiverThread::VelmDataReceiverThread(VelmPlayer* player, mpv_handle* handle)
     : player(player), handle(handle)
@@ -24,14 +31,14 @@ void VelmDataReceiverThread::shutdown()
     if (!isRunning())
         return;
     quitting.store(true);
-    mpv_wakeup(handle);
+    mpv().wakeup(handle);
     wait();
 }
 
 void VelmDataReceiverThread::run()
 {
     while (!quitting.load()) {
-        const mpv_event* event = mpv_wait_event(handle, -1);
+        const mpv_event* event = mpv().waitEvent(handle, -1);
         switch (event->event_id) {
         case MPV_EVENT_SHUTDOWN:
             return;

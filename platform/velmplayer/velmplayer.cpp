@@ -3,14 +3,21 @@
 #include "platform/velmplayer/velmdatareceiverthread.h"
 
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QMutexLocker>
 
-#include <mpv/client.h>
+#include "platform/velmplayer/mpvlibrary.h"
 
 #include <algorithm>
 #include <clocale>
 
 namespace {
+// Only called with a handle, which exists only once the library is loaded.
+const MpvLibrary::Api& mpv()
+{
+    return *MpvLibrary::api();
+}
+
 QStringList& extraOptionList()
 {
     static QStringList options;
@@ -22,7 +29,7 @@ void setOption(mpv_handle* handle, const QString& nameValue)
     const qsizetype equals = nameValue.indexOf(QLatin1Char('='));
     if (equals <= 0)
         return;
-    mpv_set_option_string(handle, nameValue.left(equals).toUtf8().constData(),
+    mpv().setOptionString(handle, nameValue.left(equals).toUtf8().constData(),
                           nameValue.mid(equals + 1).toUtf8().constData());
 }
 
@@ -46,7 +53,12 @@ VelmPlayer::VelmPlayer(QObject* parent) : QObject(parent)
 {
     // libmpv refuses to start under a locale whose decimal separator is not a point.
     std::setlocale(LC_NUMERIC, "C");
-    handle = mpv_create();
+    QString missing;
+    if (!MpvLibrary::api(&missing)) {
+        qWarning().noquote() << "VelmPlayer: cannot load libmpv:" << missing;
+        return; // no handle: a player that plays nothing, as when mpv cannot start
+    }
+    handle = mpv().create();
     if (!handle)
         return;
 
@@ -65,26 +77,26 @@ VelmPlayer::VelmPlayer(QObject* parent) : QObject(parent)
         {"config", "no"},
     };
     for (const auto& option : options)
-        mpv_set_option_string(handle, option[0], option[1]);
+        mpv().setOptionString(handle, option[0], option[1]);
     for (const QString& option : extraOptionList())
         setOption(handle, option);
     const QString fromEnvironment = qEnvironmentVariable("LUMARO_MPV_OPTIONS");
     for (const QString& option : fromEnvironment.split(QLatin1Char(','), Qt::SkipEmptyParts))
         setOption(handle, option.trimmed());
 
-    if (mpv_initialize(handle) < 0) {
-        mpv_terminate_destroy(handle);
+    if (mpv().initialize(handle) < 0) {
+        mpv().terminateDestroy(handle);
         handle = nullptr;
         return;
     }
     // A play list built before the core reports idle can be lost.
     QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
-        const mpv_event* event = mpv_wait_event(handle, 0.25);
+        const mpv_event* event = mpv().waitEvent(handle, 0.25);
         if (event->event_id == MPV_EVENT_IDLE)
             break;
     }
-    mpv_observe_property(handle, 0, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv().observeProperty(handle, 0, "time-pos", MPV_FORMAT_DOUBLE);
 
     receiver = new VelmDataReceiverThread(this, handle);
     receiver->start();
@@ -94,10 +106,10 @@ VelmPlayer::~VelmPlayer()
 {
     if (!handle)
         return;
-    mpv_command_string(handle, "stop");
+    mpv().commandString(handle, "stop");
     receiver->shutdown();
     delete receiver;
-    mpv_terminate_destroy(handle);
+    mpv().terminateDestroy(handle);
 }
 
 void VelmPlayer::setStateLocked(State newState, bool* changed)
@@ -139,7 +151,7 @@ qint64 VelmPlayer::appendToMpv(const VelmClip& clip, qint64 startOverrideMs)
     const char* args[] = {"loadfile", path.constData(), "append-play", options.constData(),
                           nullptr};
     mpv_node result;
-    if (mpv_command_ret(handle, args, &result) < 0)
+    if (mpv().commandRet(handle, args, &result) < 0)
         return -1;
     qint64 entryId = -1;
     if (result.format == MPV_FORMAT_NODE_MAP) {
@@ -149,7 +161,7 @@ qint64 VelmPlayer::appendToMpv(const VelmClip& clip, qint64 startOverrideMs)
                 entryId = result.u.list->values[i].u.int64;
         }
     }
-    mpv_free_node_contents(&result);
+    mpv().freeNodeContents(&result);
     return entryId;
 }
 
@@ -163,7 +175,7 @@ void VelmPlayer::clear(bool keepCurrent)
         pendingStartMs = -1;
         if (keepCurrent && currentState != Stopped && playingIndex >= 0) {
             // The clip now playing finishes; nothing follows it.
-            mpv_command_string(handle, "playlist-clear");
+            mpv().commandString(handle, "playlist-clear");
             const VelmClip current = clipList.at(playingIndex);
             const qint64 id = entryIds.value(playingIndex, -1);
             clipList = {current};
@@ -171,7 +183,7 @@ void VelmPlayer::clear(bool keepCurrent)
             playingIndex = 0;
         } else {
             if (currentState != Stopped)
-                mpv_command_string(handle, "stop");
+                mpv().commandString(handle, "stop");
             clipList.clear();
             entryIds.clear();
             playingIndex = -1;
@@ -200,12 +212,12 @@ void VelmPlayer::play()
     {
         QMutexLocker lock(&mutex);
         if (currentState == Paused) {
-            mpv_set_property_string(handle, "pause", "no");
+            mpv().setPropertyString(handle, "pause", "no");
             setStateLocked(Playing, &changed);
         } else if (currentState == Stopped && !clipList.isEmpty()) {
             // The lock is held until every entry id is known, so that the receiver never meets
             // an entry it cannot place.
-            mpv_set_property_string(handle, "pause", "no");
+            mpv().setPropertyString(handle, "pause", "no");
             entryIds.clear();
             for (int i = 0; i < clipList.size(); ++i)
                 entryIds.append(appendToMpv(clipList.at(i), i == 0 ? pendingStartMs : -1));
@@ -228,7 +240,7 @@ void VelmPlayer::pause()
     {
         QMutexLocker lock(&mutex);
         if (currentState == Playing) {
-            mpv_set_property_string(handle, "pause", "yes");
+            mpv().setPropertyString(handle, "pause", "yes");
             setStateLocked(Paused, &changed);
         }
     }
@@ -243,7 +255,7 @@ void VelmPlayer::stop()
     bool changed = false;
     {
         QMutexLocker lock(&mutex);
-        mpv_command_string(handle, "stop");
+        mpv().commandString(handle, "stop");
         clipList.clear();
         entryIds.clear();
         playingIndex = -1;
@@ -268,7 +280,7 @@ void VelmPlayer::setPos(int seconds)
     }
     const QByteArray target = QByteArray::number(seconds);
     const char* args[] = {"seek", target.constData(), "absolute", nullptr};
-    if (mpv_command(handle, args) < 0)
+    if (mpv().command(handle, args) < 0)
         pendingSeek = seconds; // the file is still loading; seek once it is there
     else
         currentPosition.store(seconds);
@@ -280,7 +292,7 @@ void VelmPlayer::setVolume(int volume)
     if (!handle)
         return;
     double value = currentVolume;
-    mpv_set_property(handle, "volume", MPV_FORMAT_DOUBLE, &value);
+    mpv().setProperty(handle, "volume", MPV_FORMAT_DOUBLE, &value);
 }
 
 void VelmPlayer::onStartFile(qint64 entryId)
@@ -298,7 +310,7 @@ void VelmPlayer::onFileLoaded()
         return;
     const QByteArray target = QByteArray::number(pendingSeek);
     const char* args[] = {"seek", target.constData(), "absolute", nullptr};
-    mpv_command_async(handle, 0, args);
+    mpv().commandAsync(handle, 0, args);
     pendingSeek = -1;
 }
 
