@@ -64,9 +64,16 @@ Lumaro::Lumaro(QWidget* parent) : VelMainWindow(parent, Qt::WindowFlags())
     const QString language = VelLangItemModel::currentLangName();
     ui->publishBtn->setLanguage(language);
     ui->cancelBtn->setLanguage(language);
-    // The music player's library is loaded in the background once the window is up, so that
-    // neither the start nor the first music played waits for it.
-    QTimer::singleShot(2000, this, [] { MpvLibrary::preload(); });
+}
+
+void Lumaro::showEvent(QShowEvent* event)
+{
+    VelMainWindow::showEvent(event);
+    // The music player's library is loaded in the background as soon as the window is up, so
+    // that neither the window nor the first music played waits for it. While it loads, a thread
+    // the window's thread starts waits for it (the loader holds one lock): now, while the preview
+    // is still starting, is when that costs least.
+    QTimer::singleShot(0, this, [] { MpvLibrary::preload(); });
 }
 
 Lumaro::~Lumaro()
