@@ -7,10 +7,11 @@ constexpr int PreviewWidth = 80;
 constexpr int PreviewHeight = 60;
 constexpr QRgb PreviewBackground = 0xFF808080;
 
-// Scales `image` to fit the preview keeping its aspect ratio and draws it centred on gray.
+// Scales `image` to fit the preview keeping its aspect ratio and draws it centred on gray. The
+// preview is opaque: 24 bits a pixel, as every photo in the strip keeps two of them.
 QImage centredPreview(const QImage& image)
 {
-    QImage preview(PreviewWidth, PreviewHeight, QImage::Format_ARGB32);
+    QImage preview(PreviewWidth, PreviewHeight, QImage::Format_RGB888);
     preview.fill(PreviewBackground);
     if (image.isNull())
         return preview;
@@ -117,8 +118,8 @@ QImage ImageInfo::makeThumbnail(const QImage& image)
 
 QImage ImageInfo::makeRotatedThumbnail(const QImage& image)
 {
-    // Made in 32-bit ARGB like the plain preview: painting into an 8-bit palette image is not
-    // possible, and every other source format gives the same picture this way.
+    // Made in the plain preview's format: painting into an 8-bit palette image is not possible,
+    // and every other source format gives the same picture this way.
     if (image.isNull())
         return centredPreview(image);
     QTransform quarter;

@@ -46,7 +46,7 @@ struct ImageInfo
     // The transform step of a single operation code.
     static QTransform stepOf(int code);
 
-    // The two 80 x 60 previews of a loaded image (both 32-bit ARGB, gray background).
+    // The two 80 x 60 previews of a loaded image (both 24-bit RGB, gray background).
     static QImage makeThumbnail(const QImage& image);
     static QImage makeRotatedThumbnail(const QImage& image);
 };
