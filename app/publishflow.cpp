@@ -19,13 +19,25 @@
 #include <QMenu>
 #include <QProgressBar>
 
+namespace {
+// A progress bar repaints itself at once on every new percentage. In a window holding the web
+// engine each repaint is a flush of the whole window, which without a GPU can take tens of
+// milliseconds: the new value is drawn with the window's next frame instead.
+void showProgress(QProgressBar* bar, int percent)
+{
+    bar->setUpdatesEnabled(false);
+    bar->setValue(percent);
+    bar->setUpdatesEnabled(true); // schedules the repaint
+}
+} // namespace
+
 PublishFlow::PublishFlow(QWidget* window, LumaroForm* ui, IFlashKitInterface* kit, Slideshow* show)
     : QObject(window), window(window), ui(ui), kit(kit), show(show),
       runSettings([](PublishSetting& dialog) { return dialog.exec() == QDialog::Accepted; }),
       job(std::make_unique<PublishJob>(kit))
 {
     connect(job.get(), &PublishJob::progress, this, [this](PublishJob::Stage, int percent) {
-        this->ui->publishProgressBar->setValue(percent);
+        showProgress(this->ui->publishProgressBar, percent);
     });
     connect(job.get(), &PublishJob::musicFolderMissing, this, [] {
         VelMessageBox::alert(tr("Cannot find the temporary directory!"), QString(), nullptr, true);
@@ -132,7 +144,7 @@ void PublishFlow::failed(const QString& reason)
 void PublishFlow::backToIdle()
 {
     leavePublishingState();
-    ui->publishProgressBar->setValue(0);
+    showProgress(ui->publishProgressBar, 0);
 }
 
 void PublishFlow::notifySucceeded()
