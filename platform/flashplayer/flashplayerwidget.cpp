@@ -5,8 +5,10 @@
 #include "platform/velfc/core/vel.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -72,6 +74,35 @@ QString swfProblem(const QString& path)
     return QString();
 }
 
+// The movie's last picture, drawn as it was also when the widget is disabled (a label would grey
+// it out).
+class StillPicture : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    void setPicture(const QPixmap& shown)
+    {
+        picture = shown;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.drawPixmap(0, 0, picture);
+    }
+
+private:
+    QPixmap picture;
+};
+
+void setStill(QWidget* still, const QPixmap& picture)
+{
+    static_cast<StillPicture*>(still)->setPicture(picture);
+}
+
 QString moviePath(const QVariant& argument)
 {
     const QString text = argument.toString().trimmed();
@@ -87,6 +118,9 @@ FlashPlayerWidget::FlashPlayerWidget(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    still = new StillPicture(this);
+    still->setObjectName(QStringLiteral("stillPicture"));
+    still->hide(); // over the page, not in the layout: in place at once
     watchdog = new QTimer(this);
     watchdog->setSingleShot(true);
     watchdog->setInterval(AnswerTimeoutMs);
@@ -94,7 +128,70 @@ FlashPlayerWidget::FlashPlayerWidget(QWidget* parent) : QWidget(parent)
             [this] { failMovie(movie, QStringLiteral("no answer from the player")); });
 }
 
-FlashPlayerWidget::~FlashPlayerWidget() = default;
+FlashPlayerWidget::~FlashPlayerWidget()
+{
+    if (watchedWindow)
+        watchedWindow->removeEventFilter(this);
+}
+
+void FlashPlayerWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        updateHold();
+}
+
+void FlashPlayerWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    still->setGeometry(rect());
+}
+
+void FlashPlayerWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Only the top-level window hears that a dialog blocks it.
+    if (window() != watchedWindow && window() != this) {
+        if (watchedWindow)
+            watchedWindow->removeEventFilter(this);
+        watchedWindow = window();
+        watchedWindow->installEventFilter(this);
+        connect(watchedWindow, &QObject::destroyed, this, [this] { watchedWindow = nullptr; });
+    }
+}
+
+bool FlashPlayerWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow &&
+        (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)) {
+        blocked = event->type() == QEvent::WindowBlocked;
+        updateHold();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool FlashPlayerWidget::holdWanted() const
+{
+    return blocked || !isEnabled();
+}
+
+void FlashPlayerWidget::updateHold()
+{
+    if (holdWanted() && !holding && view && view->isVisible()) {
+        setStill(still, view->grab());
+        still->setGeometry(rect());
+        still->raise();
+        still->show();
+        view->hide();
+        holding = true;
+    } else if (!holdWanted() && holding) {
+        holding = false;
+        if (!movie.isEmpty())
+            view->show();
+        still->hide();
+        setStill(still, QPixmap());
+    }
+}
 
 void FlashPlayerWidget::clear()
 {
@@ -200,7 +297,13 @@ void FlashPlayerWidget::loadMovie(const QString& path)
 
     ensureView();
     view->page()->setHtml(host.html(), host.base);
-    view->show();
+    if (holdWanted()) {
+        holding = true; // shown once the hold ends; the last picture was another movie's
+        still->hide();
+        setStill(still, QPixmap());
+    } else {
+        view->show();
+    }
     watchdog->start();
 }
 
@@ -210,6 +313,9 @@ void FlashPlayerWidget::unloadMovie()
     watchdog->stop();
     movie.clear();
     answered = true;
+    holding = false;
+    still->hide();
+    setStill(still, QPixmap());
     if (view) {
         view->hide();
         view->page()->setUrl(QUrl(QStringLiteral("about:blank"))); // stops Ruffle and its sound

@@ -3,12 +3,15 @@
 #include "support/testfiles.h"
 #include "support/testimages.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -66,6 +69,7 @@ private slots:
     void unplayableMovieFails();
     void missingRuffleFails();
     void playsMovieAndReplacesIt();
+    void holdsStillWhileBlockedOrDisabled();
 
 private:
     QString placeMovie(const QString& folder, const QByteArray& colour);
@@ -228,6 +232,72 @@ void TestFlashPlayerWidget::playsMovieAndReplacesIt()
     QVERIFY(!view->isVisible());
     QCOMPARE(webViews(widget), 1);
     QCOMPARE(failed.count(), 0);
+}
+
+namespace {
+// Whether the page of `view` is hidden, as the movie's player sees it.
+bool pageHidden(QWebEngineView* view)
+{
+    int answer = -1;
+    view->page()->runJavaScript(QStringLiteral("document.hidden"),
+                                [&answer](const QVariant& hidden) { answer = hidden.toBool(); });
+    QElapsedTimer clock;
+    clock.start();
+    while (answer < 0 && clock.elapsed() < 10000)
+        QTest::qWait(20);
+    return answer == 1;
+}
+} // namespace
+
+// Disabled, or its window blocked by a dialog, the player shows its last picture and hides the
+// page (the player stops); free again, the movie is back. A movie loaded meanwhile still loads.
+void TestFlashPlayerWidget::holdsStillWhileBlockedOrDisabled()
+{
+    QWidget window;
+    auto* widget = new FlashPlayerWidget(&window);
+    widget->resize(320, 240);
+    window.resize(320, 240);
+    QSignalSpy loaded(widget, &FlashPlayerWidget::movieLoaded);
+    widget->setControl(QString::fromLatin1(FlashPlayerWidget::FlashControlId));
+    widget->dynamicCall("LoadMovie(long,string)", 0, placeMovie(QString("held"), "00ff00"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(loaded.wait(90000));
+    auto* view = widget->findChild<QWebEngineView*>();
+    auto* still = widget->findChild<QWidget*>(QStringLiteral("stillPicture"));
+    QTRY_VERIFY_WITH_TIMEOUT(near(centreColour(view), Qt::green), 30000);
+    QVERIFY(!pageHidden(view));
+
+    for (const bool byDialog : {false, true}) {
+        QDialog dialog(&window);
+        if (byDialog)
+            dialog.open(); // window-modal: blocks the player's window
+        else
+            widget->setEnabled(false);
+        QTRY_VERIFY(widget->isHeld());
+        QVERIFY(!view->isVisible());
+        QVERIFY(still->isVisible());
+        QVERIFY(near(centreColour(widget), Qt::green)); // the last picture stays in place
+        QTRY_VERIFY_WITH_TIMEOUT(pageHidden(view), 10000);
+        if (byDialog)
+            dialog.close();
+        else
+            widget->setEnabled(true);
+        QTRY_VERIFY(!widget->isHeld());
+        QVERIFY(view->isVisible());
+        QVERIFY(!still->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!pageHidden(view), 10000);
+    }
+
+    // A movie loaded during a hold loads, and shows when the hold ends.
+    widget->setEnabled(false);
+    QTRY_VERIFY(widget->isHeld());
+    widget->dynamicCall("LoadMovie(long,string)", 0, placeMovie(QString("loaded held"), "0000ff"));
+    QVERIFY(loaded.wait(90000));
+    QVERIFY(!view->isVisible());
+    QVERIFY(!still->isVisible()); // not the other movie's picture
+    widget->setEnabled(true);
+    QTRY_VERIFY_WITH_TIMEOUT(near(centreColour(view), Qt::blue), 30000);
 }
 
 QTEST_MAIN(TestFlashPlayerWidget)
