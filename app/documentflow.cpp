@@ -5,6 +5,7 @@
 #include "app/recovery.h"
 #include "document/projectfile.h"
 #include "document/slideshow.h"
+#include "flashkit/menutemplateselectionframe.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velapplication.h"
 #include "platform/velfc/velmessagebox.h"
@@ -28,6 +29,10 @@ DocumentFlow::DocumentFlow(QWidget* window, Slideshow* document,
       recovery(new Recovery(document, this))
 {
     setDefaultDialogs();
+    // The panel shows the slideshow's template also when it changes by Undo, Redo or New.
+    if (templates)
+        connect(document, &Slideshow::templateChanged, this,
+                [this] { this->templates->showTemplate(this->document->templateName()); });
     importer = [window](bool photoMode, const QStringList& files) {
         return ImportProgress::readRecords(photoMode, window, files);
     };

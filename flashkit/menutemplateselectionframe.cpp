@@ -171,6 +171,12 @@ QString MenuTemplateSelectionFrame::selectTemplate(const QString& baseName)
     return QString();
 }
 
+void MenuTemplateSelectionFrame::showTemplate(const QString& baseName)
+{
+    const QSignalBlocker blocker(table);
+    selectTemplate(baseName);
+}
+
 void MenuTemplateSelectionFrame::onSelectionChanged()
 {
     int row = table->currentRow();

@@ -18,6 +18,9 @@ public:
     // Selects the template named `baseName` (as the kit knows it, "Magic Cube") as if clicked,
     // and returns its picture's path; empty, and the selection kept, when it is not installed.
     QString selectTemplate(const QString& baseName);
+    // Shows `baseName` as the chosen one without announcing it: the slideshow's template changed
+    // elsewhere (Undo, Redo). Nothing changes when it is not installed.
+    void showTemplate(const QString& baseName);
     static QString templatePath(int version, const QString& fileName);
     QString displayName(const QString& baseName) const;
 

@@ -11,6 +11,7 @@
 #include "common/workspace.h"
 #include "document/projectfile.h"
 #include "document/slideshow.h"
+#include "flashkit/menutemplateselectionframe.h"
 #include "platform/velfc/core/vel.h"
 #include "platform/velfc/core/velpref.h"
 #include "platform/velfc/velmessagebox.h"
@@ -23,6 +24,7 @@
 #include <QImageReader>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -167,6 +169,28 @@ private slots:
         const QSize plain = QImageReader(workingCopyPath(show->photos().at(2))).size();
         QVERIFY(plain.width() > plain.height());
         QCOMPARE(turned, plain.transposed());
+    }
+
+    // A template chosen in the panel and undone: the panel shows the one the slideshow has again.
+    void templatePanelFollowsUndo()
+    {
+        auto* panel = window->findChild<MenuTemplateSelectionFrame*>("templateFrame");
+        auto* table = panel->findChild<QTableWidget*>("templateTableWidget");
+        const auto shown = [table] {
+            return table->currentItem() ? table->currentItem()->data(Qt::UserRole).toString()
+                                        : QString();
+        };
+        const QString first = show->templateName();
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(shown(), first);
+        const QString other = table->item(0, 1)->data(Qt::UserRole).toString();
+        QVERIFY(!panel->selectTemplate(other).isEmpty()); // as a click does
+        QCOMPARE(show->templateName(), other);
+        show->undoStack()->undo();
+        QCOMPARE(show->templateName(), first);
+        QCOMPARE(shown(), first);
+        show->undoStack()->redo();
+        QCOMPARE(shown(), other);
     }
 
     void closeAsksAboutUnsavedChanges_data()
