@@ -29,7 +29,7 @@ DocumentFlow::DocumentFlow(QWidget* window, Slideshow* document,
       recovery(new Recovery(document, this))
 {
     setDefaultDialogs();
-    // The panel shows the slideshow's template also when it changes by Undo, Redo or New.
+    // The panel shows the slideshow's template also when it changes by Undo or Redo.
     if (templates)
         connect(document, &Slideshow::templateChanged, this,
                 [this] { this->templates->showTemplate(this->document->templateName()); });
