@@ -32,6 +32,12 @@ struct Api
 // calls, or nullptr when it or one of the calls is missing; `error` then says why.
 const Api* api(QString* error = nullptr);
 
+// The calls, for code that only runs with a player handle, which exists only once they loaded.
+inline const Api& loaded()
+{
+    return *api();
+}
+
 // Starts loading it on a thread of its own, so that the first player does not wait for it.
 void preload();
 

@@ -4,13 +4,6 @@
 
 #include "platform/velmplayer/mpvlibrary.h"
 
-namespace {
-const MpvLibrary::Api& mpv()
-{
-    return *MpvLibrary::api(); // a receiver exists only for a player with a handle
-}
-} // namespace
-
 VelmDataReceiverThread::VelmDataReceiverThread(VelmPlayer* player, mpv_handle* handle)
     : player(player), handle(handle)
 {
@@ -31,14 +24,14 @@ void VelmDataReceiverThread::shutdown()
     if (!isRunning())
         return;
     quitting.store(true);
-    mpv().wakeup(handle);
+    MpvLibrary::loaded().wakeup(handle);
     wait();
 }
 
 void VelmDataReceiverThread::run()
 {
     while (!quitting.load()) {
-        const mpv_event* event = mpv().waitEvent(handle, -1);
+        const mpv_event* event = MpvLibrary::loaded().waitEvent(handle, -1);
         switch (event->event_id) {
         case MPV_EVENT_SHUTDOWN:
             return;

@@ -12,12 +12,6 @@
 #include <clocale>
 
 namespace {
-// Only called with a handle, which exists only once the library is loaded.
-const MpvLibrary::Api& mpv()
-{
-    return *MpvLibrary::api();
-}
-
 QStringList& extraOptionList()
 {
     static QStringList options;
@@ -29,8 +23,8 @@ void setOption(mpv_handle* handle, const QString& nameValue)
     const qsizetype equals = nameValue.indexOf(QLatin1Char('='));
     if (equals <= 0)
         return;
-    mpv().setOptionString(handle, nameValue.left(equals).toUtf8().constData(),
-                          nameValue.mid(equals + 1).toUtf8().constData());
+    MpvLibrary::loaded().setOptionString(handle, nameValue.left(equals).toUtf8().constData(),
+                                         nameValue.mid(equals + 1).toUtf8().constData());
 }
 
 QByteArray secondsText(qint64 milliseconds)
@@ -58,7 +52,7 @@ VelmPlayer::VelmPlayer(QObject* parent) : QObject(parent)
         qWarning().noquote() << "VelmPlayer: cannot load libmpv:" << missing;
         return; // no handle: a player that plays nothing, as when mpv cannot start
     }
-    handle = mpv().create();
+    handle = MpvLibrary::loaded().create();
     if (!handle)
         return;
 
@@ -77,26 +71,26 @@ VelmPlayer::VelmPlayer(QObject* parent) : QObject(parent)
         {"config", "no"},
     };
     for (const auto& option : options)
-        mpv().setOptionString(handle, option[0], option[1]);
+        MpvLibrary::loaded().setOptionString(handle, option[0], option[1]);
     for (const QString& option : extraOptionList())
         setOption(handle, option);
     const QString fromEnvironment = qEnvironmentVariable("LUMARO_MPV_OPTIONS");
     for (const QString& option : fromEnvironment.split(QLatin1Char(','), Qt::SkipEmptyParts))
         setOption(handle, option.trimmed());
 
-    if (mpv().initialize(handle) < 0) {
-        mpv().terminateDestroy(handle);
+    if (MpvLibrary::loaded().initialize(handle) < 0) {
+        MpvLibrary::loaded().terminateDestroy(handle);
         handle = nullptr;
         return;
     }
     // A play list built before the core reports idle can be lost.
     QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
-        const mpv_event* event = mpv().waitEvent(handle, 0.25);
+        const mpv_event* event = MpvLibrary::loaded().waitEvent(handle, 0.25);
         if (event->event_id == MPV_EVENT_IDLE)
             break;
     }
-    mpv().observeProperty(handle, 0, "time-pos", MPV_FORMAT_DOUBLE);
+    MpvLibrary::loaded().observeProperty(handle, 0, "time-pos", MPV_FORMAT_DOUBLE);
 
     receiver = new VelmDataReceiverThread(this, handle);
     receiver->start();
@@ -106,10 +100,10 @@ VelmPlayer::~VelmPlayer()
 {
     if (!handle)
         return;
-    mpv().commandString(handle, "stop");
+    MpvLibrary::loaded().commandString(handle, "stop");
     receiver->shutdown();
     delete receiver;
-    mpv().terminateDestroy(handle);
+    MpvLibrary::loaded().terminateDestroy(handle);
 }
 
 void VelmPlayer::setStateLocked(State newState, bool* changed)
@@ -151,7 +145,7 @@ qint64 VelmPlayer::appendToMpv(const VelmClip& clip, qint64 startOverrideMs)
     const char* args[] = {"loadfile", path.constData(), "append-play", options.constData(),
                           nullptr};
     mpv_node result;
-    if (mpv().commandRet(handle, args, &result) < 0)
+    if (MpvLibrary::loaded().commandRet(handle, args, &result) < 0)
         return -1;
     qint64 entryId = -1;
     if (result.format == MPV_FORMAT_NODE_MAP) {
@@ -161,7 +155,7 @@ qint64 VelmPlayer::appendToMpv(const VelmClip& clip, qint64 startOverrideMs)
                 entryId = result.u.list->values[i].u.int64;
         }
     }
-    mpv().freeNodeContents(&result);
+    MpvLibrary::loaded().freeNodeContents(&result);
     return entryId;
 }
 
@@ -175,7 +169,7 @@ void VelmPlayer::clear(bool keepCurrent)
         pendingStartMs = -1;
         if (keepCurrent && currentState != Stopped && playingIndex >= 0) {
             // The clip now playing finishes; nothing follows it.
-            mpv().commandString(handle, "playlist-clear");
+            MpvLibrary::loaded().commandString(handle, "playlist-clear");
             const VelmClip current = clipList.at(playingIndex);
             const qint64 id = entryIds.value(playingIndex, -1);
             clipList = {current};
@@ -183,7 +177,7 @@ void VelmPlayer::clear(bool keepCurrent)
             playingIndex = 0;
         } else {
             if (currentState != Stopped)
-                mpv().commandString(handle, "stop");
+                MpvLibrary::loaded().commandString(handle, "stop");
             clipList.clear();
             entryIds.clear();
             playingIndex = -1;
@@ -212,12 +206,12 @@ void VelmPlayer::play()
     {
         QMutexLocker lock(&mutex);
         if (currentState == Paused) {
-            mpv().setPropertyString(handle, "pause", "no");
+            MpvLibrary::loaded().setPropertyString(handle, "pause", "no");
             setStateLocked(Playing, &changed);
         } else if (currentState == Stopped && !clipList.isEmpty()) {
             // The lock is held until every entry id is known, so that the receiver never meets
             // an entry it cannot place.
-            mpv().setPropertyString(handle, "pause", "no");
+            MpvLibrary::loaded().setPropertyString(handle, "pause", "no");
             entryIds.clear();
             for (int i = 0; i < clipList.size(); ++i)
                 entryIds.append(appendToMpv(clipList.at(i), i == 0 ? pendingStartMs : -1));
@@ -240,7 +234,7 @@ void VelmPlayer::pause()
     {
         QMutexLocker lock(&mutex);
         if (currentState == Playing) {
-            mpv().setPropertyString(handle, "pause", "yes");
+            MpvLibrary::loaded().setPropertyString(handle, "pause", "yes");
             setStateLocked(Paused, &changed);
         }
     }
@@ -255,7 +249,7 @@ void VelmPlayer::stop()
     bool changed = false;
     {
         QMutexLocker lock(&mutex);
-        mpv().commandString(handle, "stop");
+        MpvLibrary::loaded().commandString(handle, "stop");
         clipList.clear();
         entryIds.clear();
         playingIndex = -1;
@@ -280,7 +274,7 @@ void VelmPlayer::setPos(int seconds)
     }
     const QByteArray target = QByteArray::number(seconds);
     const char* args[] = {"seek", target.constData(), "absolute", nullptr};
-    if (mpv().command(handle, args) < 0)
+    if (MpvLibrary::loaded().command(handle, args) < 0)
         pendingSeek = seconds; // the file is still loading; seek once it is there
     else
         currentPosition.store(seconds);
@@ -292,7 +286,7 @@ void VelmPlayer::setVolume(int volume)
     if (!handle)
         return;
     double value = currentVolume;
-    mpv().setProperty(handle, "volume", MPV_FORMAT_DOUBLE, &value);
+    MpvLibrary::loaded().setProperty(handle, "volume", MPV_FORMAT_DOUBLE, &value);
 }
 
 void VelmPlayer::onStartFile(qint64 entryId)
@@ -310,7 +304,7 @@ void VelmPlayer::onFileLoaded()
         return;
     const QByteArray target = QByteArray::number(pendingSeek);
     const char* args[] = {"seek", target.constData(), "absolute", nullptr};
-    mpv().commandAsync(handle, 0, args);
+    MpvLibrary::loaded().commandAsync(handle, 0, args);
     pendingSeek = -1;
 }
 
