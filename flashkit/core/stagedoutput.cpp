@@ -87,11 +87,11 @@ bool StagedOutput::prepare(const QString& folder, const QString& name, int value
             break;
     }
     for (const QString& path : missing) {
-        // Another publish into the same new folder may have made it since it was looked at:
-        // that one is not ours to remove afterwards, and not a failure.
-        if (!QDir().mkdir(path) && QFileInfo(path).isDir())
-            continue;
-        if (!QFileInfo(path).isDir()) {
+        if (!QDir().mkdir(path)) {
+            // Another publish into the same new folder may have made it since it was looked at:
+            // that one is not ours to remove afterwards, and not a failure.
+            if (QFileInfo(path).isDir())
+                continue;
             errorText = tr("Cannot create the folder %1").arg(path);
             discard();
             return false;

@@ -74,6 +74,15 @@ QString swfProblem(const QString& path)
     return QString();
 }
 
+QString moviePath(const QVariant& argument)
+{
+    const QString text = argument.toString().trimmed();
+    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QUrl(text).toLocalFile();
+    return text;
+}
+} // namespace
+
 // The movie's last picture, drawn as it was also when the widget is disabled (a label would grey
 // it out).
 class StillPicture : public QWidget
@@ -97,20 +106,6 @@ protected:
 private:
     QPixmap picture;
 };
-
-void setStill(QWidget* still, const QPixmap& picture)
-{
-    static_cast<StillPicture*>(still)->setPicture(picture);
-}
-
-QString moviePath(const QVariant& argument)
-{
-    const QString text = argument.toString().trimmed();
-    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return QUrl(text).toLocalFile();
-    return text;
-}
-} // namespace
 
 FlashPlayerWidget::FlashPlayerWidget(QWidget* parent) : QWidget(parent)
 {
@@ -156,7 +151,6 @@ void FlashPlayerWidget::showEvent(QShowEvent* event)
             watchedWindow->removeEventFilter(this);
         watchedWindow = window();
         watchedWindow->installEventFilter(this);
-        connect(watchedWindow, &QObject::destroyed, this, [this] { watchedWindow = nullptr; });
     }
 }
 
@@ -178,7 +172,7 @@ bool FlashPlayerWidget::holdWanted() const
 void FlashPlayerWidget::updateHold()
 {
     if (holdWanted() && !holding && view && view->isVisible()) {
-        setStill(still, view->grab());
+        still->setPicture(view->grab());
         still->setGeometry(rect());
         still->raise();
         still->show();
@@ -188,9 +182,14 @@ void FlashPlayerWidget::updateHold()
         holding = false;
         if (!movie.isEmpty())
             view->show();
-        still->hide();
-        setStill(still, QPixmap());
+        dropStill();
     }
+}
+
+void FlashPlayerWidget::dropStill()
+{
+    still->hide();
+    still->setPicture(QPixmap());
 }
 
 void FlashPlayerWidget::clear()
@@ -299,8 +298,7 @@ void FlashPlayerWidget::loadMovie(const QString& path)
     view->page()->setHtml(host.html(), host.base);
     if (holdWanted()) {
         holding = true; // shown once the hold ends; the last picture was another movie's
-        still->hide();
-        setStill(still, QPixmap());
+        dropStill();
     } else {
         view->show();
     }
@@ -314,8 +312,7 @@ void FlashPlayerWidget::unloadMovie()
     movie.clear();
     answered = true;
     holding = false;
-    still->hide();
-    setStill(still, QPixmap());
+    dropStill();
     if (view) {
         view->hide();
         view->page()->setUrl(QUrl(QStringLiteral("about:blank"))); // stops Ruffle and its sound

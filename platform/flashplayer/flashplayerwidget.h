@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 
 class QTimer;
 class QWebEngineView;
+class StillPicture;
 
 // Stands in for the ActiveX container hosting the Shockwave Flash control: the same calls, played
 // by Ruffle inside QtWebEngine.
@@ -48,6 +50,7 @@ protected:
 private:
     bool holdWanted() const;
     void updateHold();
+    void dropStill();
     void ensureView();
     void loadMovie(const QString& path);
     void unloadMovie();
@@ -55,8 +58,8 @@ private:
     void onTitleChanged(const QString& title);
 
     QWebEngineView* view = nullptr; // one view for the widget's whole life
-    QWidget* still = nullptr;       // the last picture, while the movie holds still
-    QWidget* watchedWindow = nullptr;
+    StillPicture* still = nullptr;  // the last picture, while the movie holds still
+    QPointer<QWidget> watchedWindow;
     bool blocked = false; // the window is blocked by a modal dialog
     bool holding = false; // the view is hidden for a hold and comes back after it
     QTimer* watchdog = nullptr;

@@ -1,8 +1,7 @@
 #include "platform/velmplayer/velmdatareceiverthread.h"
 
-#include "platform/velmplayer/velmplayer.h"
-
 #include "platform/velmplayer/mpvlibrary.h"
+#include "platform/velmplayer/velmplayer.h"
 
 VelmDataReceiverThread::VelmDataReceiverThread(VelmPlayer* player, mpv_handle* handle)
     : player(player), handle(handle)

@@ -1,12 +1,11 @@
 #include "platform/velmplayer/velmplayer.h"
 
+#include "platform/velmplayer/mpvlibrary.h"
 #include "platform/velmplayer/velmdatareceiverthread.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QMutexLocker>
-
-#include "platform/velmplayer/mpvlibrary.h"
 
 #include <algorithm>
 #include <clocale>
