@@ -11,6 +11,10 @@ seconds="${FUZZ_SECONDS:-30}"
 names=("$@")
 [ "${#names[@]}" -gt 0 ] || names=(playdata mediareport timetext photo project kvtoptions)
 
+# A unit that runs longer than this counts as a hang. Under the sanitizers the largest photo the
+# import accepts (150 megapixels, which a 50-byte GIF can declare) takes about 10 s to read.
+timeout=30
+
 failed=()
 for name in "${names[@]}"; do
     program="$build/fuzz/fuzz_$name"
@@ -21,7 +25,7 @@ for name in "${names[@]}"; do
     ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     QT_QPA_PLATFORM=offscreen \
-    "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    "$program" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -max_len=65536 \
         -print_final_stats=1 -artifact_prefix="$build/fuzz/" \
         "$work" "$here/corpus/$name" 2>"$build/fuzz/fuzz_$name.log"
     status=$?

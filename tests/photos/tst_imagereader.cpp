@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <sys/stat.h>
 
@@ -70,6 +71,32 @@ QByteArray webpDeclaringHugeSize(const QImage& picture)
         bytes[at + 1] = char(0x3f);
     }
     return bytes;
+}
+
+// A PNG of `picture` whose IHDR is followed by a text chunk announcing nearly 2 GB, which the
+// file ends right after; libpng allocates what a chunk announces before reading it.
+QByteArray pngAnnouncingHugeChunk(const QImage& picture)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return QByteArray();
+    const int afterHeader = 8 + 8 + 13 + 4; // signature, IHDR's length and type, data, CRC
+    return png.left(afterHeader) + QByteArray::fromHex("7ffffff0") + "tEXtabc";
+}
+
+// An icon file holding `png` as its one picture.
+QByteArray iconHolding(const QByteArray& png)
+{
+    QByteArray icon = QByteArray::fromHex("000001000100"); // reserved, type 1 (icon), one entry
+    icon += QByteArray::fromHex("40400000"
+                                "0100"
+                                "2000"); // 64 x 64, 1 plane, 32 bits
+    icon += QByteArray(8, '\0');
+    qToLittleEndian<quint32>(quint32(png.size()), icon.data() + 14);
+    qToLittleEndian<quint32>(quint32(icon.size()), icon.data() + 18);
+    return icon + png;
 }
 
 QString testPicture(const QString& name)
@@ -322,6 +349,9 @@ private slots:
         QTest::newRow("HEIC declares 60000x60000")
             << "bomb2.heic" << withHeifDeclaredSize(heic, 60000);
         QTest::newRow("WebP declares 16383x16383") << "bomb.webp" << webpDeclaringHugeSize(small);
+        const QByteArray hugeChunk = pngAnnouncingHugeChunk(small);
+        QTest::newRow("PNG announces a 2 GB chunk") << "chunk.png" << hugeChunk;
+        QTest::newRow("icon holding that PNG, named .jpg") << "icon.jpg" << iconHolding(hugeChunk);
         QTest::newRow("missing file") << "" << QByteArray();
         // Opening a pipe would wait for a writer for ever.
         QTest::newRow("pipe named .jpg") << "pipe.jpg" << QByteArray("fifo");
@@ -345,10 +375,15 @@ private slots:
         }
         bool ok = true;
         Failure failure = Failure::None;
+        resetPeak();
+        const long before = peakKilobytes();
         read(path, &ok, &failure);
+        const long growth = peakKilobytes() - before;
         QVERIFY(!ok);
         QCOMPARE(failure, Failure::Unreadable);
         QCOMPARE(filesIn(photosFolder()), 0);
+        // Refused before a decoder allocates for what the file claims.
+        QVERIFY2(growth < 64 * 1024, qPrintable(QString::number(growth)));
     }
 
     void missingTemporaryFolderIsTold()
