@@ -90,9 +90,7 @@ QByteArray pngAnnouncingHugeChunk(const QImage& picture)
 QByteArray iconHolding(const QByteArray& png)
 {
     QByteArray icon = QByteArray::fromHex("000001000100"); // reserved, type 1 (icon), one entry
-    icon += QByteArray::fromHex("40400000"
-                                "0100"
-                                "2000"); // 64 x 64, 1 plane, 32 bits
+    icon += QByteArray::fromHex("4040000001002000");       // 64 x 64, no palette, 1 plane, 32 bits
     icon += QByteArray(8, '\0');
     qToLittleEndian<quint32>(quint32(png.size()), icon.data() + 14);
     qToLittleEndian<quint32>(quint32(icon.size()), icon.data() + 18);
