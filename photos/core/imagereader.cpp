@@ -191,8 +191,6 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
         return photo;
     if (HeifDecoder::isHeif(path))
         return decodeHeif(path, transform, box);
-    if (PngChunks::overrunsFile(path))
-        return photo;
     QImageReader reader(path);
     // The orientation is the record's business (its operations), not the decoder's.
     reader.setAutoTransform(false);
@@ -204,19 +202,20 @@ ImageReader::Decoded ImageReader::decode(const QString& path, const QTransform& 
     // PNG pictures inside an icon to libpng unchecked (see PngChunks).
     static const QByteArrayList photoFormats{"jpeg", "png",  "gif", "bmp",
                                              "tiff", "webp", "xbm", "xpm"};
-    if (!photoFormats.contains(reader.format()))
+    const QByteArray fileFormat = reader.format();
+    if (!photoFormats.contains(fileFormat) ||
+        (fileFormat == "png" && PngChunks::overrunsFile(path)))
         return photo;
     // A GIF's reader tells the size of its first frame, but the picture read is the whole
     // screen the file declares, which can be thousands of times larger: its size is known only
     // once it is read, and it is decoded as a large picture.
-    const QSize declared = reader.format() == "gif" ? QSize() : reader.size();
+    const QSize declared = fileFormat == "gif" ? QSize() : reader.size();
     if (declared.isValid() && qint64(declared.width()) * declared.height() > MaxPhotoPixels)
         return photo;
     // Only the JPEG decoder reduces while decoding (it scales its DCT, which is what makes
     // importing camera photos fast); every other decoder reads the whole picture and then
     // scales it in its own pixel format, which plainRgb() does right instead.
-    const QSize target =
-        reader.format() == "jpeg" ? reducedSize(declared, transform, box) : QSize();
+    const QSize target = fileFormat == "jpeg" ? reducedSize(declared, transform, box) : QSize();
     const bool reduced = target.isValid();
     if (reduced)
         reader.setScaledSize(target);
